@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (only those missing) and builds
+# one CMake preset. Usage: scripts/setup.sh PRESET
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+preset="${1:-default}"
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j "$(nproc)"

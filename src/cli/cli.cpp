@@ -1,0 +1,99 @@
+#include "cli/cli.h"
+
+#include "model/paths.h"
+
+#include <functional>
+#include <string_view>
+
+namespace zev::cli {
+
+namespace {
+
+struct Befehl {
+    std::string_view name;
+    std::string_view kurz;
+    std::string_view hilfe;
+    std::function<int(const Kontext&, const std::vector<std::string>&)> ausfuehren;
+};
+
+const std::vector<Befehl>& Befehle() {
+    static const std::vector<Befehl> befehle = {
+        {"dump", "eine Datei des ZEV-Managers als JSON ausgeben",
+         "Aufruf: zev [--home ORDNER] dump DATEI\n"
+         "\n"
+         "Gibt eine Datei des ZEV-Managers als JSON aus: Schule.ZEV, Lehrer.ZEV,\n"
+         "Klassen.ZEV, Schueler.ZEV (auch ihre .SIC-, .LS1- und .LS2-Kopien) oder\n"
+         "ZEVEinstellungen.DAT. Die Art der Datei wird an ihrer Kennung oder Größe\n"
+         "erkannt, nicht am Namen.\n",
+         Dump},
+    };
+    return befehle;
+}
+
+void Uebersicht(std::ostream& o) {
+    o << "Aufruf: zev [--home ORDNER] [--yes|--no] BEFEHL [ARGUMENTE...]\n"
+         "\n"
+         "Befehle:\n";
+    for (const Befehl& b : Befehle()) o << "  " << b.name << std::string(12 - b.name.size(), ' ') << b.kurz << '\n';
+    o << "\n"
+         "Optionen (vor oder nach dem Befehl):\n"
+         "  --home ORDNER  Programm-Ordner (Einstellungen, Kataloge); Vorgabe: Ordner des Programms\n"
+         "  --yes, --no    Antwort auf Fragen (Vorgabe: --no)\n"
+         "  --help         diese Hilfe, nach einem Befehl die Hilfe des Befehls\n";
+}
+
+} // namespace
+
+int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::string& programmOrdner) {
+    std::string home = programmOrdner;
+    bool ja = false;
+    bool hilfe = false;
+    const Befehl* befehl = nullptr;
+    std::vector<std::string> rest;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--home") {
+            if (i + 1 >= args.size()) {
+                err << "zev: --home braucht einen Ordner\n";
+                return kBedienung;
+            }
+            home = args[++i];
+        } else if (a.rfind("--home=", 0) == 0) {
+            home = a.substr(7);
+        } else if (a == "--yes") {
+            ja = true;
+        } else if (a == "--no") {
+            ja = false;
+        } else if (a == "--help" || a == "-h") {
+            hilfe = true;
+        } else if (!befehl && a.size() > 1 && a[0] == '-') {
+            err << "zev: unbekannte Option: " << a << "\n";
+            return kBedienung;
+        } else if (!befehl) {
+            for (const Befehl& b : Befehle())
+                if (b.name == a) befehl = &b;
+            if (!befehl) {
+                err << "zev: unbekannter Befehl: " << a << "\n\n";
+                Uebersicht(err);
+                return kBedienung;
+            }
+        } else {
+            rest.push_back(a);
+        }
+    }
+    if (!befehl) {
+        Uebersicht(hilfe ? out : err);
+        return hilfe ? kOk : kBedienung;
+    }
+    if (hilfe) {
+        out << befehl->hilfe;
+        return kOk;
+    }
+    if (home.empty()) home.push_back('.');
+    const Kontext k{MitTrenner(home), ja, out, err};
+    return befehl->ausfuehren(k, rest);
+}
+
+} // namespace zev::cli

@@ -1,0 +1,28 @@
+// The `zev` command-line program, callable in-process for tests.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zev::cli {
+
+enum Exit { kOk = 0, kGefunden = 1, kBedienung = 2, kFehlerGemeldet = 3 };
+
+// Runs `zev` with the given arguments (without the program name). `programmOrdner`
+// is the default program folder, used unless --home names another.
+int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::string& programmOrdner);
+
+// What every command receives.
+struct Kontext {
+    std::string programmOrdner; // ends in a separator
+    bool antwortJa = false;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// `zev dump FILE`
+int Dump(const Kontext& k, const std::vector<std::string>& args);
+
+} // namespace zev::cli

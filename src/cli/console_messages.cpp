@@ -1,0 +1,19 @@
+#include "cli/console_messages.h"
+
+namespace zev {
+
+Antwort KonsolenMeldungen::Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) {
+    switch (art) {
+        case MeldungsArt::Fehler: err_ << "Fehler: "; ++fehler_; break;
+        case MeldungsArt::Warnung: err_ << "Warnung: "; break;
+        case MeldungsArt::Information: err_ << "Information: "; break;
+        case MeldungsArt::Frage: err_ << "Frage: "; break;
+    }
+    for (const char c : text) err_ << (c == '\r' ? '\n' : c);
+    err_ << '\n';
+    if (tasten == Tasten::Ok) return Antwort::Ok;
+    err_ << (ja_ ? "(Antwort: Ja)\n" : "(Antwort: Nein)\n");
+    return ja_ ? Antwort::Ja : Antwort::Nein;
+}
+
+} // namespace zev

@@ -1,0 +1,25 @@
+// Messages of a command-line run: written to standard error as "Fehler: ",
+// "Warnung: ", "Information: " or "Frage: " and the text, each "\r" a line break.
+// A question is answered as the command line said (--yes / --no).
+#pragma once
+
+#include "model/messages.h"
+
+#include <ostream>
+
+namespace zev {
+
+class KonsolenMeldungen final : public Meldungen {
+public:
+    KonsolenMeldungen(std::ostream& err, bool antwortJa) : err_(err), ja_(antwortJa) {}
+    Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override;
+
+    int Fehleranzahl() const { return fehler_; }
+
+private:
+    std::ostream& err_;
+    bool ja_;
+    int fehler_ = 0;
+};
+
+} // namespace zev

@@ -1,0 +1,9 @@
+#include "cli/cli.h"
+#include "storage/file_io.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return zev::cli::Ausfuehren(args, std::cout, std::cerr, zev::io::ProgrammOrdner());
+}

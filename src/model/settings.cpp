@@ -1,0 +1,51 @@
+#include "model/settings.h"
+
+#include "model/encoding.h"
+#include "model/paths.h"
+
+namespace zev {
+
+const s80& XMLDateiName(const TEinstellungen& e, int bereich) {
+    switch (bereich) {
+        case ImportSchule: return e.XMLDateiSchule;
+        case ImportLehrer: return e.XMLDateiLehrer;
+        case ImportKlassen: return e.XMLDateiKlassen;
+        default: return e.XMLDateiSchueler;
+    }
+}
+
+std::string PfadAusFeld(const s250& feld) { return Cp1252ToUtf8(feld.view()); }
+
+void PfadInsFeld(s250& feld, std::string_view utf8Pfad) { feld = Utf8ToCp1252(utf8Pfad); }
+
+void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner) {
+    e = TEinstellungen{};
+    e.Schulnummer = "00000";
+    PfadInsFeld(e.DatenPfad, MitTrenner(std::string(programmOrdner)) + "Daten" + kTrenner);
+    PfadInsFeld(e.ImportPfad, MitTrenner(PfadAusFeld(e.DatenPfad)) + "Import" + kTrenner);
+    PfadInsFeld(e.ExportPfad, MitTrenner(PfadAusFeld(e.DatenPfad)) + "Export" + kTrenner);
+    e.XMLDateiSchule = "Schule.XML";
+    e.XMLDateiLehrer = "Lehrer.XML";
+    e.XMLDateiKlassen = "Klassen.XML";
+    e.XMLDateiSchueler = "Schueler.XML";
+    for (U16* f : {&e.AnsiAusgabe, &e.Datenquelle, &e.Reserviert1092, &e.ZwischenablageInfo, &e.XMLLayout,
+                   &e.UELoeschenOhneFrage, &e.StartSicherung, &e.VorgaengerAlsVorlage, &e.WeiterfuehrendeSchule,
+                   &e.Dateizugriff})
+        *f = 1;
+    e.FreierTraeger = 0;
+    for (int a = 1; a <= 4; ++a) {
+        for (int n = 1; n <= 3; ++n) {
+            TXMLImportEintrag& x = e.XMLImport[a][n];
+            x = TXMLImportEintrag{};
+            x.Datensaetze = 1;
+            x.Einzelfelder = 0;
+        }
+        // Import folder as stored (a path ending in "\" counts as ending in a separator).
+        const std::string import = MitTrenner(PfadAusFeld(e.ImportPfad));
+        e.XMLImport[a][1].Datei = Utf8ToCp1252(import) + XMLDateiName(e, a).str();
+    }
+    e.AlleTestsZeigen = 0;
+    e.Berichtsjahr = "2004";
+}
+
+} // namespace zev

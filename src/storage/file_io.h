@@ -1,0 +1,76 @@
+// The file layer: reading whole or in parts, and writing a file so that it is
+// either completely replaced or left as it was. Every system call that can fail
+// passes through one counter, so tests can fail the Nth operation and check
+// that the data on disk are intact afterwards.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zev::io {
+
+bool Existiert(const std::string& pfad);
+bool IstOrdner(const std::string& pfad);
+bool IstDatei(const std::string& pfad);
+
+// Creates a folder and its missing parents; true when it exists afterwards.
+bool OrdnerAnlegen(const std::string& pfad);
+
+// A file opened for reading; closed when the object goes.
+class EingabeDatei {
+public:
+    EingabeDatei() = default;
+    EingabeDatei(const EingabeDatei&) = delete;
+    EingabeDatei& operator=(const EingabeDatei&) = delete;
+    ~EingabeDatei();
+
+    bool Oeffnen(const std::string& pfad);
+    std::uint64_t Groesse() const { return groesse_; }
+    // Reads exactly n bytes; false on a short read or an error.
+    bool Lesen(void* ziel, std::size_t n);
+    // The system's text of the last failure ("" after a short read at the end).
+    const std::string& Fehler() const { return fehler_; }
+
+private:
+    int fd_ = -1;
+    std::uint64_t groesse_ = 0;
+    std::string fehler_;
+};
+
+// Reads a whole file; nullopt (with the system's error text) when it cannot.
+std::optional<std::vector<std::uint8_t>> GanzLesen(const std::string& pfad, std::string& fehler);
+
+struct SchreibFehler {
+    enum class Stufe { Erstellen, Schreiben, Umbenennen };
+    Stufe stufe;
+    std::string text; // the system's error text
+};
+
+// Writes `daten` as the new content of `ziel`. The image goes to a temporary
+// file in the same folder, is flushed to disk, and only then takes the place of
+// `ziel`. When `vorgaenger` is given and `ziel` exists, the old `ziel` becomes
+// `vorgaenger` (replacing it) in the same step; an existing `vorgaenger` is
+// only ever replaced, never deleted on its own. On any failure the files are as
+// they were before the step that failed, and no temporary file is left.
+std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, const std::vector<std::uint8_t>& daten,
+                                             const std::string& vorgaenger = {});
+
+// Text of an errno value.
+std::string SystemFehlerText(int err);
+
+// Failure injection for tests: operation number n (counted from 1 after the
+// call) fails with EIO; 0 switches it off.
+namespace test {
+void FehlerBeiSchritt(int n);
+int Schritte(); // operations counted since the last FehlerBeiSchritt
+} // namespace test
+
+} // namespace zev::io
+
+namespace zev::io {
+// The folder of the running executable, ending in a separator.
+std::string ProgrammOrdner();
+} // namespace zev::io

@@ -1,0 +1,25 @@
+// Reading and writing ZEVEinstellungen.DAT, the settings record's image.
+#pragma once
+
+#include "model/messages.h"
+#include "model/settings.h"
+
+#include <string>
+
+namespace zev {
+
+// Defaults first; then the file of the program folder, or else the one in the
+// data folder in use (the working folder while none is determined yet), when it
+// is exactly 5120 bytes. A file of another size is reported and left alone.
+void EinstellungenLesen(TEinstellungen& e, const std::string& programmOrdner, const std::string& datenOrdner,
+                        Meldungen& m);
+
+// Writes the record to the program folder's settings file; a failed write is
+// reported and leaves the previous file as it was.
+bool EinstellungenSchreiben(const TEinstellungen& e, const std::string& programmOrdner, Meldungen& m);
+
+inline constexpr const char* kMeldungEinstellungsformat =
+    "Die vorhandene Einstellungsdatei entspricht\rnicht dem erwarteten Format!\r\rEs werden die "
+    "Standard-Einstellungen genutzt!\rPassen Sie die Einstellungen an und bestätigen Sie diese!";
+
+} // namespace zev

@@ -1,0 +1,224 @@
+#include "cli/cli.h"
+#include "model/database.h"
+#include "model/settings.h"
+#include "storage/area_files.h"
+#include "storage/settings_file.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <sstream>
+
+namespace zev {
+namespace {
+
+using test::SkriptMeldungen;
+using test::TempOrdner;
+
+struct Lauf {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Lauf Zev(const std::vector<std::string>& args, const std::string& programmOrdner = "/nirgends/") {
+    std::ostringstream out, err;
+    const int s = cli::Ausfuehren(args, out, err, programmOrdner);
+    return {s, out.str(), err.str()};
+}
+
+class Dump : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EinstellungenStandard(e, ordner.Pfad());
+        e.Schulnummer = "12345";
+    }
+    TempOrdner ordner;
+    SkriptMeldungen m;
+    TEinstellungen e;
+};
+
+TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
+    BereichsDaten<TLehrerDS> b;
+    b.DB.resize(2);
+    InitLehrer(b.DB[0], "12345");
+    InitLehrer(b.DB[1], "12345");
+    b.DB[0].ID = 1;
+    b.DB[1].ID = 2;
+    b.DB[1].Grunddaten.Name = "M\xFCller";
+    b.DB[1].Grunddaten.Ausbildung[10] = "AB";
+    b.DB[1].Arbeitszeitkonto[2].Grund_mehr = "07";
+    b.DB[1].Unterrichtseinheit[35].Nummer = 12;
+    b.DB[1].Unterrichtseinheit[35].UE_ID = "12";
+    b.DB[1].Zu_Abgang.Zugang.Datum = "01.08.2020";
+    b.Aktuell = 1;
+    ASSERT_TRUE(BereichSchreiben(b, ordner.Pfad(), e, m));
+    std::filesystem::rename(ordner / "Lehrer.ZEV", ordner / "Kopie.bin"); // the name does not matter
+
+    const Lauf l = Zev({"dump", ordner / "Kopie.bin"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    const auto j = nlohmann::json::parse(l.out);
+    EXPECT_EQ(j["header"], nlohmann::json::parse(R"({"identifier": "kwt: mox --> ZEV-Manager: L_DB          ",
+        "version": 1, "current": 1, "last": 1, "Schulnummer": "12345"})"));
+    ASSERT_EQ(j["records"].size(), 2u);
+    const auto& r = j["records"][1];
+    EXPECT_EQ(r["ID"], 2);
+    EXPECT_EQ(r["Lehrernummer"], "");
+    EXPECT_EQ(r["Grunddaten"]["Name"], "Müller");
+    EXPECT_EQ(r["Grunddaten"]["Geschlecht"], 0);
+    ASSERT_EQ(r["Grunddaten"]["Ausbildung"].size(), 10u);
+    EXPECT_EQ(r["Grunddaten"]["Ausbildung"][9], "AB");
+    EXPECT_EQ(r["Arbeitszeitkonto"][1], nlohmann::json::parse(
+        R"({"Grund_mehr": "07", "Anzahl_mehr": "", "Grund_minder": "", "Anzahl_minder": ""})"));
+    ASSERT_EQ(r["Unterrichtseinheit"].size(), 35u);
+    EXPECT_EQ(r["Unterrichtseinheit"][0], nlohmann::json::parse(R"({"Nummer": 0, "UE_ID": "0"})"));
+    EXPECT_EQ(r["Unterrichtseinheit"][34], nlohmann::json::parse(R"({"Nummer": 12, "UE_ID": "12"})"));
+    EXPECT_EQ(r["Zu_Abgang"]["Zugang"]["Datum"], "01.08.2020");
+    EXPECT_EQ(r["Zu_Abgang"]["Abgang"]["Datum"], "  .  .20  ");
+    EXPECT_EQ(j["records"][0]["ID"], 1);
+    EXPECT_FALSE(r.contains("Reserviert26"));
+}
+
+TEST_F(Dump, ClassAndStudentFiles) {
+    BereichsDaten<TKlasseDS> k;
+    InitKlasse(k.DB[0], "12345");
+    k.DB[0].Klassenname = "10a";
+    k.DB[0].Klassenbesonderheit[3] = "B";
+    ASSERT_TRUE(BereichSchreiben(k, ordner.Pfad(), e, m));
+    Lauf l = Zev({"dump", ordner / "Klassen.ZEV"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    auto j = nlohmann::json::parse(l.out);
+    EXPECT_EQ(j["records"][0]["Klassenname"], "10a");
+    EXPECT_EQ(j["records"][0]["Klassenbesonderheit"], nlohmann::json::parse(R"(["", "", "B"])"));
+    EXPECT_EQ(j["records"][0]["Unterrichtseinheit"].size(), 25u);
+
+    BereichsDaten<TSchuelerDS> s;
+    InitSchueler(s.DB[0], "12345");
+    s.DB[0].Grunddaten.Einschulung.Einschulungsjahr = "2015";
+    s.DB[0].Abschluss.berufsbezogener[5].Jahr = "2024";
+    s.DB[0].Ausbildung.Standort_Text = "Erfurt";
+    ASSERT_TRUE(BereichSchreiben(s, ordner.Pfad(), e, m));
+    ASSERT_TRUE(BereichKopieLS(s, ordner.Pfad(), e, m));
+    l = Zev({"dump", ordner / "Schueler.LS1"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    j = nlohmann::json::parse(l.out);
+    const auto& r = j["records"][0];
+    EXPECT_EQ(r["Grunddaten"]["Einschulung"]["Einschulungsjahr"], "2015");
+    EXPECT_EQ(r["Abschluss"]["berufsbezogener"][4], nlohmann::json::parse(R"({"Beruf": "", "Jahr": "2024"})"));
+    EXPECT_EQ(r["Ausbildung"]["Standort_Text"], "Erfurt");
+    EXPECT_EQ(r["Jahrgangsdaten"]["Unterrichtseinheit"].size(), 25u);
+}
+
+TEST_F(Dump, SchoolFileLeavesElementZeroOut) {
+    auto d = std::make_unique<Datenbestand>();
+    InitSchule(d->SchulDS, "12345");
+    d->SchulDS.Schuldaten.Schulart[0] = "XX";
+    d->SchulDS.Schuldaten.Schulart[1] = "02";
+    d->SchulDS.Schuldaten.Orgform_Text = "frei";
+    d->SchulDS.Unterrichtseinheit[1].UE_ID = 7;
+    d->SchulDS.Unterrichtseinheit[1].Fach = "De";
+    d->SchulDS.freie_Traeger.Schulleiter.Telefon = "0361";
+    ASSERT_TRUE(SchuleSchreiben(d->SchulDS, ordner.Pfad(), m));
+    const Lauf l = Zev({"dump", ordner / "Schule.ZEV"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    const auto j = nlohmann::json::parse(l.out)["Schule"];
+    EXPECT_EQ(j["Schulnummer"], "12345");
+    ASSERT_EQ(j["Schuldaten"]["Schulart"].size(), 20u);
+    EXPECT_EQ(j["Schuldaten"]["Schulart"][0], "02");
+    EXPECT_EQ(j["Orgform_Text"], "frei");
+    ASSERT_EQ(j["Unterrichtseinheit"].size(), 1000u);
+    EXPECT_EQ(j["Unterrichtseinheit"][0]["UE_ID"], 7);
+    EXPECT_EQ(j["Unterrichtseinheit"][0]["Fach"], "De");
+    EXPECT_EQ(j["freie_Traeger"]["Schulleiter"]["Telefon"], "0361");
+    EXPECT_EQ(j["Nichteinschulung"].size(), 1u);
+}
+
+TEST_F(Dump, SettingsFileWithTheImportEntriesAsFourAreasOfThree) {
+    ASSERT_TRUE(EinstellungenSchreiben(e, ordner.Pfad(), m));
+    const Lauf l = Zev({"dump", ordner / "ZEVEinstellungen.DAT"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    const auto j = nlohmann::json::parse(l.out)["Einstellungen"];
+    EXPECT_EQ(j["Schulnummer"], "12345");
+    EXPECT_EQ(j["DatenPfad"], ordner.Pfad() + "Daten/");
+    EXPECT_EQ(j["Datenquelle"], 1);
+    EXPECT_EQ(j["Berichtsjahr"], "2004");
+    ASSERT_EQ(j["XMLImport"].size(), 4u);
+    ASSERT_EQ(j["XMLImport"][2].size(), 3u);
+    EXPECT_EQ(j["XMLImport"][2][0], nlohmann::json::parse(
+        "{\"Datei\": \"" + ordner.Pfad() + "Daten/Import/Klassen.XML\", \"Datensaetze\": 1, \"Einzelfelder\": 0}"));
+}
+
+TEST_F(Dump, OtherFilesAreRefusedWithStatusTwo) {
+    test::DateiSchreiben(ordner / "x.txt", {'h', 'a', 'l', 'l', 'o'});
+    Lauf l = Zev({"dump", ordner / "x.txt"});
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.out, "");
+    EXPECT_EQ(l.err, "Fehler: Die Datei:\n" + (ordner / "x.txt") +
+                         "\nist keine Datei des ZEV-Managers (weder Schul-, Lehrer-, Klassen- oder Schüler-Datei noch "
+                         "Einstellungsdatei)!\n");
+
+    l = Zev({"dump", ordner / "fehlt.ZEV"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Die Datei:\n" + (ordner / "fehlt.ZEV") +
+                         "\nkann nicht gelesen werden!\n\nNo such file or directory\n");
+}
+
+TEST_F(Dump, CorruptAreaFileShowsTheMessageAndStatusThree) {
+    BereichsDaten<TLehrerDS> b;
+    auto bild = BereichsImage(b, e.Schulnummer);
+    bild.pop_back();
+    test::DateiSchreiben(ordner / "Lehrer.ZEV", bild);
+    const Lauf l = Zev({"dump", ordner / "Lehrer.ZEV"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Die Datei:\n" + (ordner / "Lehrer.ZEV") +
+                         "\nist beschädigt oder unvollständig und wird nicht gelesen!\n");
+}
+
+TEST(Usage, HelpUnknownCommandsAndOptions) {
+    Lauf l = Zev({"--help"});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_NE(l.out.find("  dump        eine Datei des ZEV-Managers als JSON ausgeben\n"), std::string::npos);
+    l = Zev({"dump", "--help"});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.out.rfind("Aufruf: zev [--home ORDNER] dump DATEI\n", 0), 0u);
+    EXPECT_EQ(Zev({}).status, 2);
+    l = Zev({"frobnicate"});
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.err.rfind("zev: unbekannter Befehl: frobnicate\n", 0), 0u);
+    EXPECT_EQ(Zev({"--bogus", "dump", "x"}).status, 2);
+    EXPECT_EQ(Zev({"dump"}).status, 2);
+    EXPECT_EQ(Zev({"dump", "a", "b"}).status, 2);
+    EXPECT_EQ(Zev({"--home"}).status, 2);
+}
+
+TEST(Usage, HomeIsAcceptedBeforeAndAfterTheCommand) {
+    TempOrdner o;
+    TEinstellungen e;
+    EinstellungenStandard(e, o.Pfad());
+    SkriptMeldungen m;
+    ASSERT_TRUE(EinstellungenSchreiben(e, o.Pfad(), m));
+    EXPECT_EQ(Zev({"--home", o.Pfad(), "dump", o / "ZEVEinstellungen.DAT"}).status, 0);
+    EXPECT_EQ(Zev({"dump", o / "ZEVEinstellungen.DAT", "--home", o.Pfad()}).status, 0);
+}
+
+} // namespace
+} // namespace zev
+
+namespace zev {
+namespace {
+
+// A teacher file written by hand (two teachers with umlauts, lesson units and
+// dates) and its dump, checked line by line once and kept byte for byte.
+TEST(DumpGolden, SampleTeacherFile) {
+    const std::string daten = std::getenv("ZEV_TEST_DATA");
+    const Lauf l = Zev({"dump", daten + "/Lehrer.ZEV"});
+    ASSERT_EQ(l.status, 0) << l.err;
+    const auto erwartet = test::DateiBytes(daten + "/Lehrer.json");
+    EXPECT_EQ(l.out, std::string(erwartet.begin(), erwartet.end()));
+}
+
+} // namespace
+} // namespace zev
