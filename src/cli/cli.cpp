@@ -26,6 +26,16 @@ const std::vector<Befehl>& Befehle() {
          "ZEVEinstellungen.DAT. Die Art der Datei wird an ihrer Kennung oder Größe\n"
          "erkannt, nicht am Namen.\n",
          Dump},
+        {"catalogues", "die Kataloge laden und auflisten, mit --check prüfen",
+         "Aufruf: zev [--home ORDNER] catalogues [--check]\n"
+         "\n"
+         "Lädt jeden Katalog aus dem Programm-Ordner wie beim Programmstart und gibt je\n"
+         "Katalog eine Zeile aus (Nummer, Datei, Titel, Zahl der Einträge); Meldungen\n"
+         "des Ladens gehen auf die Standardfehlerausgabe. Mit --check werden auch\n"
+         "Schlüssel gemeldet, die in einem Katalog doppelt vorkommen oder länger sind als\n"
+         "das Datenfeld, das sie füllen. Rückgabewert 0, wenn nichts gemeldet wurde,\n"
+         "sonst 1.\n",
+         CatalogueList},
     };
     return befehle;
 }

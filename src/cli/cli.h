@@ -24,5 +24,7 @@ struct Kontext {
 
 // `zev dump FILE`
 int Dump(const Kontext& k, const std::vector<std::string>& args);
+// `zev catalogues [--check]`
+int CatalogueList(const Kontext& k, const std::vector<std::string>& args);
 
 } // namespace zev::cli

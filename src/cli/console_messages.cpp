@@ -5,8 +5,8 @@ namespace zev {
 Antwort KonsolenMeldungen::Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) {
     switch (art) {
         case MeldungsArt::Fehler: err_ << "Fehler: "; ++fehler_; break;
-        case MeldungsArt::Warnung: err_ << "Warnung: "; break;
-        case MeldungsArt::Information: err_ << "Information: "; break;
+        case MeldungsArt::Warnung: err_ << "Warnung: "; ++hinweise_; break;
+        case MeldungsArt::Information: err_ << "Information: "; ++hinweise_; break;
         case MeldungsArt::Frage: err_ << "Frage: "; break;
     }
     for (const char c : text) err_ << (c == '\r' ? '\n' : c);

@@ -15,11 +15,14 @@ public:
     Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override;
 
     int Fehleranzahl() const { return fehler_; }
+    // Warnings and information messages shown.
+    int Hinweisanzahl() const { return hinweise_; }
 
 private:
     std::ostream& err_;
     bool ja_;
     int fehler_ = 0;
+    int hinweise_ = 0;
 };
 
 } // namespace zev

@@ -213,7 +213,7 @@ namespace {
 // A teacher file written by hand (two teachers with umlauts, lesson units and
 // dates) and its dump, checked line by line once and kept byte for byte.
 TEST(DumpGolden, SampleTeacherFile) {
-    const std::string daten = std::getenv("ZEV_TEST_DATA");
+    const std::string daten = ZEV_TEST_DATA;
     const Lauf l = Zev({"dump", daten + "/Lehrer.ZEV"});
     ASSERT_EQ(l.status, 0) << l.err;
     const auto erwartet = test::DateiBytes(daten + "/Lehrer.json");
