@@ -3,6 +3,7 @@
 #include "catalog/catalogue_table.h"
 #include "model/paths.h"
 #include "storage/file_io.h"
+#include "storage/file_messages.h"
 
 #include <charconv>
 
@@ -76,7 +77,7 @@ void LoadCatalogue(Katalog& liste, std::uint16_t nummer, const std::string& prog
         if (const auto zeilen = KatalogZeilenLesen(pfad, fehler)) {
             for (const auto& felder : *zeilen) liste.push_back(AnzeigeVon(nummer, felder));
         } else {
-            m.Fehler("Die Datei:\r" + pfad + "\rkann nicht gelesen werden!\r\r" + fehler);
+            m.Fehler(MeldungLesefehler(pfad, fehler));
         }
     } else if (nummer == 107) {
         for (int i = 0; i <= 20; ++i) liste.push_back(std::to_string(i));
@@ -101,7 +102,7 @@ void LoadSchoolTypeTable(SchoolTypeTable& tabelle, const std::string& programmOr
     std::string fehler;
     const auto zeilen = KatalogZeilenLesen(pfad, fehler);
     if (!zeilen) {
-        m.Fehler("Die Datei:\r" + pfad + "\rkann nicht gelesen werden!\r\r" + fehler);
+        m.Fehler(MeldungLesefehler(pfad, fehler));
         return;
     }
     int naechster = 1;

@@ -38,19 +38,6 @@ template <class R> std::string MeldungBenutzen(const std::string& datenOrdner, c
 
 } // namespace
 
-std::string MeldungBeschaedigt(const std::string& pfad) {
-    return "Die Datei:\r" + pfad + "\rist beschädigt oder unvollständig und wird nicht gelesen!";
-}
-
-std::string MeldungLesefehler(const std::string& pfad, const std::string& systemFehler) {
-    return "Die Datei:\r" + pfad + "\rkann nicht gelesen werden!\r\r" + systemFehler;
-}
-
-std::string MeldungSchreibfehler(const std::string& pfad, const std::string& systemFehler) {
-    return "Die Datei:\r" + pfad + "\rkann nicht geschrieben werden!\r\r" + systemFehler +
-           "\r\rDie bisherige Datei bleibt unverändert.";
-}
-
 std::string DateiPfad(const std::string& datenOrdner, std::string_view name, std::string_view endung) {
     return PfadVon(datenOrdner, std::string(name) + "." + std::string(endung));
 }

@@ -8,6 +8,7 @@
 #include "model/messages.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "storage/file_messages.h"
 
 #include <cstdint>
 #include <string>
@@ -103,10 +104,5 @@ inline bool KlassenSchreiben(const Datenbestand& d, const std::string& o, const 
 inline bool SchuelerSchreiben(const Datenbestand& d, const std::string& o, const TEinstellungen& e, Meldungen& m) {
     return BereichSchreiben(d.Schueler, o, e, m);
 }
-
-// Messages about files the system could not read or write; each names the file.
-std::string MeldungBeschaedigt(const std::string& pfad);
-std::string MeldungLesefehler(const std::string& pfad, const std::string& systemFehler);
-std::string MeldungSchreibfehler(const std::string& pfad, const std::string& systemFehler);
 
 } // namespace zev

@@ -159,7 +159,7 @@ std::optional<std::vector<std::uint8_t>> GanzLesen(const std::string& pfad, std:
     return daten;
 }
 
-std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, const std::vector<std::uint8_t>& daten,
+std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
                                              const std::string& vorgaenger) {
     using Stufe = SchreibFehler::Stufe;
     auto fehler = [](Stufe s) { return SchreibFehler{s, SystemFehlerText(errno)}; };

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,7 @@ struct SchreibFehler {
 // `vorgaenger` (replacing it) in the same step; an existing `vorgaenger` is
 // only ever replaced, never deleted on its own. On any failure the files are as
 // they were before the step that failed, and no temporary file is left.
-std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, const std::vector<std::uint8_t>& daten,
+std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
                                              const std::string& vorgaenger = {});
 
 // Text of an errno value.

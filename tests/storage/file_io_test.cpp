@@ -8,11 +8,12 @@ namespace {
 
 using test::DateiBytes;
 using test::TempOrdner;
+using B = std::vector<std::uint8_t>;
 
 TEST(SafeWrite, WithoutAPredecessorTheTargetIsSimplyReplaced) {
     TempOrdner o;
-    ASSERT_FALSE(io::SicherSchreiben(o / "a.bin", {1, 2, 3}));
-    ASSERT_FALSE(io::SicherSchreiben(o / "a.bin", {4}));
+    ASSERT_FALSE(io::SicherSchreiben(o / "a.bin", B{1, 2, 3}));
+    ASSERT_FALSE(io::SicherSchreiben(o / "a.bin", B{4}));
     EXPECT_EQ(DateiBytes(o / "a.bin"), std::vector<std::uint8_t>{4});
     EXPECT_EQ(test::Inhalt(o.Pfad()), std::vector<std::string>{"a.bin"});
 }
@@ -20,20 +21,20 @@ TEST(SafeWrite, WithoutAPredecessorTheTargetIsSimplyReplaced) {
 TEST(SafeWrite, MissingTargetNeverCostsThePredecessor) {
     TempOrdner o;
     test::DateiSchreiben(o / "a.SIC", {9, 9});
-    ASSERT_FALSE(io::SicherSchreiben(o / "a.ZEV", {1}, o / "a.SIC"));
+    ASSERT_FALSE(io::SicherSchreiben(o / "a.ZEV", B{1}, o / "a.SIC"));
     EXPECT_EQ(DateiBytes(o / "a.SIC"), (std::vector<std::uint8_t>{9, 9}));
     EXPECT_EQ(DateiBytes(o / "a.ZEV"), std::vector<std::uint8_t>{1});
 }
 
 TEST(SafeWrite, FailureStagesAreNamed) {
     TempOrdner o;
-    const auto f = io::SicherSchreiben(o / "nicht/da.bin", {1});
+    const auto f = io::SicherSchreiben(o / "nicht/da.bin", B{1});
     ASSERT_TRUE(f);
     EXPECT_EQ(f->stufe, io::SchreibFehler::Stufe::Erstellen);
     EXPECT_EQ(f->text, "No such file or directory");
 
     io::test::FehlerBeiSchritt(2);
-    const auto g = io::SicherSchreiben(o / "b.bin", {1});
+    const auto g = io::SicherSchreiben(o / "b.bin", B{1});
     io::test::FehlerBeiSchritt(0);
     ASSERT_TRUE(g);
     EXPECT_EQ(g->stufe, io::SchreibFehler::Stufe::Schreiben);

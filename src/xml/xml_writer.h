@@ -1,0 +1,49 @@
+// The element writer of the exchange files: the file frame, containers and
+// leaves in the four layouts, values written as stored with "&" and "<" escaped.
+#pragma once
+
+#include "xml/tags.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zev {
+
+// 0 "voll expandiert", 1 "Zeilenumbruch nach Element", 2 "ohne Zeilenumbruch und
+// Einrückungen", 3 "Reserve"; any other value is written as 0.
+class XmlSchreiber {
+public:
+    XmlSchreiber(int layout, std::string_view dateiname, std::size_t erwarteteGroesse = 0);
+
+    // Container: opening and closing tag at the current level.
+    void Auf(tags::Tabelle t, int tag);
+    void Zu(tags::Tabelle t, int tag);
+    // Leaf element with a Windows-1252 value.
+    void Elem(tags::Tabelle t, int tag, std::string_view wert);
+    void Elem(tags::Tabelle t, int tag, std::int64_t zahl);
+
+    // The final line end; the complete file image.
+    std::string& Fertig();
+
+private:
+    void Einruecken();
+    void Zeilenende();
+    void Wert(std::string_view wert);
+
+    std::string out_;
+    int layout_;
+    int ebene_ = 0;
+};
+
+// The file name of an area's export: the setting, or the default when it is empty.
+std::string XmlDateiname(std::string_view einstellung, std::string_view standard);
+
+// Trims characters 0..32 and appends ".XML" where the name needs it; a name of up
+// to four characters starting with one of * . / : < > ? is refused with a message
+// and gives "". Works on Windows-1252 bytes.
+class Meldungen;
+std::string NormaliseXmlFileName(std::string_view name, Meldungen& m);
+
+} // namespace zev
