@@ -36,6 +36,26 @@ const std::vector<Befehl>& Befehle() {
          "das Datenfeld, das sie füllen. Rückgabewert 0, wenn nichts gemeldet wurde,\n"
          "sonst 1.\n",
          CatalogueList},
+        {"export", "die XML-Dateien der Bereiche in den Export-Ordner schreiben",
+         "Aufruf: zev [--home ORDNER] [--yes|--no] export [BEREICH...]\n"
+         "\n"
+         "BEREICH: schule, lehrer, klassen, schueler (ohne Angabe alle vier).\n"
+         "Liest die Programm-Einstellungen, bestimmt die Ordner, lädt jeden Bereich aus\n"
+         "der eingestellten Datenquelle und schreibt seine XML-Datei in den Export-Ordner,\n"
+         "wie beim Verlassen seiner Seite im Programm. Gibt je geschriebener Datei ihren\n"
+         "Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
+         Export},
+        {"import", "die Bereiche aus ihren XML-Import-Dateien einlesen",
+         "Aufruf: zev [--home ORDNER] [--yes|--no] import [BEREICH...] [--dry-run]\n"
+         "\n"
+         "BEREICH: schule, lehrer, klassen, schueler (ohne Angabe alle vier).\n"
+         "Lädt jeden Bereich aus seiner internen Datei, importiert ihn aus den\n"
+         "XML-Import-Dateien der Einstellungen (Reihenfolge 1 bis 3, bis zur ersten\n"
+         "fehlenden Datei), gibt einen Bericht aus und schreibt die interne Datei\n"
+         "(die vorige wird .SIC). Mit --dry-run wird nichts geschrieben. Fragen nach\n"
+         "fremden Schulnummern beantworten --yes oder --no (Vorgabe). Rückgabewert 0,\n"
+         "3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
+         Import},
     };
     return befehle;
 }

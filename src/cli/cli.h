@@ -26,5 +26,9 @@ struct Kontext {
 int Dump(const Kontext& k, const std::vector<std::string>& args);
 // `zev catalogues [--check]`
 int CatalogueList(const Kontext& k, const std::vector<std::string>& args);
+// `zev export [AREA...]`
+int Export(const Kontext& k, const std::vector<std::string>& args);
+// `zev import [AREA...] [--dry-run]`
+int Import(const Kontext& k, const std::vector<std::string>& args);
 
 } // namespace zev::cli

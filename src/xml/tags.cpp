@@ -1,5 +1,9 @@
 #include "xml/tags.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
 namespace zev::tags {
 
 namespace {
@@ -47,9 +51,36 @@ Tabelle KlassenTags() { return kKlasse; }
 Tabelle LehrerTags() { return kLehrer; }
 Tabelle SchuelerTags() { return kSchueler; }
 
+namespace {
+
+// Per table: each name with its positions in ascending order, so a lookup is one
+// hash and a step over at most three positions.
+using Index = std::unordered_map<std::string_view, std::vector<int>>;
+
+Index IndexVon(Tabelle t) {
+    Index idx;
+    for (int i = 2; i < static_cast<int>(t.size()); ++i) idx[t[static_cast<std::size_t>(i)]].push_back(i);
+    return idx;
+}
+
+const Index& IndexFuer(Tabelle t) {
+    static const Index schule = IndexVon(kSchule), klasse = IndexVon(kKlasse), lehrer = IndexVon(kLehrer),
+                       schueler = IndexVon(kSchueler);
+    if (t.data() == kSchule.data()) return schule;
+    if (t.data() == kKlasse.data()) return klasse;
+    if (t.data() == kLehrer.data()) return lehrer;
+    return schueler;
+}
+
+} // namespace
+
 std::optional<int> TagIndexFrom(Tabelle tabelle, std::string_view name, std::optional<int> marker) {
-    for (int i = std::max(2, marker.value_or(2)); i < static_cast<int>(tabelle.size()); ++i)
-        if (tabelle[static_cast<std::size_t>(i)] == name) return i;
+    const Index& idx = IndexFuer(tabelle);
+    const auto it = idx.find(name);
+    if (it == idx.end()) return std::nullopt;
+    const int ab = std::max(2, marker.value_or(2));
+    for (int i : it->second)
+        if (i >= ab) return i;
     return std::nullopt;
 }
 

@@ -1,0 +1,36 @@
+// Loading an area from the source the settings name: the XML import entries,
+// the internal file, or nothing.
+#pragma once
+
+#include "model/database.h"
+#include "model/messages.h"
+#include "model/settings.h"
+#include "storage/folders.h"
+#include "xml/xml_import.h"
+
+#include <string_view>
+#include <vector>
+
+namespace zev {
+
+enum class Bereich { Schule = 1, Lehrer = 2, Klassen = 3, Schueler = 4 };
+
+// The area's name as the command line and messages use it ("schule", ...).
+std::string_view BereichsName(Bereich b);
+
+// Imports the area from its import entries of orders 1, 2, 3, stopping at the first
+// file that does not exist: the school is merged into the school record, the
+// other areas are replaced by each file in turn. One report per file read.
+std::vector<ImportBericht> BereichImportieren(Bereich b, Datenbestand& d, const TEinstellungen& e, Meldungen& m);
+
+// By `Datenquelle`: 0 the import entries, 2 nothing, otherwise the internal file.
+// Loaded flags are left to the caller.
+std::vector<ImportBericht> BereichLaden(Bereich b, Datenbestand& d, TEinstellungen& e, const Ordner& o, Meldungen& m);
+
+// Writes the area's internal file (the previous one becomes .SIC).
+bool BereichSpeichern(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m);
+
+// Writes the area's XML file into the export folder.
+bool BereichExportieren(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m);
+
+} // namespace zev

@@ -1,0 +1,245 @@
+#include "xml/xml_scanner.h"
+
+#include "model/encoding.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+namespace zev {
+
+struct XmlPartScanner::Zustand {
+    XML_Parser parser = nullptr;
+    std::vector<XmlTeil> teile; // parts found by the last chunk, reused between chunks
+    std::size_t anzahl = 0;     // parts in use
+    std::size_t gelesen = 0;    // parts handed out
+    std::vector<std::string> stapel; // names of the open elements; strings reused by depth
+    std::size_t tiefe = 0;
+    std::string text;                // character data since the last tag
+    bool inCdata = false;
+    bool latin1 = false; // declared ISO-8859-1: code points are the bytes
+
+    XmlTeil& Neu(XmlTeilArt art) {
+        if (anzahl == teile.size()) teile.emplace_back();
+        XmlTeil& t = teile[anzahl++];
+        t.art = art;
+        t.text.clear();
+        return t;
+    }
+
+    // UTF-8 from expat to the bytes the records hold.
+    void Bytes(const char* s, std::size_t n, std::string& out) const {
+        out.clear();
+        bool ascii = true;
+        for (std::size_t i = 0; i < n && ascii; ++i) ascii = static_cast<unsigned char>(s[i]) < 0x80;
+        if (ascii) {
+            out.assign(s, n);
+            return;
+        }
+        // Expat hands over well-formed UTF-8 only.
+        for (std::size_t i = 0; i < n;) {
+            const auto b = static_cast<unsigned char>(s[i]);
+            char32_t cp;
+            std::size_t laenge;
+            if (b < 0x80) cp = b, laenge = 1;
+            else if (b < 0xE0) cp = b & 0x1Fu, laenge = 2;
+            else if (b < 0xF0) cp = b & 0x0Fu, laenge = 3;
+            else cp = b & 0x07u, laenge = 4;
+            for (std::size_t k = 1; k < laenge && i + k < n; ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+            i += laenge;
+            out += (latin1 && cp <= 0xFF) ? static_cast<char>(cp) : CodePointToCp1252(cp);
+        }
+    }
+
+    void TextAbschliessen() {
+        if (text.empty()) return;
+        XmlPartScanner::Normalisieren(text);
+        if (!text.empty()) {
+            XmlTeil& t = Neu(XmlTeilArt::Text);
+            if (tiefe > 0) t.name = stapel[tiefe - 1];
+            else t.name.clear();
+            Bytes(text.data(), text.size(), t.text);
+        }
+        text.clear();
+    }
+};
+
+namespace {
+
+using Z = XmlPartScanner::Zustand;
+
+void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
+    auto* z = static_cast<Z*>(d);
+    z->TextAbschliessen();
+    XmlTeil& t = z->Neu(XmlTeilArt::Start);
+    z->Bytes(name, std::strlen(name), t.name);
+    if (z->tiefe == z->stapel.size()) z->stapel.emplace_back();
+    z->stapel[z->tiefe++] = t.name;
+}
+
+void XMLCALL Ende(void* d, const XML_Char*) {
+    auto* z = static_cast<Z*>(d);
+    z->TextAbschliessen();
+    // An empty-element tag ends without bytes of its own: its start becomes one part.
+    if (XML_GetCurrentByteCount(z->parser) == 0 && z->anzahl > z->gelesen &&
+        z->teile[z->anzahl - 1].art == XmlTeilArt::Start) {
+        z->teile[z->anzahl - 1].art = XmlTeilArt::LeerElement;
+    } else {
+        XmlTeil& t = z->Neu(XmlTeilArt::Ende);
+        if (z->tiefe > 0) t.name = z->stapel[z->tiefe - 1];
+        else t.name.clear();
+    }
+    if (z->tiefe > 0) --z->tiefe;
+}
+
+void XMLCALL Zeichen(void* d, const XML_Char* s, int n) {
+    auto* z = static_cast<Z*>(d);
+    if (z->inCdata) return;
+    // Blanks before any text would be trimmed anyway; most of them lie between tags.
+    if (z->text.empty()) {
+        int i = 0;
+        while (i < n && (s[i] == ' ' || s[i] == '\t' || s[i] == '\r' || s[i] == '\n')) ++i;
+        s += i;
+        n -= i;
+    }
+    z->text.append(s, static_cast<std::size_t>(n));
+}
+
+void XMLCALL CdataAnfang(void* d) { static_cast<Z*>(d)->inCdata = true; }
+void XMLCALL CdataEnde(void* d) { static_cast<Z*>(d)->inCdata = false; }
+
+bool GleichOhneGross(const char* a, const char* b) {
+    if (!a) return false;
+    for (; *a && *b; ++a, ++b)
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+    return *a == *b;
+}
+
+void XMLCALL Deklaration(void* d, const XML_Char*, const XML_Char* encoding, int) {
+    auto* z = static_cast<Z*>(d);
+    z->latin1 = GleichOhneGross(encoding, "ISO-8859-1") || GleichOhneGross(encoding, "latin1") ||
+                GleichOhneGross(encoding, "ISO_8859-1");
+}
+
+// Windows-1252, which expat does not know by itself.
+int XMLCALL UnbekannteKodierung(void*, const XML_Char* name, XML_Encoding* info) {
+    if (!GleichOhneGross(name, "windows-1252") && !GleichOhneGross(name, "cp1252") &&
+        !GleichOhneGross(name, "x-cp1252"))
+        return XML_STATUS_ERROR;
+    for (int b = 0; b < 256; ++b) info->map[b] = static_cast<int>(Cp1252ToCodePoint(static_cast<unsigned char>(b)));
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
+}
+
+} // namespace
+
+XmlPartScanner::XmlPartScanner() : z_(std::make_unique<Zustand>()) {}
+
+XmlPartScanner::~XmlPartScanner() {
+    if (z_->parser) XML_ParserFree(z_->parser);
+}
+
+static XML_Parser NeuerParser(XmlPartScanner::Zustand* z) {
+    XML_Parser p = XML_ParserCreate(nullptr);
+    XML_SetUserData(p, z);
+    XML_SetElementHandler(p, Start, Ende);
+    XML_SetCharacterDataHandler(p, Zeichen);
+    XML_SetCdataSectionHandler(p, CdataAnfang, CdataEnde);
+    XML_SetXmlDeclHandler(p, Deklaration);
+    XML_SetUnknownEncodingHandler(p, UnbekannteKodierung, nullptr);
+    // Never read a DTD or an external entity; internal entities stay under expat's
+    // amplification limit.
+    XML_SetParamEntityParsing(p, XML_PARAM_ENTITY_PARSING_NEVER);
+    return p;
+}
+
+bool XmlPartScanner::Laden(const std::string& pfad, std::string& fehler) {
+    datei_ = std::ifstream(pfad, std::ios::binary);
+    if (!datei_) {
+        fehler = std::strerror(errno);
+        return false;
+    }
+    if (z_->parser) XML_ParserFree(z_->parser);
+    *z_ = Zustand{};
+    z_->parser = NeuerParser(z_.get());
+    ausSpeicher_ = false;
+    eingabeEnde_ = false;
+    fehlerhaft_ = false;
+    return true;
+}
+
+void XmlPartScanner::LadenAusText(std::string text) {
+    if (z_->parser) XML_ParserFree(z_->parser);
+    *z_ = Zustand{};
+    z_->parser = NeuerParser(z_.get());
+    speicher_ = std::move(text);
+    ausSpeicher_ = true;
+    eingabeEnde_ = false;
+    fehlerhaft_ = false;
+}
+
+bool XmlPartScanner::Nachfuellen() {
+    if (eingabeEnde_ || fehlerhaft_ || !z_->parser) return false;
+    z_->anzahl = 0;
+    z_->gelesen = 0;
+    XML_Status status;
+    if (ausSpeicher_) {
+        status = XML_Parse(z_->parser, speicher_.data(), static_cast<int>(speicher_.size()), XML_TRUE);
+        eingabeEnde_ = true;
+    } else {
+        constexpr std::size_t kBlock = 256 * 1024;
+        void* puffer = XML_GetBuffer(z_->parser, static_cast<int>(kBlock));
+        if (!puffer) {
+            status = XML_STATUS_ERROR;
+        } else {
+            datei_.read(static_cast<char*>(puffer), static_cast<std::streamsize>(kBlock));
+            const auto n = datei_.gcount();
+            eingabeEnde_ = n < static_cast<std::streamsize>(kBlock);
+            status = XML_ParseBuffer(z_->parser, static_cast<int>(n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
+        }
+    }
+    if (status != XML_STATUS_OK) {
+        fehlerhaft_ = true;
+        zeile_ = XML_GetCurrentLineNumber(z_->parser);
+        spalte_ = XML_GetCurrentColumnNumber(z_->parser) + 1;
+        const XML_Error code = XML_GetErrorCode(z_->parser);
+        fehlerText_ = code == XML_ERROR_NONE ? "Speicher" : XML_ErrorString(code);
+        z_->anzahl = 0; // nothing of a broken document is handed out
+        return false;
+    }
+    return true;
+}
+
+bool XmlPartScanner::Naechster(XmlTeil& teil) {
+    while (z_->gelesen >= z_->anzahl) {
+        if (!Nachfuellen()) return false;
+    }
+    std::swap(teil, z_->teile[z_->gelesen++]);
+    return true;
+}
+
+void XmlPartScanner::Normalisieren(std::string& text) {
+    const auto leer = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    // Most values hold no blank at all.
+    if (std::none_of(text.begin(), text.end(), leer)) return;
+    std::size_t schreib = 0;
+    bool luecke = false;
+    for (const char c : text) {
+        if (leer(c)) {
+            luecke = schreib > 0;
+            continue;
+        }
+        if (luecke) text[schreib++] = ' ';
+        luecke = false;
+        text[schreib++] = c;
+    }
+    text.resize(schreib);
+}
+
+} // namespace zev

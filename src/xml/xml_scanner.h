@@ -1,0 +1,68 @@
+// A pull scanner over an XML file, on expat: one part per step (start tag,
+// empty-element tag, end tag, text), with entities and character references
+// replaced and texts normalised. Names and texts come back as Windows-1252 bytes;
+// a file declared ISO-8859-1 gives back exactly its own bytes.
+//
+// Declarations, comments, processing instructions, document types and CDATA
+// sections are skipped. Expat's protection against entity expansion stays on, and
+// no external entity or DTD is ever loaded.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zev {
+
+enum class XmlTeilArt { Start, LeerElement, Ende, Text };
+
+struct XmlTeil {
+    XmlTeilArt art = XmlTeilArt::Start;
+    std::string name; // the element; for a text, the enclosing element
+    std::string text;
+};
+
+class XmlPartScanner {
+public:
+    XmlPartScanner();
+    ~XmlPartScanner();
+    XmlPartScanner(const XmlPartScanner&) = delete;
+    XmlPartScanner& operator=(const XmlPartScanner&) = delete;
+
+    // Opens a file; false with the system's reason when it cannot be read.
+    bool Laden(const std::string& pfad, std::string& fehler);
+    // Scans text held in memory (for tests and previews).
+    void LadenAusText(std::string text);
+
+    // The next part; false at the end of the document or at the first error.
+    bool Naechster(XmlTeil& teil);
+
+    // After Naechster returned false: whether the document was malformed, where,
+    // and expat's description.
+    bool Fehlerhaft() const { return fehlerhaft_; }
+    std::uint64_t FehlerZeile() const { return zeile_; }
+    std::uint64_t FehlerSpalte() const { return spalte_; }
+    const std::string& FehlerText() const { return fehlerText_; }
+
+    // Removes blanks, tabs, CR and LF at both ends and turns every inner run of
+    // them into one blank.
+    static void Normalisieren(std::string& text);
+
+    struct Zustand; // the handlers' view, defined with them
+
+private:
+    bool Nachfuellen();
+
+    std::unique_ptr<Zustand> z_;
+    std::ifstream datei_;
+    std::string speicher_; // text scanned from memory
+    bool ausSpeicher_ = false;
+    bool eingabeEnde_ = false;
+    bool fehlerhaft_ = false;
+    std::uint64_t zeile_ = 0, spalte_ = 0;
+    std::string fehlerText_;
+};
+
+} // namespace zev

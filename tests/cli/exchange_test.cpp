@@ -1,0 +1,131 @@
+#include "cli/cli.h"
+#include "storage/area_files.h"
+#include "storage/settings_file.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace zev {
+namespace {
+
+using test::DateiBytes;
+using test::SkriptMeldungen;
+using test::TempOrdner;
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+class Exchange : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EinstellungenStandard(e, home.Pfad());
+        e.Schulnummer = "12345";
+        Speichern();
+        std::filesystem::create_directories(home / "Daten");
+        BereichsDaten<TLehrerDS> l;
+        l.DB.resize(2);
+        for (int i = 0; i < 2; ++i) {
+            InitLehrer(l.DB[static_cast<std::size_t>(i)], "12345");
+            l.DB[static_cast<std::size_t>(i)].ID = i + 1;
+            l.DB[static_cast<std::size_t>(i)].Lehrernummer = "L" + std::to_string(i + 1);
+        }
+        ASSERT_TRUE(BereichSchreiben(l, home / "Daten", e, m));
+    }
+    void Speichern() { ASSERT_TRUE(EinstellungenSchreiben(e, home.Pfad(), m)); }
+    Lauf Zev(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.Pfad()});
+        std::ostringstream out, err;
+        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
+        return {s, out.str(), err.str()};
+    }
+    std::string Text(const std::string& pfad) {
+        const auto b = DateiBytes(pfad);
+        return {b.begin(), b.end()};
+    }
+    TempOrdner home;
+    TEinstellungen e;
+    SkriptMeldungen m;
+};
+
+TEST_F(Exchange, ExportWritesTheNamedAreasFromTheInternalFiles) {
+    const Lauf l = Zev({"export", "lehrer", "klassen"});
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out, home / "Daten/Export/Lehrer.XML\n" + home / "Daten/Export/Klassen.XML\n");
+    EXPECT_EQ(l.err, "");
+    EXPECT_NE(Text(home / "Daten/Export/Lehrer.XML").find("<Lehrernummer>L2</Lehrernummer>"), std::string::npos);
+    EXPECT_FALSE(test::Da(home / "Daten/Export/Schule.XML"));
+    EXPECT_EQ(Zev({"export", "turnhalle"}).status, 2);
+}
+
+TEST_F(Exchange, ImportDryRunReportsAndWritesNothingThenImportWrites) {
+    ASSERT_EQ(Zev({"export", "lehrer"}).status, 0);
+    std::filesystem::copy(home / "Daten/Export/Lehrer.XML", home / "Daten/Import/Lehrer.XML");
+    const auto vorher = DateiBytes(home / "Daten/Lehrer.ZEV");
+
+    Lauf l = Zev({"import", "lehrer", "--dry-run"});
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out, "[lehrer]\nDatei: " + (home / "Daten/Import/Lehrer.XML") +
+                         "\nRoot-Tag: Alle_Lehrer\nDatensätze übernommen: 2\n");
+    EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.ZEV"), vorher);
+    EXPECT_FALSE(test::Da(home / "Daten/Lehrer.SIC"));
+
+    l = Zev({"import", "lehrer"});
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_NE(l.out.find("gespeichert in " + home / "Daten/\n"), std::string::npos);
+    EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.SIC"), vorher);
+    // Same teachers, fresh identifiers 1 and 2: the same file again.
+    EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.ZEV"), vorher);
+
+    l = Zev({"import", "klassen"});
+    EXPECT_EQ(l.out, "[klassen]\nkeine Import-Datei gefunden\n");
+}
+
+TEST_F(Exchange, QuestionsAreAnsweredByYesOrNo) {
+    const std::string fremd = "<Alle_Klassen><Klasse><Schulnummer>999</Schulnummer><Klassenname>9z</Klassenname>"
+                              "</Klasse></Alle_Klassen>";
+    std::filesystem::create_directories(home / "Daten/Import");
+    test::DateiSchreiben(home / "Daten/Import/Klassen.XML", std::vector<std::uint8_t>(fremd.begin(), fremd.end()));
+
+    Lauf l = Zev({"import", "klassen", "--dry-run"});
+    EXPECT_EQ(l.err, "Frage: Die Import-Datei enthält die Daten\neiner anderen Schule (Nr.: 999)!\n\nWollen Sie "
+                     "diese Daten importieren?\n(Antwort: Nein)\n");
+    EXPECT_NE(l.out.find("Datensätze übernommen: 0\nDatensätze anderer Schulen abgelehnt: 1\n"), std::string::npos);
+
+    l = Zev({"--yes", "import", "klassen", "--dry-run"});
+    EXPECT_NE(l.out.find("Datensätze übernommen: 1\n"), std::string::npos);
+}
+
+TEST_F(Exchange, ExportWithXmlSourceReadsTheImportEntries) {
+    e.Datenquelle = 0;
+    Speichern();
+    const std::string k = "<Alle_Klassen><Klasse><Schulnummer>12345</Schulnummer><Klassenname>7c</Klassenname>"
+                          "</Klasse></Alle_Klassen>";
+    std::filesystem::create_directories(home / "Daten/Import");
+    test::DateiSchreiben(home / "Daten/Import/Klassen.XML", std::vector<std::uint8_t>(k.begin(), k.end()));
+    const Lauf l = Zev({"export", "klassen"});
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_NE(Text(home / "Daten/Export/Klassen.XML").find("<Klassenname>7c</Klassenname>"), std::string::npos);
+}
+
+TEST_F(Exchange, BrokenImportFileGivesStatusThreeAndKeepsTheArea) {
+    std::filesystem::create_directories(home / "Daten/Import");
+    test::DateiSchreiben(home / "Daten/Import/Lehrer.XML", {'<', 'A', 'l', 'l', 'e'});
+    const auto vorher = DateiBytes(home / "Daten/Lehrer.ZEV");
+    const Lauf l = Zev({"import", "lehrer"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err.rfind("Fehler: Der Parser hat einen Fehler in der XML-Datei\nbzw. in der XML-Struktur "
+                          "festgestellt!\n\n(Zeile 1, Spalte ",
+                          0),
+              0u);
+    EXPECT_NE(l.out.find("nicht eingelesen\n"), std::string::npos);
+    EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.ZEV"), vorher);
+}
+
+} // namespace
+} // namespace zev

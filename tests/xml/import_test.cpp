@@ -1,0 +1,615 @@
+#include "storage/area_loading.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+#include "xml/export_trees.h"
+#include "xml/xml_import.h"
+#include "xml/xml_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+
+namespace zev {
+namespace {
+
+using test::SkriptMeldungen;
+using test::TempOrdner;
+
+const std::string kParserFehler =
+    "Der Parser hat einen Fehler in der XML-Datei\rbzw. in der XML-Struktur festgestellt!\r\r(Zeile ";
+
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EinstellungenStandard(e, o.Pfad());
+        e.Schulnummer = "12345";
+        e.FreierTraeger = 1;
+    }
+    std::string Datei(const std::string& inhalt, const std::string& name = "f.xml") {
+        test::DateiSchreiben(o / name, std::vector<std::uint8_t>(inhalt.begin(), inhalt.end()));
+        return o / name;
+    }
+    std::string Xml(const std::string& koerper) {
+        return Datei("<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n" + koerper);
+    }
+    TempOrdner o;
+    TEinstellungen e;
+    SkriptMeldungen m;
+    ImportBericht bericht;
+};
+
+// --- round trip ---------------------------------------------------------------------
+
+// Random texts without blanks at the ends (the reader normalises those), using
+// every byte 0x21..0xFF, the bytes 0x80..0x9F and "&", "<" included.
+class Zufall {
+public:
+    explicit Zufall(unsigned saat) : g_(saat) {}
+    template <std::size_t N> void Text(SText<N>& t, bool voll = true) {
+        std::string s;
+        const std::size_t n = voll ? N : 1 + g_() % N;
+        for (std::size_t i = 0; i < n; ++i) s += static_cast<char>(0x21 + g_() % (0x100 - 0x21));
+        t = s;
+    }
+    bool Ja(int prozent = 50) { return static_cast<int>(g_() % 100) < prozent; }
+    int Zahl(int bis) { return static_cast<int>(g_() % static_cast<unsigned>(bis)); }
+
+private:
+    std::mt19937 g_;
+};
+
+// Equal images, or where the first difference lies.
+template <class R> ::testing::AssertionResult GleichesBild(const R& a, const R& b) {
+    const auto* p = ImageOf(a);
+    const auto* q = ImageOf(b);
+    for (std::size_t i = 0; i < sizeof(R); ++i)
+        if (p[i] != q[i])
+            return ::testing::AssertionFailure() << "first difference at byte " << i << ": " << int(p[i]) << " vs "
+                                                 << int(q[i]);
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Import, TeachersMakeARoundTripInEveryLayout) {
+    Zufall z(1);
+    std::vector<TLehrerDS> orig(25), erwartet(25);
+    for (std::size_t n = 0; n < orig.size(); ++n) {
+        TLehrerDS& r = orig[n];
+        TLehrerDS& x = erwartet[n];
+        InitLehrer(r, "12345");
+        InitLehrer(x, "12345");
+        x.ID = static_cast<std::int32_t>(n + 1);
+        z.Text(r.Lehrernummer), x.Lehrernummer = r.Lehrernummer.view();
+        auto& g = r.Grunddaten;
+        z.Text(g.Name), z.Text(g.Vorname), z.Text(g.Titel, false), z.Text(g.Geburtsdatum);
+        z.Text(g.Staatszugehoerigkeit), z.Text(g.Beschaeftigung);
+        g.Geschlecht = static_cast<std::uint16_t>(z.Zahl(3));
+        x.Grunddaten.Name = g.Name.view(), x.Grunddaten.Vorname = g.Vorname.view();
+        x.Grunddaten.Titel = g.Titel.view(), x.Grunddaten.Geburtsdatum = g.Geburtsdatum.view();
+        x.Grunddaten.Staatszugehoerigkeit = g.Staatszugehoerigkeit.view();
+        x.Grunddaten.Beschaeftigung = g.Beschaeftigung.view();
+        x.Grunddaten.Geschlecht = g.Geschlecht.get();
+        // Groups: random entries filled; the import packs them in order.
+        int a = 0, f = 0, l = 0;
+        for (int i = 1; i <= 10; ++i) {
+            if (z.Ja()) z.Text(g.Ausbildung[i]), x.Grunddaten.Ausbildung[++a] = g.Ausbildung[i].view();
+            if (z.Ja()) z.Text(g.Fach_Lehrb[i]);
+            if (i == 1 || !g.Fach_Lehrb[i].empty()) x.Grunddaten.Fach_Lehrb[++f] = g.Fach_Lehrb[i].view();
+        }
+        for (int i = 1; i <= 5; ++i) {
+            if (z.Ja()) z.Text(r.Stunden.Lehramt[i]);
+            if (i == 1 || !r.Stunden.Lehramt[i].empty()) x.Stunden.Lehramt[++l] = r.Stunden.Lehramt[i].view();
+        }
+        z.Text(r.Stunden.Regelstunden), x.Stunden.Regelstunden = r.Stunden.Regelstunden.view();
+        z.Text(r.Stunden.Vertragsstunden), x.Stunden.Vertragsstunden = r.Stunden.Vertragsstunden.view();
+        z.Text(r.Stunden.Vertretung), x.Stunden.Vertretung = r.Stunden.Vertretung.view();
+        int k = 0, rg = 0, an = 0, ei = 0;
+        for (int i = 1; i <= 5; ++i) {
+            if (z.Ja(40)) {
+                auto& q = r.Arbeitszeitkonto[i];
+                z.Text(q.Grund_mehr), z.Text(q.Anzahl_mehr), z.Text(q.Grund_minder), z.Text(q.Anzahl_minder);
+                x.Arbeitszeitkonto[++k] = q;
+            }
+            if (z.Ja(40)) {
+                auto& q = r.Arbeitszeitregelung[i];
+                z.Text(q.Grund_minder);
+                x.Arbeitszeitregelung[++rg].Grund_minder = q.Grund_minder.view();
+            }
+            if (z.Ja(40)) {
+                auto& q = r.Einsatz[i];
+                z.Text(q.Art), z.Text(q.Jahrgang), z.Text(q.Stunden);
+                x.Einsatz[++ei] = q;
+            }
+        }
+        for (int i = 1; i <= 10; ++i)
+            if (z.Ja(30)) {
+                z.Text(r.Anrechnungsstunden[i].Stunden);
+                x.Anrechnungsstunden[++an].Stunden = r.Anrechnungsstunden[i].Stunden.view();
+            }
+        z.Text(r.Sonstiges.Taetigkeit), x.Sonstiges.Taetigkeit = r.Sonstiges.Taetigkeit.view();
+        int p = 0, u = 0;
+        for (int i = 1; i <= 3; ++i) {
+            if (z.Ja()) z.Text(r.Sonstiges.Personengruppe[i]);
+            if (i == 1 || !r.Sonstiges.Personengruppe[i].empty())
+                x.Sonstiges.Personengruppe[++p] = r.Sonstiges.Personengruppe[i].view();
+        }
+        if (z.Ja()) z.Text(r.Sonstiges.Klassenleiter), x.Sonstiges.Klassenleiter = r.Sonstiges.Klassenleiter.view();
+        r.Sonstiges.Schulleiter = static_cast<std::uint16_t>(z.Zahl(3));
+        x.Sonstiges.Schulleiter = r.Sonstiges.Schulleiter.get();
+        for (int i = 1; i <= 35; ++i) {
+            if (i > 1 && !z.Ja(20)) continue;
+            const int id = 1 + z.Zahl(99999);
+            r.Unterrichtseinheit[i].Nummer = static_cast<std::uint16_t>(id);
+            r.Unterrichtseinheit[i].UE_ID = std::to_string(id);
+            x.Unterrichtseinheit[++u] = r.Unterrichtseinheit[i];
+        }
+        if (z.Ja()) {
+            z.Text(r.Zu_Abgang.Zugang.Art), z.Text(r.Zu_Abgang.Zugang.Datum);
+            x.Zu_Abgang.Zugang = r.Zu_Abgang.Zugang;
+        }
+    }
+    for (int layout : {0, 1, 2, 3}) {
+        SCOPED_TRACE(layout);
+        e.XMLLayout = static_cast<std::uint16_t>(layout);
+        const std::string pfad = Datei(LehrerXml(orig, e, "Lehrer.XML"));
+        auto v = ImportTeacherXml(pfad, e, m, bericht);
+        ASSERT_TRUE(v);
+        BereichsDaten<TLehrerDS> b;
+        BereichErsetzen(b, std::move(*v), "12345", m);
+        ASSERT_EQ(b.DB.size(), erwartet.size());
+        for (std::size_t n = 0; n < erwartet.size(); ++n) EXPECT_TRUE(GleichesBild(b.DB[n], erwartet[n])) << n;
+        EXPECT_TRUE(m.gezeigt.empty());
+        EXPECT_TRUE(bericht.unbekannt.empty());
+    }
+}
+
+TEST_F(Import, StudentsClassesAndTheSchoolMakeARoundTrip) {
+    Zufall z(2);
+    std::vector<TSchuelerDS> orig(20), erwartet(20);
+    for (std::size_t n = 0; n < orig.size(); ++n) {
+        TSchuelerDS& r = orig[n];
+        InitSchueler(r, "12345");
+        auto& g = r.Grunddaten;
+        for (auto* t : {&g.Zuzug, &g.Einschulung.Einschulungsjahr}) z.Text(*t);
+        for (auto* t : {&g.Name, &g.Vorname}) z.Text(*t);
+        for (auto* t : {&g.Staatsangehoerigkeit, &g.Verkehrssprache}) z.Text(*t);
+        z.Text(g.Geburtsdatum), z.Text(g.Anschrift.Gemeinde), z.Text(g.Anschrift.Wohnort), z.Text(g.Anschrift.PLZ);
+        z.Text(g.Anschrift.Strasse), z.Text(g.vorherige_Schule), z.Text(g.Herkunft.Schulart);
+        z.Text(g.Einschulung.Einschulungsart), z.Text(g.Migrantenstatus);
+        auto& j = r.Jahrgangsdaten;
+        z.Text(j.Klasse), z.Text(j.Jahrgang), z.Text(j.Schulart), z.Text(j.LRS), z.Text(j.Extern);
+        if (z.Ja()) z.Text(j.Wiederholer), z.Text(j.Ausland), z.Text(j.Ganztag);
+        g.Geschlecht = static_cast<std::uint16_t>(z.Zahl(3));
+        r.Jahrgangsdaten.Unterrichtseinheit[1].UE_ID = "0";
+        if (z.Ja()) z.Text(r.Foerderbedarf.Tatsaechlich);
+        for (int i = 1; i <= 5; ++i)
+            if (z.Ja(40)) z.Text(r.Fremdsprachen[i].Sprache), z.Text(r.Fremdsprachen[i].Art);
+        for (int i = 1; i <= 3; ++i)
+            if (z.Ja(40)) z.Text(r.Abschluss.allgemeinbildender[i].Jahr);
+        for (int i = 1; i <= 5; ++i)
+            if (z.Ja(40)) z.Text(r.Abschluss.berufsbezogener[i].Beruf);
+        if (z.Ja()) z.Text(r.Ausbildung.Standort), z.Text(r.Ausbildung.Beruf);
+        z.Text(r.Ausbildung.Standort_Text); // not exported
+
+        // Expected: everything but the training place's name, groups packed.
+        TSchuelerDS& x = erwartet[n];
+        x = r;
+        x.ID = static_cast<std::int32_t>(n + 1);
+        x.Ausbildung.Standort_Text = s30{};
+        int f = 0, a = 0, b = 0;
+        Reihe<TFremdsprache, 1, 5> fs{};
+        Reihe<TAbschlussAllgemein, 1, 3> ab{};
+        Reihe<TAbschlussBeruf, 1, 5> bb{};
+        for (int i = 1; i <= 5; ++i)
+            if (!r.Fremdsprachen[i].Sprache.empty()) fs[++f] = r.Fremdsprachen[i];
+        for (int i = 1; i <= 3; ++i)
+            if (!r.Abschluss.allgemeinbildender[i].Jahr.empty()) ab[++a] = r.Abschluss.allgemeinbildender[i];
+        for (int i = 1; i <= 5; ++i)
+            if (!r.Abschluss.berufsbezogener[i].Beruf.empty()) bb[++b] = r.Abschluss.berufsbezogener[i];
+        x.Fremdsprachen = fs;
+        x.Abschluss.allgemeinbildender = ab;
+        x.Abschluss.berufsbezogener = bb;
+    }
+    std::vector<TKlasseDS> klassen(3), klassenErwartet(3);
+    for (std::size_t n = 0; n < 3; ++n) {
+        TKlasseDS& k = klassen[n];
+        InitKlasse(k, "12345");
+        z.Text(k.Klassenname);
+        z.Text(k.Klassenbesonderheit[2]); // read back as the first entry
+        InitKlasse(klassenErwartet[n], "12345");
+        klassenErwartet[n].Klassenname = k.Klassenname.view();
+        klassenErwartet[n].Klassenbesonderheit[1] = k.Klassenbesonderheit[2].view();
+    }
+    auto schule = std::make_unique<TSchuleDS>();
+    InitSchule(*schule, "12345");
+    z.Text(schule->Schuldaten.Schulart[1]);
+    z.Text(schule->Schuldaten.Schulart[2]);
+    schule->Schuldaten.Orgform = "41";
+    schule->Schuldaten.Orgform_Text = "Waldorf & Montessori";
+    z.Text(schule->freie_Traeger.Name);
+    z.Text(schule->freie_Traeger.Schulleiter.Telefon);
+    for (int k : {1, 2, 7, 1000}) {
+        auto& u = schule->Unterrichtseinheit[k];
+        u.UE_ID = k * 3;
+        u.UE_ID_Text = std::to_string(k * 3);
+        z.Text(u.Fach), z.Text(u.Klasse), z.Text(u.Lehrer);
+    }
+    schule->Nichteinschulung[1].Art = "1";
+    z.Text(schule->Nichteinschulung[1].weiblich);
+    // The units come back one after the other.
+    auto schuleErwartet = std::make_unique<TSchuleDS>(*schule);
+    schuleErwartet->Unterrichtseinheit[3] = schule->Unterrichtseinheit[7];
+    schuleErwartet->Unterrichtseinheit[4] = schule->Unterrichtseinheit[1000];
+    schuleErwartet->Unterrichtseinheit[7] = TUnterrichtseinheitDS{};
+    schuleErwartet->Unterrichtseinheit[1000] = TUnterrichtseinheitDS{};
+
+    for (int layout : {0, 1, 2, 3}) {
+        SCOPED_TRACE(layout);
+        e.XMLLayout = static_cast<std::uint16_t>(layout);
+        auto v = ImportStudentXml(Datei(SchuelerXml(orig, e, "S")), e, m, bericht);
+        ASSERT_TRUE(v);
+        BereichsDaten<TSchuelerDS> b;
+        BereichErsetzen(b, std::move(*v), "12345", m);
+        for (std::size_t n = 0; n < erwartet.size(); ++n) EXPECT_TRUE(GleichesBild(b.DB[n], erwartet[n])) << n;
+
+        auto kl = ImportClassXml(Datei(KlassenXml(klassen, e, "K")), e, m, bericht);
+        ASSERT_TRUE(kl);
+        ASSERT_EQ(kl->size(), 3u);
+        for (std::size_t n = 0; n < 3; ++n) EXPECT_TRUE(GleichesBild((*kl)[n], klassenErwartet[n])) << n;
+
+        auto s = ImportSchoolXml(Datei(SchulXml(*schule, e, "S")), e, m, bericht);
+        ASSERT_TRUE(s);
+        EXPECT_TRUE(GleichesBild(*s, *schuleErwartet));
+        EXPECT_TRUE(m.gezeigt.empty());
+    }
+}
+
+// --- the reader's rules ------------------------------------------------------------
+
+TEST_F(Import, GroupFieldsAreToldApartByTheSection) {
+    const auto pfad = Xml("<Alle_Lehrer><Lehrer><Schulnummer>12345</Schulnummer><Lehrerdaten><freie_Traeger>"
+                          "<Arbeitszeitregelung><Grund_mehr>07</Grund_mehr></Arbeitszeitregelung>"
+                          "<Arbeitszeitkonto><Grund_mehr>01</Grund_mehr><Grund_mehr>02</Grund_mehr>"
+                          "</Arbeitszeitkonto><Arbeitszeitkonto><Grund_mehr>03</Grund_mehr></Arbeitszeitkonto>"
+                          "</freie_Traeger><Sonstiges><Schulleiter>1</Schulleiter></Sonstiges></Lehrerdaten>"
+                          "</Lehrer></Alle_Lehrer>");
+    auto v = ImportTeacherXml(pfad, e, m, bericht);
+    ASSERT_TRUE(v);
+    ASSERT_EQ(v->size(), 1u);
+    const TLehrerDS& r = (*v)[0];
+    EXPECT_EQ(r.Arbeitszeitregelung[1].Grund_mehr.str(), "07");
+    EXPECT_EQ(r.Arbeitszeitkonto[1].Grund_mehr.str(), "01");
+    EXPECT_EQ(r.Arbeitszeitkonto[2].Grund_mehr.str(), "02"); // one container, two entries
+    EXPECT_EQ(r.Arbeitszeitkonto[3].Grund_mehr.str(), "03"); // one container per entry
+    EXPECT_EQ(r.Sonstiges.Schulleiter.get(), 1);
+}
+
+TEST_F(Import, StudentWithOnlyAVocationalQualificationAndTraining) {
+    const auto pfad = Xml("<Alle_Schueler><Schueler><Schulnummer>12345</Schulnummer><Schuelerdaten><Abschluss>"
+                          "<berufsbezogener><Beruf>1234</Beruf><Jahr>2024</Jahr></berufsbezogener></Abschluss>"
+                          "<Ausbildung><Beruf>5678</Beruf><Stellung>1</Stellung><Stunden>20</Stunden>"
+                          "</Ausbildung></Schuelerdaten></Schueler></Alle_Schueler>");
+    auto v = ImportStudentXml(pfad, e, m, bericht);
+    ASSERT_TRUE(v);
+    const TSchuelerDS& r = v->at(0);
+    EXPECT_EQ(r.Abschluss.berufsbezogener[1].Beruf.str(), "1234");
+    EXPECT_EQ(r.Abschluss.berufsbezogener[1].Jahr.str(), "2024");
+    EXPECT_EQ(r.Abschluss.allgemeinbildender[1].Jahr.str(), "");
+    EXPECT_EQ(r.Ausbildung.Beruf.str(), "5678");
+    EXPECT_EQ(r.Ausbildung.Stellung.str(), "1");
+    EXPECT_EQ(r.Ausbildung.Stunden.str(), "20");
+}
+
+TEST_F(Import, EmptyElementsLineBreaksAndUnknownNames) {
+    const auto pfad = Xml("<Alle_Lehrer>\r\n<Lehrer><Schulnummer>\r\n   12345\r\n  </Schulnummer><Lehrerdaten>"
+                          "<freie_Traeger><Grunddaten><Name>\r\n  Meier   von\tHaus \r\n</Name><Titel/><Hobby>x</Hobby>"
+                          "<Fach_Lehrb/><Fach_Lehrb>De</Fach_Lehrb></Grunddaten></freie_Traeger></Lehrerdaten>"
+                          "<Hobby/></Lehrer></Alle_Lehrer>");
+    auto v = ImportTeacherXml(pfad, e, m, bericht);
+    ASSERT_TRUE(v);
+    const TLehrerDS& r = v->at(0);
+    EXPECT_EQ(r.Grunddaten.Name.str(), "Meier von Haus");
+    EXPECT_EQ(r.Grunddaten.Titel.str(), "");
+    EXPECT_EQ(r.Grunddaten.Fach_Lehrb[1].str(), "De"); // an empty-element tag does not count an entry
+    EXPECT_TRUE(m.gezeigt.empty());
+    EXPECT_EQ(bericht.unbekannt, (std::map<std::string, int>{{"Hobby", 1}}));
+}
+
+TEST_F(Import, WrongRootIsReportedAndNothingIsTaken) {
+    const auto pfad = Xml("<Alle_Klassen><Klasse><Klassenname>5a</Klassenname></Klasse></Alle_Klassen>");
+    EXPECT_FALSE(ImportTeacherXml(pfad, e, m, bericht));
+    ASSERT_EQ(m.gezeigt.size(), 1u);
+    EXPECT_EQ(m.gezeigt[0].art, MeldungsArt::Information);
+    EXPECT_EQ(m.gezeigt[0].text, "XML-Import abgebrochen, da die Datei\rscheinbar keine Lehrer-Daten enthält!\r\r"
+                                 "Root-Tag: Alle_Klassen");
+    EXPECT_FALSE(ImportStudentXml(pfad, e, m, bericht));
+    EXPECT_EQ(m.gezeigt.back().text, "XML-Import abgebrochen, da die Datei\rscheinbar keine Schüler-Daten enthält!\r\r"
+                                     "Root-Tag: Alle_Klassen");
+}
+
+TEST_F(Import, OtherSchoolQuestionPerRecordAndNoDropsThatRecord) {
+    const auto pfad = Xml("<Alle_Klassen>"
+                          "<Klasse><Schulnummer>999</Schulnummer><Klassenname>A</Klassenname></Klasse>"
+                          "<Klasse><Schulnummer>12345</Schulnummer><Klassenname>B</Klassenname></Klasse>"
+                          "<Klasse><Schulnummer>999</Schulnummer><Klassenname>C</Klassenname></Klasse>"
+                          "</Alle_Klassen>");
+    m.Antworten({false, true});
+    auto v = ImportClassXml(pfad, e, m, bericht);
+    ASSERT_TRUE(v);
+    ASSERT_EQ(v->size(), 2u);
+    EXPECT_EQ((*v)[0].Klassenname.str(), "B");
+    EXPECT_EQ((*v)[1].Klassenname.str(), "C");
+    EXPECT_EQ((*v)[1].Schulnummer.str(), "999");
+    EXPECT_EQ(bericht.abgelehnt, 1);
+    ASSERT_EQ(m.gezeigt.size(), 2u);
+    EXPECT_EQ(m.gezeigt[0].art, MeldungsArt::Frage);
+    EXPECT_EQ(m.gezeigt[0].text, "Die Import-Datei enthält die Daten\reiner anderen Schule (Nr.: 999)!\r\rWollen "
+                                 "Sie diese Daten importieren?");
+}
+
+TEST_F(Import, CapacitiesDropTheSurplus) {
+    std::string lehrer = "<Alle_Lehrer><Lehrer><Lehrerdaten><Sonstiges>";
+    for (int i = 1; i <= 36; ++i) lehrer += "<Unterrichtseinheit>" + std::to_string(i) + "</Unterrichtseinheit>";
+    lehrer += "<Unterrichtseinheit>x</Unterrichtseinheit></Sonstiges></Lehrerdaten></Lehrer></Alle_Lehrer>";
+    auto v = ImportTeacherXml(Xml(lehrer), e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[35].UE_ID.str(), "35");
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[35].Nummer.get(), 35);
+
+    std::string schule = "<Alle_Schulen><Schule><Schuldaten>";
+    for (int i = 1; i <= 21; ++i) schule += "<Schulart>" + std::to_string(i) + "</Schulart>";
+    schule += "<Unterrichtseinheit><UE_ID>abc</UE_ID></Unterrichtseinheit></Schuldaten></Schule></Alle_Schulen>";
+    auto s = ImportSchoolXml(Xml(schule), e, m, bericht);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Schuldaten.Schulart[20].str(), "20");
+    EXPECT_EQ(s->Schuldaten.Schulart[0].str(), "");
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID_Text.str(), "abc");
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID.get(), -2147483647); // not a number: below 0, never merged
+}
+
+TEST_F(Import, OrgformIsSplitBackIntoCodeAndText) {
+    auto s = ImportSchoolXml(Xml("<Alle_Schulen><Schule><Schuldaten><Orgform>41, Waldorf, frei</Orgform>"
+                                 "</Schuldaten></Schule></Alle_Schulen>"),
+                             e, m, bericht);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Schuldaten.Orgform.str(), "41");
+    EXPECT_EQ(s->Schuldaten.Orgform_Text.str(), "Waldorf, frei");
+}
+
+// --- merging the school ------------------------------------------------------------
+
+TEST(Merge, FieldModes) {
+    EXPECT_EQ(MergeField("neu", "alt", 0), "neu");
+    EXPECT_EQ(MergeField("", "alt", 0), "");
+    EXPECT_EQ(MergeField("neu", "alt", 1), "neu");
+    EXPECT_EQ(MergeField("--", "alt", 1), "alt");
+    EXPECT_EQ(MergeField(" -???-; []", "alt", 1), "alt");
+    EXPECT_EQ(MergeField("neu", "alt", 2), "alt");
+    EXPECT_EQ(MergeField("neu", "", 2), "neu");
+    EXPECT_EQ(MergeField("neu", "--", 2), "neu");
+}
+
+class SchoolMerge : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitSchule(*a, "12345");
+        InitSchule(*i, "12345");
+    }
+    static void Einheit(TSchuleDS& s, int k, int id, const char* fach, const char* lehrer = "") {
+        s.Unterrichtseinheit[k].UE_ID = id;
+        s.Unterrichtseinheit[k].UE_ID_Text = std::to_string(id);
+        s.Unterrichtseinheit[k].Fach = fach;
+        s.Unterrichtseinheit[k].Lehrer = lehrer;
+    }
+    std::unique_ptr<TSchuleDS> a = std::make_unique<TSchuleDS>(), i = std::make_unique<TSchuleDS>();
+    SkriptMeldungen m;
+    ImportBericht bericht;
+};
+
+TEST_F(SchoolMerge, OverwriteFindsTheSameIdentifierAndKeepsTheTeacher) {
+    Einheit(*a, 1, 5, "De", "L1");
+    Einheit(*i, 1, 5, "Ma", "L9");
+    Einheit(*i, 2, 8, "En", "L9");
+    a->Schuldaten.Schulart[1] = "02";
+    i->Schuldaten.Schulart[1] = "04";
+    i->Schuldaten.Schulart[2] = "02";
+    MergeSchoolImport(*a, *i, 0, 0, m, bericht);
+    EXPECT_EQ(a->Unterrichtseinheit[1].Fach.str(), "Ma");
+    EXPECT_EQ(a->Unterrichtseinheit[1].Lehrer.str(), "L1");
+    EXPECT_EQ(a->Unterrichtseinheit[2].UE_ID.get(), 8);
+    EXPECT_EQ(a->Unterrichtseinheit[2].Lehrer.str(), "");
+    EXPECT_EQ(a->Schuldaten.Schulart[1].str(), "02");
+    EXPECT_EQ(a->Schuldaten.Schulart[2].str(), "04");
+    EXPECT_EQ(bericht.ueUebernommen, 2);
+    EXPECT_TRUE(m.gezeigt.empty());
+}
+
+TEST_F(SchoolMerge, AppendTakesFreeUnitsAndFullTablesAreReportedOnce) {
+    Einheit(*a, 1, 5, "De");
+    Einheit(*i, 1, 5, "Ma");
+    MergeSchoolImport(*a, *i, 1, 2, m, bericht);
+    EXPECT_EQ(a->Unterrichtseinheit[1].Fach.str(), "De");
+    EXPECT_EQ(a->Unterrichtseinheit[2].Fach.str(), "Ma");
+    EXPECT_EQ(a->Unterrichtseinheit[2].UE_ID.get(), 5);
+
+    for (int k = 1; k <= 1000; ++k) Einheit(*a, k, k, "De");
+    Einheit(*i, 2, 2000, "Ma");
+    ImportBericht voll;
+    MergeSchoolImport(*a, *i, 1, 0, m, voll);
+    EXPECT_EQ(voll.ueNichtPlatziert, 2);
+    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Problem beim Import der UnterrichtsEinheiten aufgetreten!\r(Zu "
+                                                  "viele oder nicht zu indentifizierende UnterrichtsEinheiten)\r\r"
+                                                  "Prüfen Sie unbedingt die Daten!!!"});
+}
+
+TEST_F(SchoolMerge, OnlyMissingFieldsAreFilledInModeTwo) {
+    a->freie_Traeger.Name = "Alt";
+    i->freie_Traeger.Name = "Neu";
+    i->freie_Traeger.PLZ = "99084";
+    a->Schuldaten.Orgform_Text = "bleibt";
+    MergeSchoolImport(*a, *i, 0, 2, m, bericht);
+    EXPECT_EQ(a->freie_Traeger.Name.str(), "Alt");
+    EXPECT_EQ(a->freie_Traeger.PLZ.str(), "99084");
+    EXPECT_EQ(a->Schuldaten.Orgform_Text.str(), "bleibt");
+}
+
+// --- hostile and foreign input -----------------------------------------------------
+
+class Hostile : public Import {
+protected:
+    // Imports through the area loading and expects one error message and the area untouched.
+    void ErwarteAbgelehnt(const std::string& inhalt, const std::string& meldungsanfang) {
+        e.XMLImport[2][1].Datei = Datei(inhalt, "Lehrer.XML");
+        auto d = std::make_unique<Datenbestand>();
+        d->Lehrer.DB.resize(2);
+        d->Lehrer.DB[1].Grunddaten.Name = "bleibt";
+        m.gezeigt.clear();
+        const auto berichte = BereichImportieren(Bereich::Lehrer, *d, e, m);
+        ASSERT_EQ(berichte.size(), 1u);
+        EXPECT_FALSE(berichte[0].gelesen);
+        ASSERT_EQ(m.gezeigt.size(), 1u);
+        EXPECT_EQ(m.gezeigt[0].text.substr(0, meldungsanfang.size()), meldungsanfang) << m.gezeigt[0].text;
+        ASSERT_EQ(d->Lehrer.DB.size(), 2u);
+        EXPECT_EQ(d->Lehrer.DB[1].Grunddaten.Name.str(), "bleibt");
+    }
+};
+
+TEST_F(Hostile, BrokenFilesAreRefusedWhole) {
+    const std::string gut = "<Alle_Lehrer><Lehrer><Lehrernummer>1</Lehrernummer></Lehrer>";
+    ErwarteAbgelehnt(gut, kParserFehler);                                    // truncated
+    ErwarteAbgelehnt("Dies ist kein XML.", kParserFehler);                 // not XML
+    ErwarteAbgelehnt("", kParserFehler);                                     // empty
+    ErwarteAbgelehnt(gut + "</Alle_Lehrer><zweite/>", kParserFehler);        // two roots
+    ErwarteAbgelehnt("<?xml version=\"1.0\" encoding=\"UTF-8\"?><Alle_Lehrer>\xFF\xFE</Alle_Lehrer>",
+                     kParserFehler); // invalid bytes for the declared encoding
+    ErwarteAbgelehnt("<?xml version=\"1.0\" encoding=\"KOI8-R\"?><Alle_Lehrer/>", kParserFehler);
+}
+
+TEST_F(Hostile, TheParserErrorNamesLineAndColumn) {
+    ErwarteAbgelehnt("<Alle_Lehrer>\n<Lehrer>\n</Alle_Lehrer>", kParserFehler + "3, Spalte 3)");
+}
+
+TEST_F(Hostile, EntityExpansionAndExternalEntities) {
+    std::string lachen = "<?xml version=\"1.0\"?><!DOCTYPE Alle_Lehrer [<!ENTITY a0 \"hahahahahahahahahaha\">";
+    for (int i = 1; i <= 12; ++i) {
+        lachen += "<!ENTITY a" + std::to_string(i) + " \"";
+        for (int k = 0; k < 10; ++k) lachen += "&a" + std::to_string(i - 1) + ";";
+        lachen += "\">";
+    }
+    lachen += "]><Alle_Lehrer><Lehrer><Lehrerdaten><freie_Traeger><Grunddaten><Name>&a12;</Name></Grunddaten>"
+              "</freie_Traeger></Lehrerdaten></Lehrer></Alle_Lehrer>";
+    ErwarteAbgelehnt(lachen, kParserFehler);
+
+    // An external entity is never loaded: its reference simply gives nothing.
+    test::DateiSchreiben(o / "geheim.txt", {'g', 'e', 'h', 'e', 'i', 'm'});
+    const auto pfad = Datei("<?xml version=\"1.0\"?><!DOCTYPE Alle_Lehrer [<!ENTITY x SYSTEM \"file://" +
+                            (o / "geheim.txt") +
+                            "\">]><Alle_Lehrer><Lehrer><Lehrernummer>&x;</Lehrernummer></Lehrer></Alle_Lehrer>");
+    m.gezeigt.clear();
+    auto v = ImportTeacherXml(pfad, e, m, bericht);
+    if (v) {
+        ASSERT_EQ(v->size(), 1u);
+        EXPECT_EQ((*v)[0].Lehrernummer.str(), "");
+    } else {
+        ASSERT_EQ(m.gezeigt.size(), 1u); // refused outright is as good
+    }
+}
+
+TEST_F(Hostile, HugeTextAndDeepNestingDoNotHurt) {
+    std::string gross = "<Alle_Lehrer><Lehrer><Lehrernummer>" + std::string(10 * 1024 * 1024, 'x') +
+                        "</Lehrernummer></Lehrer></Alle_Lehrer>";
+    auto v = ImportTeacherXml(Datei(gross), e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->at(0).Lehrernummer.str(), std::string(10, 'x'));
+
+    std::string tief = "<Alle_Lehrer>";
+    for (int i = 0; i < 100000; ++i) tief += "<a>";
+    for (int i = 0; i < 100000; ++i) tief += "</a>";
+    tief += "</Alle_Lehrer>";
+    v = ImportTeacherXml(Datei(tief), e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_TRUE(v->empty());
+    EXPECT_EQ(bericht.unbekannt["a"], 100000);
+}
+
+TEST_F(Import, Utf8AndWindows1252ArriveAsTheSameBytes) {
+    const std::string koerper = "<Alle_Klassen><Klasse><Klassenname>%s</Klassenname></Klasse></Alle_Klassen>";
+    const auto mit = [&](const std::string& kopf, const std::string& name) {
+        std::string s = koerper;
+        s.replace(s.find("%s"), 2, name);
+        return Datei(kopf + s);
+    };
+    const std::string erwartet = "M\xFCller \x80";
+    for (const auto& [kopf, name] : {std::pair<std::string, std::string>{"", "Müller €"},
+                                     {"\xEF\xBB\xBF", "Müller €"},
+                                     {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "Müller €"},
+                                     {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "M\xFCller \x80"},
+                                     {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "M\xFCller \x80"},
+                                     {"<?xml version=\"1.0\"?>", "M&#252;ller &#8364;"}}) {
+        SCOPED_TRACE(kopf);
+        auto v = ImportClassXml(mit(kopf, name), e, m, bericht);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->at(0).Klassenname.str(), erwartet);
+    }
+    // UTF-16 with its byte-order mark, and a character Windows-1252 does not have.
+    const std::string u8 = "<Alle_Klassen><Klasse><Klassenname>Ω ü</Klassenname></Klasse></Alle_Klassen>";
+    std::string u16 = "\xFF\xFE";
+    for (std::size_t i = 0; i < u8.size();) {
+        const auto b = static_cast<unsigned char>(u8[i]);
+        char32_t cp = b;
+        std::size_t n = 1;
+        if (b >= 0xC0) cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(u8[i + 1]) & 0x3Fu), n = 2;
+        u16 += static_cast<char>(cp & 0xFF);
+        u16 += static_cast<char>(cp >> 8);
+        i += n;
+    }
+    auto v = ImportClassXml(Datei(u16), e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->at(0).Klassenname.str(), "? \xFC");
+    EXPECT_TRUE(m.gezeigt.empty());
+}
+
+TEST_F(Import, AFileWithoutRecordsLeavesOneBlankRecord) {
+    e.XMLImport[3][1].Datei = Datei("<Alle_Klassen></Alle_Klassen>", "Klassen.XML");
+    auto d = std::make_unique<Datenbestand>();
+    d->Klassen.DB.resize(4);
+    const auto berichte = BereichImportieren(Bereich::Klassen, *d, e, m);
+    ASSERT_EQ(berichte.size(), 1u);
+    EXPECT_TRUE(berichte[0].gelesen);
+    ASSERT_EQ(d->Klassen.DB.size(), 1u);
+    EXPECT_EQ(d->Klassen.DB[0].ID.get(), 1);
+    EXPECT_EQ(d->Klassen.DB[0].Schulnummer.str(), "12345");
+}
+
+TEST_F(Import, OrdersStopAtTheFirstMissingFileAndTheLastReplaces) {
+    e.XMLImport[3][1].Datei = Datei("<Alle_Klassen><Klasse><Klassenname>A</Klassenname></Klasse></Alle_Klassen>",
+                                    "k1.xml");
+    e.XMLImport[3][2].Datei = Datei("<Alle_Klassen><Klasse><Klassenname>B</Klassenname></Klasse><Klasse>"
+                                    "<Klassenname>C</Klassenname></Klasse></Alle_Klassen>",
+                                    "k2.xml");
+    e.XMLImport[3][3].Datei = Datei("<Alle_Klassen/>", "k3.xml");
+    auto d = std::make_unique<Datenbestand>();
+    EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 3u);
+    EXPECT_EQ(d->Klassen.DB.size(), 1u); // the third file had no record
+
+    e.XMLImport[3][2].Datei = o / "fehlt.xml";
+    EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 1u);
+    ASSERT_EQ(d->Klassen.DB.size(), 1u);
+    EXPECT_EQ(d->Klassen.DB[0].Klassenname.str(), "A");
+}
+
+TEST(ReportText, NamesWhatWasDropped) {
+    ImportBericht b;
+    b.datei = "/x/Lehrer.XML";
+    b.root = "Alle_Lehrer";
+    b.gelesen = true;
+    b.datensaetze = 3;
+    b.abgelehnt = 1;
+    b.unbekannt["Hobby"] = 2;
+    EXPECT_EQ(BerichtText(b), "Datei: /x/Lehrer.XML\nRoot-Tag: Alle_Lehrer\nDatensätze übernommen: 3\nDatensätze "
+                              "anderer Schulen abgelehnt: 1\nunbekannter XML-Tag (Hobby): 2x übergangen\n");
+}
+
+} // namespace
+} // namespace zev
