@@ -56,6 +56,18 @@ const std::vector<Befehl>& Befehle() {
          "fremden Schulnummern beantworten --yes oder --no (Vorgabe). Rückgabewert 0,\n"
          "3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
          Import},
+        {"check", "die Plausibilitätsprüfung der Schule oder der Lehrer",
+         "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] [--seed N]\n"
+         "\n"
+         "check schule   prüft alle Schuldaten (grosse PLAUSI der Schule)\n"
+         "check lehrer   prüft alle Lehrer (grosse PLAUSI) und gibt die Übersicht aus\n"
+         "  --nr N       prüft nur den ersten Lehrer mit der Lehrernummer N\n"
+         "  --json       Ausgabe als ein JSON-Objekt\n"
+         "  --seed N     Startwert für den Blindfehlertest\n"
+         "Die Frage nach Daten freier Träger beantworten --yes oder --no (Vorgabe).\n"
+         "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
+         "Aufruf, 3 nach einer Fehlermeldung.\n",
+         Check},
     };
     return befehle;
 }
@@ -75,7 +87,7 @@ void Uebersicht(std::ostream& o) {
 } // namespace
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const std::string& programmOrdner) {
+               const std::string& programmOrdner, bool farbig) {
     std::string home = programmOrdner;
     bool ja = false;
     bool hilfe = false;
@@ -122,7 +134,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
         return kOk;
     }
     if (home.empty()) home.push_back('.');
-    const Kontext k{MitTrenner(home), ja, out, err};
+    const Kontext k{MitTrenner(home), ja, out, err, farbig};
     return befehl->ausfuehren(k, rest);
 }
 

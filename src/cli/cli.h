@@ -12,7 +12,7 @@ enum Exit { kOk = 0, kGefunden = 1, kBedienung = 2, kFehlerGemeldet = 3 };
 // Runs `zev` with the given arguments (without the program name). `programmOrdner`
 // is the default program folder, used unless --home names another.
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const std::string& programmOrdner);
+               const std::string& programmOrdner, bool farbig = false);
 
 // What every command receives.
 struct Kontext {
@@ -20,6 +20,7 @@ struct Kontext {
     bool antwortJa = false;
     std::ostream& out;
     std::ostream& err;
+    bool farbig = false; // standard output is a terminal
 };
 
 // `zev dump FILE`
@@ -30,5 +31,7 @@ int CatalogueList(const Kontext& k, const std::vector<std::string>& args);
 int Export(const Kontext& k, const std::vector<std::string>& args);
 // `zev import [AREA...] [--dry-run]`
 int Import(const Kontext& k, const std::vector<std::string>& args);
+// `zev check schule|lehrer [--nr N] [--json] [--seed N]`
+int Check(const Kontext& k, const std::vector<std::string>& args);
 
 } // namespace zev::cli

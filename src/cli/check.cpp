@@ -1,0 +1,174 @@
+// `zev check schule` and `zev check lehrer [--nr NUMMER]`: the plausibility checks
+// of the school page and the teacher pages, printed as the windows show them.
+#include "catalog/catalogue_loader.h"
+#include "cli/cli.h"
+#include "cli/console_messages.h"
+#include "cli/record_json.h"
+#include "model/encoding.h"
+#include "plausi/check_course.h"
+#include "plausi/message_table.h"
+#include "plausi/result_listing.h"
+#include "storage/area_loading.h"
+#include "storage/settings_file.h"
+
+#include <memory>
+
+namespace zev::cli {
+
+namespace {
+
+// Questions and errors reach the console; the confirmation boxes of a passed run
+// do not, since the result is printed anyway.
+class OhneBestaetigung final : public Meldungen {
+public:
+    explicit OhneBestaetigung(Meldungen& innen) : innen_(innen) {}
+    Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override {
+        if (art == MeldungsArt::Information && tasten == Tasten::Ok) return Antwort::Ok;
+        return innen_.Zeigen(art, text, tasten);
+    }
+
+private:
+    Meldungen& innen_;
+};
+
+std::string Farbig(const std::string& text, Farbe f, bool farbig) {
+    if (!farbig || text.empty()) return text;
+    const Rgb c = RgbVon(f);
+    return "\x1b[38;2;" + std::to_string(c.r) + ";" + std::to_string(c.g) + ";" + std::to_string(c.b) + "m" + text +
+           "\x1b[0m";
+}
+
+void EinzelAusgeben(const Kontext& k, const Ergebnisanzeige& a, int schwelle, bool json) {
+    if (json) {
+        Json j;
+        j["threshold"] = schwelle;
+        j["verdict"] = a.urteil;
+        j["warnings"] = a.warnungen;
+        j["errors"] = a.fehler;
+        j["results"] = Json::array();
+        for (const ListenEintrag& x : a.eintraege)
+            j["results"].push_back({{"number", x.nummer}, {"code", x.code}, {"i", x.i}, {"r", x.r}, {"title", x.titel},
+                                    {"text", x.text}, {"colour", HexVon(x.farbe)}});
+        k.out << j.dump(2) << '\n';
+        return;
+    }
+    k.out << kFensterTitel << "\nTest-Alarm-Schwelle: " << Farbig(a.schwelleText, a.schwelleFarbe, k.farbig)
+          << "\n\nEinzel-Tests mit Ergebnissen:\n";
+    for (const AnzeigeZeile& z : a.zeilen) k.out << Farbig(z.text, z.farbe, k.farbig) << '\n';
+    k.out << "Gesamt-Test-Ergebnis: " << Farbig(a.urteil, a.urteilFarbe, k.farbig) << '\n';
+    if (a.zaehlerSichtbar) k.out << "mit " << a.warnungen << " Warnung(en)     und " << a.fehler << " Fehler\n";
+}
+
+void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const BereichsDaten<TLehrerDS>& lehrer, int schwelle,
+                    bool json) {
+    if (json) {
+        Json j;
+        j["threshold"] = schwelle;
+        j["teachers"] = Json::array();
+        for (std::size_t t = 0; t < lehrer.DB.size(); ++t) {
+            const auto& z = g.zeilen[t + 1];
+            j["teachers"].push_back({{"Lehrernummer", z[0].text}, {"Name", z[1].text}, {"Vorname", z[2].text},
+                                     {"Warnungen", lehrer.DB[t].Warnungen.get()},
+                                     {"Fehler", lehrer.DB[t].Fehler.get()}, {"Ergebnis", z[5].text}});
+        }
+        k.out << j.dump(2) << '\n';
+        return;
+    }
+    k.out << g.titel << "\nTest-Alarm-Schwelle: " << Farbig(g.schwelle.text, g.schwelle.farbe, k.farbig) << "\n\n";
+    for (std::size_t zeile = 0; zeile <= lehrer.DB.size(); ++zeile) {
+        const auto& z = g.zeilen[zeile];
+        for (std::size_t s = 0; s < 5; ++s) k.out << z[s].text << '\t';
+        k.out << Farbig(z[5].text, z[5].farbe.value_or(Farbe::Schwarz), k.farbig) << '\n';
+    }
+}
+
+} // namespace
+
+int Check(const Kontext& k, const std::vector<std::string>& args) {
+    const auto aufruf = [&] {
+        k.err << "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] "
+                 "[--seed N]\n";
+        return kBedienung;
+    };
+    std::string bereich, nummer;
+    bool json = false, mitNummer = false;
+    std::optional<std::uint32_t> saat;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--nr" && i + 1 < args.size()) {
+            nummer = args[++i];
+            mitNummer = true;
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            try {
+                saat = static_cast<std::uint32_t>(std::stoul(args[++i]));
+            } catch (const std::exception&) {
+                return aufruf();
+            }
+        } else if (bereich.empty() && (args[i] == "schule" || args[i] == "lehrer")) {
+            bereich = args[i];
+        } else {
+            return aufruf();
+        }
+    }
+    if (bereich.empty() || (mitNummer && bereich != "lehrer")) return aufruf();
+
+    KonsolenMeldungen konsole(k.err, k.antwortJa);
+    OhneBestaetigung m(konsole);
+    TEinstellungen e;
+    EinstellungenLesen(e, k.programmOrdner, "", m);
+    auto d = std::make_unique<Datenbestand>();
+    AnfangsZustand(*d, e.Schulnummer.view(), m);
+    Ordner o;
+    o.Programm = k.programmOrdner;
+    OrdnerBestimmen(o, e, d->SchulDS, m);
+    Kataloge kataloge;
+    kataloge.AlleLaden(k.programmOrdner, m);
+    Fehlertexte texte;
+    texte.FehlertexteAufbauen(k.programmOrdner);
+    PlausiLauf p;
+    if (saat) p.Saat(*saat);
+
+    // The areas the page that starts the run would have loaded, in its order.
+    const auto laden = [&](std::initializer_list<Bereich> bereiche) {
+        for (Bereich b : bereiche) {
+            BereichLaden(b, *d, e, o, m);
+            if (b == Bereich::Schule) d->SchuleGeladen = true;
+            if (b == Bereich::Lehrer) d->Lehrer.Geladen = true;
+            if (b == Bereich::Klassen) d->Klassen.Geladen = true;
+        }
+    };
+    const PruefKontext kontext{e, kataloge, *d};
+    int status;
+    if (bereich == "schule") {
+        laden({Bereich::Lehrer, Bereich::Klassen, Bereich::Schule});
+        PruefungAusfuehren(PruefKnopf::AlleSchuldaten, p, d->SchulDS, d->Lehrer.Puffer, kontext, m, {});
+        EinzelAusgeben(k, ErgebnisseAufbauen(p, texte), p.Alarmschwelle, json);
+        status = p.AlarmSumme() == 0 ? kOk : kGefunden;
+    } else {
+        laden({Bereich::Lehrer, Bereich::Schule, Bereich::Klassen});
+        if (mitNummer) {
+            const std::string gesucht = Utf8ToCp1252(nummer);
+            const TLehrerDS* lehrer = nullptr;
+            for (const TLehrerDS& l : d->Lehrer.DB)
+                if (!lehrer && l.Lehrernummer.view() == gesucht) lehrer = &l;
+            if (!lehrer) {
+                m.Fehler("Kein Lehrer mit der Lehrernummer " + nummer + " gefunden!");
+                return kFehlerGemeldet;
+            }
+            PruefungAusfuehren(PruefKnopf::DiesenLehrer, p, d->SchulDS, *lehrer, kontext, m, {});
+            EinzelAusgeben(k, ErgebnisseAufbauen(p, texte), p.Alarmschwelle, json);
+            status = p.AlarmSumme() == 0 ? kOk : kGefunden;
+        } else {
+            GrossePlausiAusfuehren(p, *d, e, kataloge, m, {});
+            GruppeAusgeben(k, GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, d->Lehrer), d->Lehrer,
+                           p.Alarmschwelle, json);
+            long summe = 0;
+            for (const TLehrerDS& l : d->Lehrer.DB) summe += l.Warnungen + l.Fehler;
+            status = summe == 0 ? kOk : kGefunden;
+        }
+    }
+    return konsole.Fehleranzahl() > 0 ? kFehlerGemeldet : status;
+}
+
+} // namespace zev::cli

@@ -1,0 +1,118 @@
+#include "cli/cli.h"
+#include "storage/area_files.h"
+#include "storage/settings_file.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+namespace zev {
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+class Check : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& x : std::filesystem::directory_iterator(ZEV_CATALOGUE_DIR))
+            if (x.path().extension() == ".csv") std::filesystem::copy(x.path(), home.Pfad());
+        EinstellungenStandard(e, home.Pfad());
+        e.Schulnummer = "12345";
+        ASSERT_TRUE(EinstellungenSchreiben(e, home.Pfad(), m));
+        std::filesystem::create_directories(home / "Daten");
+        BereichsDaten<TLehrerDS> l;
+        l.DB.resize(2);
+        for (std::size_t i = 0; i < 2; ++i) {
+            InitLehrer(l.DB[i], "12345");
+            l.DB[i].Lehrernummer = i == 0 ? "L1" : "L\xE4";
+            l.DB[i].Sonstiges.Taetigkeit = "01";
+            l.DB[i].Sonstiges.Personengruppe[1] = "01";
+        }
+        l.DB[1].Sonstiges.Personengruppe[1] = "";
+        ASSERT_TRUE(BereichSchreiben(l, home / "Daten", e, m));
+    }
+    Lauf Zev(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.Pfad()});
+        std::ostringstream out, err;
+        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
+        return {s, out.str(), err.str()};
+    }
+    test::TempOrdner home;
+    TEinstellungen e;
+    test::SkriptMeldungen m;
+};
+
+TEST_F(Check, SchoolAsJson) {
+    const Lauf l = Zev({"check", "schule", "--json", "--seed", "3"});
+    EXPECT_EQ(l.status, 1) << l.err;
+    EXPECT_EQ(l.err, "");
+    const auto j = nlohmann::json::parse(l.out);
+    EXPECT_EQ(j["threshold"], 0);
+    EXPECT_EQ(j["verdict"], "Tests NICHT bestanden!!!");
+    EXPECT_GT(j["errors"].get<int>(), 0);
+    const auto& r = j["results"];
+    EXPECT_EQ(r[0]["number"], 1);
+    EXPECT_EQ(r[1], nlohmann::json::parse(R"({"number": 100, "code": 1, "i": 0, "r": 0.0,
+        "title": "Schulnummer eingetragen und passend zu den Programm-Einstellungen prüfen",
+        "text": "  -->  alle Angaben zur Schulnummer o.B.", "colour": "#008000"})"));
+    EXPECT_EQ(r[3]["number"], 106);
+    EXPECT_EQ(r[3]["colour"], "#FF0000");
+    // The same seed gives the same demonstration line.
+    EXPECT_EQ(nlohmann::json::parse(Zev({"check", "schule", "--json", "--seed", "3"}).out)["results"][0], r[0]);
+}
+
+TEST_F(Check, SchoolAsText) {
+    const Lauf l = Zev({"check", "schule"});
+    EXPECT_EQ(l.out.rfind("Datentest (interne PLAUSI)\nTest-Alarm-Schwelle: ab Warnungen\n\nEinzel-Tests mit "
+                          "Ergebnissen:\n[1]   Blindfehlertest",
+                          0),
+              0u);
+    EXPECT_NE(l.out.find("\n[106]   eingetragene Organisationsform anhand der aktuellen Liste prüfen\n  -->  !!! keine "
+                         "Organisationsform eingetragen oder Eintrag fehlerhaft\n\n"),
+              std::string::npos);
+    EXPECT_NE(l.out.find("Gesamt-Test-Ergebnis: Tests NICHT bestanden!!!\nmit "), std::string::npos);
+    EXPECT_EQ(l.out.find("\x1b["), std::string::npos);
+}
+
+TEST_F(Check, AllTeachersAndOneTeacher) {
+    Lauf l = Zev({"check", "lehrer", "--json"});
+    EXPECT_EQ(l.status, 1) << l.err;
+    EXPECT_EQ(l.err, "Frage: Diese Schule ist keine Schule in freier Trägerschaft!\n(Bestimmte Lehrer-Daten müssen "
+                     "hier nicht verwaltet werden.)\n\nWollen Sie diese (nicht relevanten) Lehrer-Daten trotzdem "
+                     "testen?\n(Antwort: Nein)\n");
+    const auto j = nlohmann::json::parse(l.out);
+    EXPECT_EQ(j["teachers"], nlohmann::json::parse(R"([
+        {"Lehrernummer": "L1", "Name": "  - frei -", "Vorname": "", "Warnungen": 0, "Fehler": 0,
+         "Ergebnis": "alles i.O."},
+        {"Lehrernummer": "Lä", "Name": "  - frei -", "Vorname": "", "Warnungen": 0, "Fehler": 1,
+         "Ergebnis": "fehlerhaft!!!"}])"));
+
+    l = Zev({"check", "lehrer", "--nr", "L1"});
+    EXPECT_EQ(l.status, 0) << l.out;
+    EXPECT_NE(l.out.find("Gesamt-Test-Ergebnis: alle Tests bestanden!!!\n"), std::string::npos);
+    l = Zev({"--yes", "check", "lehrer", "--nr", "Lä", "--json"});
+    EXPECT_EQ(l.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(l.out)["results"].size(), 38u); // slot 1 and 37 tests, free-carrier ones included
+
+    l = Zev({"check", "lehrer", "--nr", "X9"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Kein Lehrer mit der Lehrernummer X9 gefunden!\n");
+}
+
+TEST_F(Check, Usage) {
+    EXPECT_EQ(Zev({"check"}).status, 2);
+    EXPECT_EQ(Zev({"check", "klassen"}).status, 2);
+    EXPECT_EQ(Zev({"check", "schule", "--nr", "1"}).status, 2);
+    EXPECT_EQ(Zev({"check", "schule", "--seed", "x"}).status, 2);
+}
+
+} // namespace
+} // namespace zev
