@@ -8,8 +8,7 @@
 #include "plausi/check_course.h"
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
-#include "storage/area_loading.h"
-#include "storage/settings_file.h"
+#include "storage/lifecycle.h"
 
 #include <memory>
 
@@ -115,28 +114,19 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
 
     KonsolenMeldungen konsole(k.err, k.antwortJa);
     OhneBestaetigung m(konsole);
-    TEinstellungen e;
-    EinstellungenLesen(e, k.programmOrdner, "", m);
-    auto d = std::make_unique<Datenbestand>();
-    AnfangsZustand(*d, e.Schulnummer.view(), m);
-    Ordner o;
-    o.Programm = k.programmOrdner;
-    OrdnerBestimmen(o, e, d->SchulDS, m);
-    Kataloge kataloge;
-    kataloge.AlleLaden(k.programmOrdner, m);
-    Fehlertexte texte;
-    texte.FehlertexteAufbauen(k.programmOrdner);
-    PlausiLauf p;
+    Steuerung st(k.programmOrdner, m);
+    st.Erstellen();
+    st.Gezeigt();
+    PlausiLauf& p = st.Plausi();
     if (saat) p.Saat(*saat);
+    Datenbestand* d = &st.Daten();
+    const TEinstellungen& e = st.Einstellungen();
+    const Kataloge& kataloge = st.Katalogliste();
+    const Fehlertexte& texte = st.Texte();
 
     // The areas the page that starts the run would have loaded, in its order.
     const auto laden = [&](std::initializer_list<Bereich> bereiche) {
-        for (Bereich b : bereiche) {
-            BereichLaden(b, *d, e, o, m);
-            if (b == Bereich::Schule) d->SchuleGeladen = true;
-            if (b == Bereich::Lehrer) d->Lehrer.Geladen = true;
-            if (b == Bereich::Klassen) d->Klassen.Geladen = true;
-        }
+        for (Bereich b : bereiche) st.Laden(b);
     };
     const PruefKontext kontext{e, kataloge, *d};
     int status;
@@ -160,7 +150,7 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
             EinzelAusgeben(k, ErgebnisseAufbauen(p, texte), p.Alarmschwelle, json);
             status = p.AlarmSumme() == 0 ? kOk : kGefunden;
         } else {
-            GrossePlausiAusfuehren(p, *d, e, kataloge, m, {});
+            GrossePlausiAusfuehren(p, *d, st.Einstellungen(), kataloge, m, {});
             GruppeAusgeben(k, GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, d->Lehrer), d->Lehrer,
                            p.Alarmschwelle, json);
             long summe = 0;

@@ -1,21 +1,13 @@
 // `zev export` and `zev import`: the XML exchange of the data folder the
-// settings name, as the program does when an area's page is left or loaded.
+// settings name, through the same controller as the program.
 #include "cli/cli.h"
 #include "cli/console_messages.h"
-#include "storage/area_files.h"
-#include "storage/area_loading.h"
-#include "storage/folders.h"
-#include "storage/settings_file.h"
+#include "storage/lifecycle.h"
 #include "xml/export_trees.h"
-
-#include <memory>
 
 namespace zev::cli {
 
-namespace {
-
-// The areas named on the command line (all four when none); false on an unknown name.
-bool Bereiche(const std::vector<std::string>& namen, std::vector<Bereich>& out, std::ostream& err) {
+bool BereicheAusArgumenten(const std::vector<std::string>& namen, std::vector<Bereich>& out, std::ostream& err) {
     const Bereich alle[] = {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler};
     for (const std::string& n : namen) {
         bool gefunden = false;
@@ -30,30 +22,16 @@ bool Bereiche(const std::vector<std::string>& namen, std::vector<Bereich>& out, 
     return true;
 }
 
-// Settings, folders and the start state of the areas, as at program start.
-struct Sitzung {
-    TEinstellungen e;
-    std::unique_ptr<Datenbestand> d = std::make_unique<Datenbestand>();
-    Ordner o;
-    Sitzung(const Kontext& k, Meldungen& m) {
-        EinstellungenLesen(e, k.programmOrdner, "", m);
-        AnfangsZustand(*d, e.Schulnummer.view(), m);
-        o.Programm = k.programmOrdner;
-        OrdnerBestimmen(o, e, d->SchulDS, m);
-    }
-};
-
-} // namespace
-
 int Export(const Kontext& k, const std::vector<std::string>& args) {
     std::vector<Bereich> bereiche;
-    if (!Bereiche(args, bereiche, k.err)) return kBedienung;
+    if (!BereicheAusArgumenten(args, bereiche, k.err)) return kBedienung;
     KonsolenMeldungen m(k.err, k.antwortJa);
-    Sitzung s(k, m);
+    Steuerung s(k.programmOrdner, m);
+    s.Erstellen(false);
+    s.Gezeigt();
     for (Bereich b : bereiche) {
-        BereichLaden(b, *s.d, s.e, s.o, m);
-        if (BereichExportieren(b, *s.d, s.e, s.o, m))
-            k.out << XmlExportPfad(s.e, static_cast<int>(b), s.o.Export) << '\n';
+        s.Laden(b);
+        if (s.Exportieren(b)) k.out << XmlExportPfad(s.Einstellungen(), static_cast<int>(b), s.Ordnerpfade().Export) << '\n';
     }
     return m.Fehleranzahl() > 0 ? kFehlerGemeldet : kOk;
 }
@@ -66,16 +44,15 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
         else namen.push_back(a);
     }
     std::vector<Bereich> bereiche;
-    if (!Bereiche(namen, bereiche, k.err)) return kBedienung;
+    if (!BereicheAusArgumenten(namen, bereiche, k.err)) return kBedienung;
     KonsolenMeldungen m(k.err, k.antwortJa);
-    Sitzung s(k, m);
+    Steuerung s(k.programmOrdner, m);
+    s.Erstellen(false);
+    s.Gezeigt();
     for (Bereich b : bereiche) {
         // The area as it stands in its internal file, then the import over it.
-        TEinstellungen intern = s.e;
-        intern.Datenquelle = 1;
-        BereichLaden(b, *s.d, intern, s.o, m);
-        s.e.Dateizugriff = intern.Dateizugriff;
-        const auto berichte = BereichImportieren(b, *s.d, s.e, m);
+        s.InternLaden(b);
+        const auto berichte = s.Importieren(b);
         k.out << "[" << BereichsName(b) << "]\n";
         if (berichte.empty()) {
             k.out << "keine Import-Datei gefunden\n";
@@ -86,8 +63,7 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
             k.out << BerichtText(r);
             eingelesen = eingelesen || r.gelesen;
         }
-        if (!probe && eingelesen && BereichSpeichern(b, *s.d, s.e, s.o, m))
-            k.out << "gespeichert in " << s.o.Daten << "\n";
+        if (!probe && eingelesen && s.Schreiben(b)) k.out << "gespeichert in " << s.Ordnerpfade().Daten << "\n";
     }
     return m.Fehleranzahl() > 0 ? kFehlerGemeldet : kOk;
 }

@@ -149,10 +149,10 @@ bool BereichLesen(BereichsDaten<R>& b, const std::string& datenOrdner, TEinstell
 
 template <class R>
 bool BereichSchreiben(const BereichsDaten<R>& b, const std::string& datenOrdner, const TEinstellungen& e,
-                      Meldungen& m) {
+                      Meldungen& m, std::string_view vorgaenger) {
     const std::string name(BereichsArt<R>::Dateiname);
     const std::string pfad = DateiPfad(datenOrdner, name, "ZEV");
-    const auto f = io::SicherSchreiben(pfad, BereichsImage(b, e.Schulnummer), DateiPfad(datenOrdner, name, "SIC"));
+    const auto f = io::SicherSchreiben(pfad, BereichsImage(b, e.Schulnummer), DateiPfad(datenOrdner, name, vorgaenger));
     if (!f) return true;
     if (f->stufe == io::SchreibFehler::Stufe::Erstellen)
         m.Fehler(MeldungBenutzen<R>(datenOrdner, "zu erstellen und zu speichern!"));
@@ -205,8 +205,8 @@ bool SchuleNach(const TSchuleDS& s, const std::string& pfad, const std::string& 
 
 } // namespace
 
-bool SchuleSchreiben(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m) {
-    return SchuleNach(s, DateiPfad(datenOrdner, "Schule", "ZEV"), DateiPfad(datenOrdner, "Schule", "SIC"), m);
+bool SchuleSchreiben(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m, std::string_view vorgaenger) {
+    return SchuleNach(s, DateiPfad(datenOrdner, "Schule", "ZEV"), DateiPfad(datenOrdner, "Schule", vorgaenger), m);
 }
 
 bool SchuleKopieLS(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m) {
@@ -220,7 +220,8 @@ bool SchuleKopieLS(const TSchuleDS& s, const std::string& datenOrdner, Meldungen
     template LeseStatus BereichsdateiLesen(const std::string&, BereichsDatei<R>&, std::string&);                       \
     template std::vector<std::uint8_t> BereichsImage(const BereichsDaten<R>&, const s10&);                             \
     template bool BereichLesen(BereichsDaten<R>&, const std::string&, TEinstellungen&, Meldungen&);                    \
-    template bool BereichSchreiben(const BereichsDaten<R>&, const std::string&, const TEinstellungen&, Meldungen&);     \
+    template bool BereichSchreiben(const BereichsDaten<R>&, const std::string&, const TEinstellungen&, Meldungen&,      \
+                                   std::string_view);                                                                  \
     template bool BereichKopieLS(const BereichsDaten<R>&, const std::string&, const TEinstellungen&, Meldungen&)
 
 ZEV_AREA_FILES(TLehrerDS);

@@ -72,10 +72,11 @@ std::string DateiPfad(const std::string& datenOrdner, std::string_view name, std
 template <class R>
 bool BereichLesen(BereichsDaten<R>& b, const std::string& datenOrdner, TEinstellungen& e, Meldungen& m);
 
-// Writes the area to its .ZEV file; the previous one becomes .SIC.
+// Writes the area to its .ZEV file; the previous one becomes .SIC (or the
+// extension `vorgaenger` names, such as "ZEV.defekt" for a file kept aside).
 template <class R>
 bool BereichSchreiben(const BereichsDaten<R>& b, const std::string& datenOrdner, const TEinstellungen& e,
-                      Meldungen& m);
+                      Meldungen& m, std::string_view vorgaenger = "SIC");
 
 // Writes the area to .LS1; the previous .LS1 becomes .LS2. A copy that cannot be
 // created is passed over without a message.
@@ -83,7 +84,8 @@ template <class R>
 bool BereichKopieLS(const BereichsDaten<R>& b, const std::string& datenOrdner, const TEinstellungen& e, Meldungen& m);
 
 bool SchuleLesen(Datenbestand& d, const std::string& datenOrdner, Meldungen& m);
-bool SchuleSchreiben(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m);
+bool SchuleSchreiben(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m,
+                     std::string_view vorgaenger = "SIC");
 bool SchuleKopieLS(const TSchuleDS& s, const std::string& datenOrdner, Meldungen& m);
 
 inline bool LehrerLesen(Datenbestand& d, const std::string& o, TEinstellungen& e, Meldungen& m) {

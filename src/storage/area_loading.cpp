@@ -1,6 +1,5 @@
 #include "storage/area_loading.h"
 
-#include "storage/area_files.h"
 #include "storage/file_io.h"
 #include "xml/export_trees.h"
 
@@ -42,28 +41,6 @@ std::vector<ImportBericht> BereichImportieren(Bereich b, Datenbestand& d, const 
         }
     }
     return berichte;
-}
-
-std::vector<ImportBericht> BereichLaden(Bereich b, Datenbestand& d, TEinstellungen& e, const Ordner& o, Meldungen& m) {
-    if (e.Datenquelle == 0) return BereichImportieren(b, d, e, m);
-    if (e.Datenquelle == 2) return {};
-    switch (b) {
-        case Bereich::Schule: SchuleLesen(d, o.Daten, m); break;
-        case Bereich::Lehrer: LehrerLesen(d, o.Daten, e, m); break;
-        case Bereich::Klassen: KlassenLesen(d, o.Daten, e, m); break;
-        case Bereich::Schueler: SchuelerLesen(d, o.Daten, e, m); break;
-    }
-    return {};
-}
-
-bool BereichSpeichern(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m) {
-    switch (b) {
-        case Bereich::Schule: return SchuleSchreiben(d.SchulDS, o.Daten, m);
-        case Bereich::Lehrer: return LehrerSchreiben(d, o.Daten, e, m);
-        case Bereich::Klassen: return KlassenSchreiben(d, o.Daten, e, m);
-        case Bereich::Schueler: return SchuelerSchreiben(d, o.Daten, e, m);
-    }
-    return false;
 }
 
 bool BereichExportieren(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m) {

@@ -23,13 +23,6 @@ std::string_view BereichsName(Bereich b);
 // other areas are replaced by each file in turn. One report per file read.
 std::vector<ImportBericht> BereichImportieren(Bereich b, Datenbestand& d, const TEinstellungen& e, Meldungen& m);
 
-// By `Datenquelle`: 0 the import entries, 2 nothing, otherwise the internal file.
-// Loaded flags are left to the caller.
-std::vector<ImportBericht> BereichLaden(Bereich b, Datenbestand& d, TEinstellungen& e, const Ordner& o, Meldungen& m);
-
-// Writes the area's internal file (the previous one becomes .SIC).
-bool BereichSpeichern(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m);
-
 // Writes the area's XML file into the export folder.
 bool BereichExportieren(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m);
 

@@ -1,0 +1,154 @@
+// The program over one run, without a window: start-up, the folders in use,
+// loading areas on first use, saving when a page is left, the commands of the
+// main window, closing, and the start-up backup. The window forwards its events
+// here and draws what the controller reports; `zev` loads and writes areas
+// through the same controller.
+#pragma once
+
+#include "catalog/catalogue_loader.h"
+#include "model/colours.h"
+#include "model/database.h"
+#include "model/messages.h"
+#include "model/settings.h"
+#include "plausi/message_table.h"
+#include "plausi/result_listing.h"
+#include "plausi/run_state.h"
+#include "storage/area_loading.h"
+#include "storage/folders.h"
+#include "storage/info_box.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zev {
+
+enum class Seite { Start, Schule, Lehrer, Klassen, Schueler };
+
+// What the window provides. Every hook may stay empty: a page then shows and
+// collects nothing, no timer runs and no notice appears.
+struct Fensterdienste {
+    std::function<void(Seite)> seiteZeigen;       // record or buffer onto the page
+    std::function<void(Seite)> seiteUebernehmen;  // page into record or buffer
+    std::function<void(int millisekunden)> sicherungsTimerStarten;
+    std::function<void(const InfoTexte&, std::uint16_t dauer)> showInfo;
+};
+
+// The start page and the status fields, as the window draws them.
+struct Statusanzeige {
+    std::string schulnummer;   // UTF-8
+    std::string datenOrdner;
+    AnzeigeZeile quelle;
+    AnzeigeZeile zugriff;
+    bool hinweiseSchwarz = false; // the two hints lose their first-start colours
+    std::array<std::pair<int, int>, 3> zaehler{}; // teachers, classes, students: current + 1, last + 1
+    bool speichernGedrueckt = false;
+    AnzeigeZeile speichernKnopf{"Speichern 1x aussetzen", Farbe::Schwarz};
+};
+
+class Steuerung {
+public:
+    Steuerung(std::string programmOrdner, Meldungen& m, Fensterdienste dienste = {});
+
+    // --- start-up --------------------------------------------------------------------
+    // The window-creation steps: start state of the areas, catalogues, display lists,
+    // settings, message table. `mitKatalogen` false skips the catalogues (for
+    // commands that only move data).
+    void Erstellen(bool mitKatalogen = true);
+    // When the main window is shown: folders, start page, backup timer, status.
+    void Gezeigt();
+
+    // --- pages ---------------------------------------------------------------------------
+    Seite AktuelleSeite() const { return seite_; }
+    void SeiteVerlassen(Seite s);
+    void SeiteBetreten(Seite s);
+    // Leaves the open page and enters `s`.
+    void SeiteWechseln(Seite s);
+    // "XML-Datei" sub-page: takes the page in, writes the area's XML file, returns its text.
+    std::string XmlSeite(Bereich b);
+
+    // --- commands ---------------------------------------------------------------------
+    void Neu();
+    // "Ö&ffnen" with the file the user chose.
+    void Oeffnen(const std::string& pfad);
+    void Speichern();
+    void SpeichernAussetzen(bool gedrueckt);
+    void NeuLaden();
+    // After the settings dialog ended with OK.
+    void EinstellungenUebernommen();
+    // Closing the window; the program ends afterwards.
+    void Schliessen();
+    // "Löschen der ... / aller ..." > "Schul-Daten": the start page, without page events.
+    void SchulDatenMenue();
+    // The start-up backup's timer fired.
+    void SicherungsTimerAbgelaufen();
+
+    // --- areas for the commands of `zev` --------------------------------------------------
+    // Loads an area from its source when it is not loaded yet (as a page would).
+    std::vector<ImportBericht> Laden(Bereich b);
+    // Loads an area from its internal file, whatever the source setting.
+    void InternLaden(Bereich b);
+    std::vector<ImportBericht> Importieren(Bereich b);
+    bool Schreiben(Bereich b);  // internal file (with the protection of unreadable files)
+    bool Exportieren(Bereich b); // XML file
+    bool Geladen(Bereich b) const;
+
+    // --- state -------------------------------------------------------------------------
+    Datenbestand& Daten() { return *d_; }
+    const Datenbestand& Daten() const { return *d_; }
+    TEinstellungen& Einstellungen() { return e_; }
+    const Ordner& Ordnerpfade() const { return o_; }
+    const Kataloge& Katalogliste() const { return kataloge_; }
+    PlausiLauf& Plausi() { return plausi_; }
+    const Fehlertexte& Texte() const { return texte_; }
+    InfoBox& Info() { return info_; }
+    bool SpeichernAn() const { return speichernAn_; }
+    const Statusanzeige& Status() const { return status_; }
+
+    const Katalog& LehrerListe() const { return lehrerListe_; }
+    const Katalog& SchuelerListe() const { return schuelerListe_; }
+    const Katalog& KlassenListe() const { return klassenListe_; }
+    const Katalog& LehrerAuswahl() const { return lehrerAuswahl_; }
+    const Katalog& UEBeschreibungen() const { return ueBeschreibungen_; }
+
+    void StartseiteAnzeigen();
+    void StatusAnzeigen();
+
+private:
+    void Zeigen(Seite s);
+    void Uebernehmen(Seite s);
+    void LadenWennNoetig(Bereich b);
+    void ListenNachLaden(Bereich b);
+    void UEBeschreibungenNeu();
+    void PufferZurueck(Seite s);
+    bool SchreibenUndExportieren(Bereich b);
+    void KopieLS(Bereich b);
+
+    std::string programmOrdner_;
+    Meldungen& m_;
+    Fensterdienste dienste_;
+
+    std::unique_ptr<Datenbestand> d_ = std::make_unique<Datenbestand>();
+    TEinstellungen e_{};
+    Ordner o_;
+    Kataloge kataloge_;
+    Fehlertexte texte_;
+    PlausiLauf plausi_;
+    InfoBox info_;
+    Statusanzeige status_;
+    Seite seite_ = Seite::Start;
+    bool speichernAn_ = true;
+    // Internal files that exist but could not be read, per area (1..4); kept
+    // aside before the area is next written.
+    std::array<std::string, 5> unlesbar_{};
+
+    Katalog lehrerListe_, schuelerListe_, klassenListe_, lehrerAuswahl_, ueBeschreibungen_;
+};
+
+// The area a page belongs to.
+std::optional<Bereich> BereichVon(Seite s);
+
+} // namespace zev
