@@ -1,0 +1,414 @@
+#include "ui/qt/main_window.h"
+
+#include "model/encoding.h"
+#include "ui/qt/colours.h"
+#include "ui/settings/settings_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zev::qt {
+
+namespace {
+
+constexpr int kVersionsjahr = 2026;
+
+std::size_t Nr(Seite s) { return static_cast<std::size_t>(s); }
+
+void Einfaerben(QWidget* w, Farbe f) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, QFarbe(f));
+    p.setColor(QPalette::WindowText, QFarbe(f));
+    p.setColor(QPalette::ButtonText, QFarbe(f));
+    w->setPalette(p);
+}
+
+QLineEdit* NurLesen(QWidget* eltern, const char* name) {
+    auto* e = new QLineEdit(eltern);
+    e->setReadOnly(true);
+    e->setObjectName(name);
+    return e;
+}
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+} // namespace
+
+QString HauptFenster::Titel() { return QString("ZEV-Manager %1").arg(kVersionsjahr); }
+
+HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
+    : QMainWindow(eltern), meldungen_(this), programmOrdner_(programmOrdner) {
+    setObjectName("hauptFenster");
+    setWindowTitle(Titel());
+
+    Fensterdienste dienste;
+    dienste.sicherungsTimerStarten = [this](int ms) { sicherung_.start(ms); };
+    dienste.showInfo = [this](const InfoTexte&, std::uint16_t) { info_->Zeigen(); };
+    steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
+    steuerung_->Erstellen();
+    info_ = new InfoDialog(steuerung_->Info(), this);
+
+    sicherung_.setSingleShot(true);
+    connect(&sicherung_, &QTimer::timeout, this, [this] { steuerung_->SicherungsTimerAbgelaufen(); });
+
+    seiten_ = new QTabWidget(this);
+    seiten_->setObjectName("seiten");
+    seiten_->addTab(StartseiteAufbauen(), "   Start   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schule, {"   Schul-Daten   ", "   freie Träger   ",
+                                                          "   Unterrichteinheiten   ", "   XML-Datei   "}),
+                    "   Schule   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
+                    "   Schüler   ");
+    setCentralWidget(seiten_);
+    connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
+
+    MenuesAufbauen();
+    statusBar()->showMessage("");
+    resize(1100, 720);
+}
+
+HauptFenster::~HauptFenster() = default;
+
+QTabWidget* HauptFenster::Unterseiten(Seite s) const { return unterseiten_[Nr(s)]; }
+
+void HauptFenster::MenuesAufbauen() {
+    const auto aktion = [this](const char* name, const QString& text, const QString& hinweis,
+                               QStyle::StandardPixmap bild = QStyle::SP_CustomBase) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setStatusTip(hinweis);
+        a->setToolTip(hinweis);
+        if (bild != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(bild));
+        return a;
+    };
+    auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
+    auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
+    auto* speichern =
+        aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
+    auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
+    auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
+    auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
+                            "Import wiederholen / Daten neu laden", QStyle::SP_BrowserReload);
+    const char* namen[] = {"aktionAusschneiden", "aktionKopieren", "aktionEinfuegen"};
+    const char* texte[] = {"&Ausschneiden", "&Kopieren", "&Einfügen"};
+    const char* themen[] = {"edit-cut", "edit-copy", "edit-paste"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        zwischenablage_[i] = aktion(namen[i], texte[i], QString(texte[i]).remove('&') + " (interne Zwischenablage)");
+        zwischenablage_[i]->setIcon(QIcon::fromTheme(themen[i]));
+        zwischenablage_[i]->setEnabled(false);
+    }
+    einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
+    speichernAussetzen_ = aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen",
+                                 "beim nächsten Seitenwechsel nicht speichern");
+    speichernAussetzen_->setCheckable(true);
+
+    auto* datei = menuBar()->addMenu("&Datei");
+    datei->addAction(neu);
+    auto* oeffnenMenue = datei->addAction("Ö&ffnen");
+    oeffnenMenue->setObjectName("menueOeffnen");
+    oeffnenMenue->setEnabled(false);
+    datei->addAction(speichern);
+    datei->addAction(speichernUnter);
+    speichernUnter->setVisible(false);
+    datei->addSeparator();
+    datei->addAction(beenden);
+
+    auto* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    for (QAction* a : zwischenablage_) bearbeiten->addAction(a);
+    bearbeiten->addSeparator();
+    auto* loeschen = bearbeiten->addMenu("Löschen der ... / aller ...");
+    auto* schulDaten = loeschen->addAction("Schul-Daten");
+    schulDaten->setObjectName("aktionSchulDaten");
+    for (const char* t : {"Lehrer-Daten", "Klassen-Daten", "Schüler-Daten"}) loeschen->addAction(t);
+
+    auto* ansicht = menuBar()->addMenu("Ansicht");
+    ansicht->addAction("interne Zwischenablage");
+
+    auto* einstellungenMenue = menuBar()->addMenu("&Einstellungen");
+    einstellungenMenue->addAction(einstellungen_);
+
+    auto* hilfeMenue = menuBar()->addMenu("&Hilfe");
+    auto* hilfe = hilfeMenue->addAction("&Hilfe zum Programm");
+    hilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    auto* info = hilfeMenue->addAction("&Info...");
+
+    auto* leiste = addToolBar("Werkzeuge");
+    leiste->setObjectName("werkzeuge");
+    leiste->setMovable(false);
+    for (QAction* a : {neu, oeffnen, speichern, neuLaden}) leiste->addAction(a);
+    leiste->addSeparator();
+    for (QAction* a : zwischenablage_) leiste->addAction(a);
+    leiste->addSeparator();
+    leiste->addAction(speichernAussetzen_);
+    if (auto* knopf = qobject_cast<QToolButton*>(leiste->widgetForAction(speichernAussetzen_))) {
+        knopf->setObjectName("knopfSpeichernAussetzen");
+        knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+
+    connect(neu, &QAction::triggered, this, [this] {
+        steuerung_->Neu();
+        ListeZeigen(steuerung_->AktuelleSeite());
+        ZustandZeigen();
+    });
+    connect(oeffnen, &QAction::triggered, this, &HauptFenster::Oeffnen);
+    connect(speichern, &QAction::triggered, this, [this] {
+        steuerung_->Speichern();
+        ZustandZeigen();
+    });
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+    connect(neuLaden, &QAction::triggered, this, [this] { steuerung_->NeuLaden(); });
+    connect(einstellungen_, &QAction::triggered, this, &HauptFenster::EinstellungenZeigen);
+    connect(speichernAussetzen_, &QAction::toggled, this, [this](bool an) {
+        steuerung_->SpeichernAussetzen(an);
+        ZustandZeigen();
+    });
+    connect(schulDaten, &QAction::triggered, this, [this] {
+        steuerung_->SchulDatenMenue();
+        const QSignalBlocker sperre(seiten_);
+        seiten_->setCurrentIndex(0);
+        letzteSeite_ = 0;
+        ZustandZeigen();
+    });
+    connect(hilfe, &QAction::triggered, this, &HauptFenster::Hilfe);
+    connect(info, &QAction::triggered, this, &HauptFenster::UeberDasProgramm);
+}
+
+QWidget* HauptFenster::StartseiteAufbauen() {
+    auto* seite = new QWidget(this);
+    auto* layout = new QVBoxLayout(seite);
+    auto* gruppe = new QGroupBox("aktuelle Programm-Einstellungen", seite);
+    auto* form = new QFormLayout(gruppe);
+    datenOrdner_ = NurLesen(gruppe, "startDatenOrdner");
+    zugriff_ = NurLesen(gruppe, "startZugriff");
+    schulnummer_ = NurLesen(gruppe, "startSchulnummer");
+    quelle_ = NurLesen(gruppe, "startQuelle");
+    form->addRow("Datenordner der internen *.ZEV-Dateien", datenOrdner_);
+    form->addRow("Zugriff auf *.ZEV- und *.XML-Dateien:", zugriff_);
+    form->addRow("Schulnummer", schulnummer_);
+    form->addRow("primärer Datenzugriff auf ... / Datenquelle: ", quelle_);
+    auto* anpassen = new QPushButton("anpassen ...", gruppe);
+    anpassen->setObjectName("knopfAnpassen");
+    anpassen->setStatusTip("Programm-Einstellungen anpassen");
+    connect(anpassen, &QPushButton::clicked, this, &HauptFenster::EinstellungenZeigen);
+    form->addRow("", anpassen);
+    form->setAlignment(anpassen, Qt::AlignLeft);
+    anpassen->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(gruppe);
+
+    achtung_ = new QLabel("Achtung!", seite);
+    achtung_->setObjectName("hinweisAchtung");
+    QFont gross = achtung_->font();
+    gross.setBold(true);
+    gross.setPointSizeF(gross.pointSizeF() * 1.6);
+    achtung_->setFont(gross);
+    pruefen_ = new QLabel("Prüfen Sie immer unbedingt die Programm-Einstellungen!\n"
+                          "Schulnummer und Datenordner bestimmen, welche Daten geladen\n"
+                          "und wohin alle Daten gespeichert und exportiert werden.",
+                          seite);
+    pruefen_->setObjectName("hinweisPruefen");
+    QFont fett = pruefen_->font();
+    fett.setBold(true);
+    pruefen_->setFont(fett);
+    layout->addSpacing(24);
+    layout->addWidget(achtung_);
+    layout->addWidget(pruefen_);
+    layout->addStretch(1);
+    return seite;
+}
+
+QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterseiten) {
+    auto* tabs = new QTabWidget(this);
+    unterseiten_[Nr(s)] = tabs;
+    const char* namen[] = {"", "schule", "lehrer", "klassen", "schueler"};
+    tabs->setObjectName(QString("unterseiten_") + namen[Nr(s)]);
+    for (int i = 0; i < unterseiten.size(); ++i) {
+        auto* blatt = new QWidget(tabs);
+        const bool xml = i == unterseiten.size() - 1;
+        auto* layout = new QVBoxLayout(blatt);
+        if (xml) {
+            auto* text = new QPlainTextEdit(blatt);
+            text->setObjectName(QString("xml_") + namen[Nr(s)]);
+            text->setReadOnly(true);
+            text->setLineWrapMode(QPlainTextEdit::NoWrap);
+            text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            xmlText_[Nr(s)] = text;
+            layout->addWidget(text);
+            if (s == Seite::Schule || s == Seite::Lehrer) {
+                auto* pruefen = new QPushButton(s == Seite::Schule ? "alle Schuldaten prüfen (grosse PLAUSI)"
+                                                                   : "alle Lehrer prüfen (grosse PLAUSI)",
+                                                blatt);
+                pruefen->setObjectName(QString("knopfGrossePlausi_") + namen[Nr(s)]);
+                pruefen->setEnabled(false);
+                pruefen->setStatusTip("Die Prüfung wird mit den Seiten der Schul- und Lehrerdaten bereitgestellt.");
+                layout->addWidget(pruefen, 0, Qt::AlignLeft);
+            }
+        } else if (i == 0 && s != Seite::Schule) {
+            // The record list with its counter beside the sheets.
+            auto* zeile = new QHBoxLayout();
+            auto* links = new QVBoxLayout();
+            auto* liste = new QListWidget(blatt);
+            liste->setObjectName(QString("liste_") + namen[Nr(s)]);
+            liste->setMinimumWidth(260);
+            liste->setMaximumWidth(320);
+            liste_[Nr(s)] = liste;
+            auto* zaehler = new QLabel("1 / 1", blatt);
+            zaehler->setObjectName(QString("zaehler_") + namen[Nr(s)]);
+            zaehler_[Nr(s)] = zaehler;
+            links->addWidget(liste);
+            links->addWidget(zaehler);
+            zeile->addLayout(links);
+            zeile->addStretch(1);
+            layout->addLayout(zeile);
+            // The list shows the current record; moving through it comes with the record navigation.
+            connect(liste, &QListWidget::currentRowChanged, this, [this, s](int) { ListeZeigen(s); });
+        } else {
+            layout->addStretch(1);
+        }
+        tabs->addTab(blatt, unterseiten[i]);
+    }
+    connect(tabs, &QTabWidget::currentChanged, this, [this, s](int i) { UnterseiteGewechselt(s, i); });
+    return tabs;
+}
+
+void HauptFenster::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    steuerung_->Gezeigt();
+    ZustandZeigen();
+}
+
+void HauptFenster::closeEvent(QCloseEvent* e) {
+    if (!schliessend_) {
+        schliessend_ = true;
+        steuerung_->Schliessen();
+    }
+    e->accept();
+}
+
+void HauptFenster::SeiteGewechselt(int index) {
+    if (index == letzteSeite_) return;
+    steuerung_->SeiteVerlassen(static_cast<Seite>(letzteSeite_));
+    letzteSeite_ = index;
+    const Seite s = static_cast<Seite>(index);
+    steuerung_->SeiteBetreten(s);
+    ListeZeigen(s);
+    if (auto* tabs = unterseiten_[Nr(s)]; tabs && tabs->currentIndex() == tabs->count() - 1)
+        UnterseiteGewechselt(s, tabs->currentIndex());
+    ZustandZeigen();
+}
+
+void HauptFenster::UnterseiteGewechselt(Seite s, int index) {
+    auto* tabs = unterseiten_[Nr(s)];
+    if (!tabs || index != tabs->count() - 1 || steuerung_->AktuelleSeite() != s) return;
+    const auto b = BereichVon(s);
+    xmlText_[Nr(s)]->setPlainText(QString::fromStdString(steuerung_->XmlSeite(*b)));
+}
+
+void HauptFenster::ListeZeigen(Seite s) {
+    QListWidget* liste = liste_[Nr(s)];
+    if (!liste) return;
+    const Datenbestand& d = steuerung_->Daten();
+    const Katalog* k = nullptr;
+    int aktuell = 0;
+    if (s == Seite::Lehrer) k = &steuerung_->LehrerListe(), aktuell = d.Lehrer.Aktuell;
+    if (s == Seite::Klassen) k = &steuerung_->KlassenListe(), aktuell = d.Klassen.Aktuell;
+    if (s == Seite::Schueler) k = &steuerung_->SchuelerListe(), aktuell = d.Schueler.Aktuell;
+    const QSignalBlocker sperre(liste);
+    if (liste->count() != static_cast<int>(k->size())) {
+        liste->clear();
+        for (const std::string& z : k->Eintraege()) liste->addItem(Text(Cp1252ToUtf8(z)));
+    } else {
+        for (int i = 0; i < liste->count(); ++i)
+            liste->item(i)->setText(Text(Cp1252ToUtf8((*k)[static_cast<std::size_t>(i)])));
+    }
+    liste->setCurrentRow(aktuell);
+}
+
+void HauptFenster::ZustandZeigen() {
+    const Statusanzeige& st = steuerung_->Status();
+    datenOrdner_->setText(Text(st.datenOrdner));
+    schulnummer_->setText(Text(st.schulnummer));
+    quelle_->setText(Text(st.quelle.text));
+    Einfaerben(quelle_, st.quelle.farbe);
+    zugriff_->setText(Text(st.zugriff.text));
+    Einfaerben(zugriff_, st.zugriff.farbe);
+    Einfaerben(achtung_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Rot);
+    Einfaerben(pruefen_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Blau);
+
+    const Seite seiten[] = {Seite::Lehrer, Seite::Klassen, Seite::Schueler};
+    for (std::size_t i = 0; i < 3; ++i)
+        zaehler_[Nr(seiten[i])]->setText(QString("%1 / %2").arg(st.zaehler[i].first).arg(st.zaehler[i].second));
+
+    {
+        const QSignalBlocker sperre(speichernAussetzen_);
+        speichernAussetzen_->setChecked(st.speichernGedrueckt);
+    }
+    speichernAussetzen_->setText(Text(st.speichernKnopf.text));
+    if (auto* leiste = findChild<QToolBar*>("werkzeuge"))
+        if (QWidget* knopf = leiste->widgetForAction(speichernAussetzen_)) Einfaerben(knopf, st.speichernKnopf.farbe);
+
+    const Seite s = steuerung_->AktuelleSeite();
+    const bool liste = s == Seite::Lehrer || s == Seite::Klassen || s == Seite::Schueler;
+    for (QAction* a : zwischenablage_) a->setEnabled(liste);
+    einstellungen_->setEnabled(s == Seite::Start);
+}
+
+void HauptFenster::EinstellungenZeigen() {
+    EinstellungsDialog dialog(steuerung_->Einstellungen(), programmOrdner_, meldungen_, this);
+    if (dialog.exec() == QDialog::Accepted) steuerung_->EinstellungenUebernommen();
+    ZustandZeigen();
+}
+
+void HauptFenster::Oeffnen() {
+    const QString pfad = QFileDialog::getOpenFileName(this, "Einlesen ...",
+                                                      QString::fromStdString(steuerung_->Ordnerpfade().Import),
+                                                      "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
+    if (pfad.isEmpty()) return;
+    steuerung_->Oeffnen(pfad.toStdString());
+    ListeZeigen(steuerung_->AktuelleSeite());
+    ZustandZeigen();
+}
+
+void HauptFenster::Hilfe() {
+    // The README of the installation, where there is one.
+    const QString ordner = QString::fromStdString(programmOrdner_);
+    for (const QString& kandidat : {ordner + "README.md", ordner + "../share/doc/zev-manager/README.md"}) {
+        if (QFileInfo::exists(kandidat)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath()));
+            return;
+        }
+    }
+}
+
+void HauptFenster::UeberDasProgramm() {
+    QMessageBox::about(this, "Info",
+                       Titel() + "\n\nZEV-Manager für Linux: Schuldaten für die Schulstatistik erfassen, prüfen "
+                                 "und als XML übergeben.\n\nLizenz: MIT");
+}
+
+} // namespace zev::qt

@@ -1,0 +1,86 @@
+// The main window: menus, tool bar, status bar and the page control of the four
+// areas. It forwards every event to the controller and draws what it reports.
+#pragma once
+
+#include "storage/lifecycle.h"
+#include "ui/qt/info_dialog.h"
+#include "ui/qt/message_box.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace zev::qt {
+
+class HauptFenster : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit HauptFenster(const std::string& programmOrdner, QWidget* eltern = nullptr);
+    ~HauptFenster() override;
+
+    Steuerung& Kontrolle() { return *steuerung_; }
+    QTabWidget* Seiten() const { return seiten_; }
+    QTabWidget* Unterseiten(Seite s) const;
+    InfoDialog* Info() const { return info_; }
+    QTimer& SicherungsTimer() { return sicherung_; }
+
+    // Window caption: the program and its version year.
+    static QString Titel();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void MenuesAufbauen();
+    QWidget* StartseiteAufbauen();
+    QWidget* BereichsseiteAufbauen(Seite s, const QStringList& unterseiten);
+    void SeiteGewechselt(int index);
+    void UnterseiteGewechselt(Seite s, int index);
+    void ZustandZeigen();
+    void ListeZeigen(Seite s);
+    void EinstellungenZeigen();
+    void Oeffnen();
+    void Hilfe();
+    void UeberDasProgramm();
+
+    QtMeldungen meldungen_;
+    QTimer sicherung_;
+    std::unique_ptr<Steuerung> steuerung_;
+    std::string programmOrdner_;
+    bool gezeigt_ = false;
+    bool schliessend_ = false;
+    int letzteSeite_ = 0;
+
+    QTabWidget* seiten_ = nullptr;
+    std::array<QTabWidget*, 5> unterseiten_{};
+    std::array<QPlainTextEdit*, 5> xmlText_{};
+    std::array<QListWidget*, 5> liste_{};
+    std::array<QLabel*, 5> zaehler_{};
+
+    // start page
+    QLineEdit* datenOrdner_ = nullptr;
+    QLineEdit* zugriff_ = nullptr;
+    QLineEdit* schulnummer_ = nullptr;
+    QLineEdit* quelle_ = nullptr;
+    QLabel* achtung_ = nullptr;
+    QLabel* pruefen_ = nullptr;
+
+    QAction* einstellungen_ = nullptr;
+    QAction* speichernAussetzen_ = nullptr;
+    std::array<QAction*, 3> zwischenablage_{};
+    InfoDialog* info_ = nullptr;
+};
+
+} // namespace zev::qt

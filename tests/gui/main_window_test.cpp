@@ -1,0 +1,163 @@
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using zev::qt::HauptFenster;
+using zev::qt::QtMeldungen;
+
+class HauptFensterTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<HauptFenster> fenster_;
+
+    QString Pfad(const QString& name) const { return home_->path() + "/" + name; }
+    template <class T> T* Kind(const char* name) const {
+        T* w = fenster_->findChild<T*>(name);
+        if (!w) qFatal("widget %s missing", name);
+        return w;
+    }
+    QColor Textfarbe(QWidget* w) const { return w->palette().color(QPalette::Text); }
+
+private slots:
+    void init() {
+        QtMeldungen::Skriptbetrieb(true);
+        home_ = std::make_unique<QTemporaryDir>();
+        QDir kataloge(ZEV_CATALOGUE_DIR);
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
+            QFile::copy(kataloge.filePath(f), Pfad(f));
+        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        fenster_->SicherungsTimer().setInterval(60000); // no backup while a test runs
+        fenster_->show();
+        fenster_->SicherungsTimer().stop();
+    }
+
+    void cleanup() {
+        fenster_.reset();
+        home_.reset();
+    }
+
+    void startPageAfterAFirstStart() {
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QVERIFY(QtMeldungen::Protokoll().empty()); // the bundled catalogues load without a message
+        QCOMPARE(Kind<QLineEdit>("startDatenOrdner")->text(), Pfad("Daten/"));
+        QCOMPARE(Kind<QLineEdit>("startSchulnummer")->text(), QString("00000"));
+        QCOMPARE(Kind<QLineEdit>("startQuelle")->text(), QString("interne *.ZEV-Dateien"));
+        QCOMPARE(Textfarbe(Kind<QLineEdit>("startQuelle")), QColor(0, 0, 255));
+        QCOMPARE(Kind<QLineEdit>("startZugriff")->text(), QString("LESEN und SCHREIBEN"));
+        QCOMPARE(Textfarbe(Kind<QLineEdit>("startZugriff")), QColor(255, 0, 0));
+        QCOMPARE(Kind<QLabel>("hinweisAchtung")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Kind<QLabel>("hinweisPruefen")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Kind<QLabel>("zaehler_lehrer")->text(), QString("1 / 1"));
+        QCOMPARE(Kind<QLabel>("zaehler_schueler")->text(), QString("1 / 1"));
+        auto* seiten = Kind<QTabWidget>("seiten");
+        QCOMPARE(seiten->count(), 5);
+        QCOMPARE(seiten->tabText(4), QString("   Schüler   "));
+        QCOMPARE(fenster_->Unterseiten(zev::Seite::Schule)->tabText(1), QString("   freie Träger   "));
+        QVERIFY(!QFile::exists(Pfad("Daten/Lehrer.ZEV")));
+    }
+
+    void pageChangesSaveUnlessSuspendedOnce() {
+        auto* seiten = Kind<QTabWidget>("seiten");
+        seiten->setCurrentIndex(2);
+        QCOMPARE(Kind<QListWidget>("liste_lehrer")->item(0)->text(), QString("  - frei -,  [1]"));
+        seiten->setCurrentIndex(3);
+        QVERIFY(QFile::exists(Pfad("Daten/Lehrer.ZEV")));
+        QVERIFY(QFile::exists(Pfad("Daten/Export/Lehrer.XML")));
+
+        auto* aussetzen = Kind<QAction>("aktionSpeichernAussetzen");
+        aussetzen->trigger();
+        auto* knopf = Kind<QToolButton>("knopfSpeichernAussetzen");
+        QVERIFY(knopf->isChecked());
+        QCOMPARE(knopf->text(), QString("Speichern ausgeschaltet!"));
+        QCOMPARE(knopf->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+        seiten->setCurrentIndex(2);
+        QVERIFY(!QFile::exists(Pfad("Daten/Klassen.ZEV")));
+        QVERIFY(!knopf->isChecked());
+        QCOMPARE(knopf->text(), QString("Speichern 1x aussetzen"));
+        seiten->setCurrentIndex(3);
+        QVERIFY(QFile::exists(Pfad("Daten/Lehrer.SIC"))); // written a second time
+    }
+
+    void actionStatesFollowThePage() {
+        auto* seiten = Kind<QTabWidget>("seiten");
+        auto* kopieren = Kind<QAction>("aktionKopieren");
+        auto* einstellungen = Kind<QAction>("aktionEinstellungen");
+        QVERIFY(!kopieren->isEnabled());
+        QVERIFY(einstellungen->isEnabled());
+        const bool erwartet[] = {false, false, true, true, true};
+        for (int i : {1, 2, 3, 4, 0}) {
+            seiten->setCurrentIndex(i);
+            QCOMPARE(kopieren->isEnabled(), erwartet[i]);
+            QCOMPARE(Kind<QAction>("aktionAusschneiden")->isEnabled(), erwartet[i]);
+            QCOMPARE(einstellungen->isEnabled(), i == 0);
+        }
+        QVERIFY(!Kind<QAction>("menueOeffnen")->isEnabled());
+        QVERIFY(!Kind<QAction>("aktionSpeichernUnter")->isVisible());
+    }
+
+    void xmlSubPageShowsTheWrittenFile() {
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        fenster_->Unterseiten(zev::Seite::Klassen)->setCurrentIndex(1);
+        const QString text = Kind<QPlainTextEdit>("xml_klassen")->toPlainText();
+        QVERIFY(text.startsWith("<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>"));
+        QVERIFY(text.contains("<Alle_Klassen>"));
+    }
+
+    void timedNoticeClosesByItselfAndByItsButton() {
+        auto& box = fenster_->Kontrolle().Info();
+        box.Setzen({"Information", "", {"a", "b", "", "", ""}}, 200);
+        QElapsedTimer uhr;
+        uhr.start();
+        fenster_->Info()->Zeigen();
+        QVERIFY(uhr.elapsed() >= 150);
+        QCOMPARE(fenster_->Info()->Fortschritt()->value(), 10);
+
+        box.Setzen({"Information", "", {"", "", "", "", ""}}, 60000); // ten ticks of six seconds
+        QTimer::singleShot(50, fenster_->Info(), [this] { Kind<QPushButton>("infoKnopf")->click(); });
+        uhr.restart();
+        fenster_->Info()->Zeigen();
+        QVERIFY(uhr.elapsed() < 5000);
+        QVERIFY(!fenster_->Info()->Zeitgeber().isActive());
+    }
+
+    void closingOnTheClassPageAsks() {
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        QtMeldungen::NaechsteAntwort(true);
+        fenster_->close();
+        QVERIFY(QFile::exists(Pfad("Daten/Klassen.ZEV")));
+        QVERIFY(QFile::exists(Pfad("Daten/Klassen.LS1")));
+        QVERIFY(QFile::exists(Pfad("Daten/Klassen.LS2")));
+        QVERIFY(!QFile::exists(Pfad("Daten/Export/Klassen.XML")));
+        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+                 QString("Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen "
+                         "Datenformat (*.ZEV) sichern?"));
+    }
+
+    void closingWithNoWritesOnlyTheCopies() {
+        Kind<QTabWidget>("seiten")->setCurrentIndex(4);
+        QtMeldungen::NaechsteAntwort(false);
+        fenster_->close();
+        QVERIFY(!QFile::exists(Pfad("Daten/Schueler.ZEV")));
+        QVERIFY(QFile::exists(Pfad("Daten/Schueler.LS1")));
+    }
+};
+
+QTEST_MAIN(HauptFensterTest)
+#include "main_window_test.moc"

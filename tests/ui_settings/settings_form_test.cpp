@@ -1,0 +1,450 @@
+#include "ui/settings/settings_form.h"
+
+#include "model/encoding.h"
+#include "storage/settings_file.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace zev {
+namespace {
+
+using test::DateiBytes;
+using test::Gezeigt;
+using test::SkriptMeldungen;
+using test::TempOrdner;
+
+std::vector<std::uint8_t> Bild(const TEinstellungen& e) {
+    const std::uint8_t* p = ImageOf(e);
+    return {p, p + sizeof e};
+}
+
+void Anlegen(const std::string& pfad) {
+    std::filesystem::create_directories(pfad);
+}
+void Leer(const std::string& pfad) {
+    test::DateiSchreiben(pfad, {});
+}
+
+class EinstellungsFormularTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EinstellungenStandard(e, prog);
+        f = FormularAnlegen(prog);
+        FormularAnzeigen(f, e);
+    }
+    std::string Datei() const { return t / kEinstellungenDatei; }
+
+    TempOrdner t;
+    const std::string prog = t.Pfad();
+    TEinstellungen e{};
+    EinstellungsFormular f;
+    SkriptMeldungen m;
+};
+
+TEST_F(EinstellungsFormularTest, ShowFillsEveryElementFromTheRecord) {
+    e.Schulnummer = "12345";
+    e.DatenPfad = "/srv/Sch\xFCler/";
+    e.Datenquelle = 0;
+    e.Dateizugriff = 0;
+    e.Berichtsjahr = "2007";
+    e.FreierTraeger = 1;
+    e.WeiterfuehrendeSchule = 2; // only 1 is a check mark
+    e.XMLDateiKlassen = "K\xE4stchen.XML";
+    e.XMLLayout = 3;
+    e.SchwelleKlassen = 2;
+    e.UEInfoReihenfolge = 1;
+    e.AlleTestsZeigen = 1;
+    FormularAnzeigen(f, e);
+
+    EXPECT_EQ(f.Schulnummer, "12345");
+    EXPECT_EQ(f.DatenPfad, "/srv/Schüler/");
+    EXPECT_EQ(f.ExportPfad, prog + "Daten/Export/");
+    EXPECT_EQ(f.Datenquelle, 0);
+    EXPECT_EQ(f.Dateizugriff, 0);
+    EXPECT_EQ(f.Berichtsjahr, "2007");
+    EXPECT_TRUE(f.FreierTraeger);
+    EXPECT_FALSE(f.WeiterfuehrendeSchule);
+    EXPECT_TRUE(f.StartSicherung);
+    EXPECT_TRUE(f.AnsiAusgabe);
+    EXPECT_EQ(f.XMLDateien[0], "Schule.XML");
+    EXPECT_EQ(f.XMLDateien[2], "Kästchen.XML");
+    EXPECT_EQ(f.XMLLayout, 3);
+    EXPECT_EQ(f.SchwelleSchule, 0);
+    EXPECT_EQ(f.SchwelleKlassen, 2);
+    EXPECT_EQ(f.UEInfoReihenfolge, 1);
+    EXPECT_TRUE(f.AlleTestsZeigen);
+    EXPECT_EQ(std::memcmp(&f.Kopie, &e, sizeof e), 0);
+    // The default import entry's file does not exist yet: "Datei:" keeps its name.
+    EXPECT_EQ(f.ImportBereich, 1);
+    EXPECT_EQ(f.ImportReihenfolge, 1);
+    EXPECT_EQ(f.ImportOrdner, prog + "Daten/Import/");
+    EXPECT_EQ(f.ImportDatei, prog + "Daten/Import/Schule.XML");
+    EXPECT_EQ(f.ImportDateiIndex, -1);
+    EXPECT_EQ(f.ImportDatensaetze, 1);
+    EXPECT_EQ(f.ImportEinzelfelder, 0);
+}
+
+TEST_F(EinstellungsFormularTest, OkWritesTheWholeRecordAs5120BytesThatReadBackEqual) {
+    f.Schulnummer = "98765";
+    f.Berichtsjahr = "2009";
+    f.XMLLayout = 2;
+    ASSERT_TRUE(FormularOk(f, e, m));
+    EXPECT_TRUE(m.gezeigt.empty());
+
+    const auto bytes = DateiBytes(Datei());
+    ASSERT_EQ(bytes.size(), 5120u);
+    EXPECT_EQ(bytes, Bild(e));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), std::string("\x05") + "98765");
+    EXPECT_EQ(bytes[1096], 2);
+    EXPECT_EQ(bytes[1097], 0);
+    EXPECT_EQ(std::string(bytes.begin() + 4326, bytes.begin() + 4331), std::string("\x04") + "2009");
+
+    TEinstellungen gelesen{};
+    EinstellungenLesen(gelesen, prog, prog, m);
+    EXPECT_TRUE(m.gezeigt.empty());
+    EXPECT_EQ(std::memcmp(&gelesen, &e, sizeof e), 0);
+}
+
+TEST_F(EinstellungsFormularTest, OkReplacesASettingsFileOfTheWrongSize) {
+    test::DateiSchreiben(Datei(), std::vector<std::uint8_t>(5121, 'x'));
+    TEinstellungen gelesen{};
+    EinstellungenLesen(gelesen, prog, prog, m);
+    ASSERT_EQ(m.Texte(), std::vector<std::string>{kMeldungEinstellungsformat});
+
+    f = FormularAnlegen(prog);
+    FormularAnzeigen(f, gelesen);
+    ASSERT_TRUE(FormularOk(f, gelesen, m));
+    EXPECT_EQ(DateiBytes(Datei()).size(), 5120u);
+    m.gezeigt.clear();
+    TEinstellungen nochmal{};
+    EinstellungenLesen(nochmal, prog, prog, m);
+    EXPECT_TRUE(m.gezeigt.empty());
+    EXPECT_EQ(std::memcmp(&nochmal, &gelesen, sizeof e), 0);
+}
+
+TEST_F(EinstellungsFormularTest, DataFolderGetsASeparatorAndTheImportFolderFollowsIt) {
+    f.DatenPfad = t / "Anders";
+    f.ExportPfad = t / "Ausgabe";
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), t / "Anders/");
+    EXPECT_EQ(e.ImportPfad.str(), t / "Anders/Import/");
+    EXPECT_EQ(e.ExportPfad.str(), t / "Ausgabe/");
+
+    // A stored Windows path already ends in a separator and is kept.
+    f.DatenPfad = "C:\\ZEV\\";
+    f.ExportPfad = "/export/";
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), "C:\\ZEV\\");
+    EXPECT_EQ(e.ImportPfad.str(), "C:\\ZEV\\Import/");
+    EXPECT_EQ(e.ExportPfad.str(), "/export/");
+
+    // Umlauts are stored as Windows-1252.
+    f.DatenPfad = "/daten/Prüfung";
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), std::string("/daten/Pr\xFC") + "fung/");
+    EXPECT_TRUE(m.gezeigt.empty());
+}
+
+TEST_F(EinstellungsFormularTest, SeparatorIsAppendedOnlyWhileThePathIsShorterThan250) {
+    f.DatenPfad = "/" + std::string(248, 'a');  // 249 characters
+    f.ExportPfad = "/" + std::string(249, 'b'); // 250 characters
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), "/" + std::string(248, 'a') + "/");
+    EXPECT_EQ(e.ExportPfad.str(), "/" + std::string(249, 'b'));
+    // The import folder is cut to its field as well.
+    EXPECT_EQ(e.ImportPfad.size(), 250u);
+    EXPECT_EQ(e.ImportPfad.str(), e.DatenPfad.str());
+
+    f.DatenPfad = "/" + std::string(300, 'c');
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), "/" + std::string(249, 'c'));
+}
+
+TEST_F(EinstellungsFormularTest, FileNamesAreNormalisedAndEmptyOnesGetTheDefault) {
+    f.XMLDateien = {"schule", "", "Daten.xml", "?"};
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.XMLDateiSchule.str(), "schule.XML");
+    EXPECT_EQ(e.XMLDateiLehrer.str(), "Lehrer.XML");
+    EXPECT_EQ(e.XMLDateiKlassen.str(), "Daten.xml");
+    EXPECT_EQ(e.XMLDateiSchueler.str(), "Schueler.XML");
+    const std::vector<Gezeigt> erwartet = {
+        {MeldungsArt::Fehler,
+         "Dateiname: ? kann nicht benutzt werden!\r\rBeachten Sie die Regeln zur Bildung von Dateinamen!", Tasten::Ok}};
+    EXPECT_EQ(m.gezeigt, erwartet);
+}
+
+TEST_F(EinstellungsFormularTest, FileNamesAreTrimmedConvertedAndCutTo80) {
+    f.XMLDateien = {"  \t ", " Lehrkräfte ", std::string(90, 'k'), "abc"};
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.XMLDateiSchule.str(), "Schule.XML");
+    EXPECT_EQ(e.XMLDateiLehrer.str(), std::string("Lehrkr\xE4") + "fte.XML");
+    EXPECT_EQ(e.XMLDateiKlassen.str(), std::string(80, 'k'));
+    EXPECT_EQ(e.XMLDateiSchueler.str(), "abc.XML");
+    EXPECT_TRUE(m.gezeigt.empty());
+}
+
+TEST_F(EinstellungsFormularTest, TextsAreCutAndEveryCheckAndChoiceIsTaken) {
+    e.Reserviert1092 = 7;
+    FormularAnzeigen(f, e);
+    f.Schulnummer = "123456789012";
+    f.Berichtsjahr = "2010/2011 Schuljahr";
+    f.Datenquelle = 2;
+    f.Dateizugriff = 0;
+    f.XMLLayout = 0;
+    f.SchwelleSchule = 1;
+    f.SchwelleLehrer = 2;
+    f.SchwelleKlassen = 1;
+    f.SchwelleSchueler = 2;
+    f.UEInfoReihenfolge = 3;
+    f.AnsiAusgabe = false;
+    f.ZwischenablageInfo = false;
+    f.UELoeschenOhneFrage = false;
+    f.StartSicherung = false;
+    f.VorgaengerAlsVorlage = false;
+    f.WeiterfuehrendeSchule = false;
+    f.FreierTraeger = true;
+    f.AlleTestsZeigen = true;
+    FormularUebernehmen(f, e, m);
+
+    EXPECT_EQ(e.Schulnummer.str(), "1234567890");
+    EXPECT_EQ(e.Berichtsjahr.str(), "2010/2011 ");
+    EXPECT_EQ(e.Datenquelle, 2);
+    EXPECT_EQ(e.Dateizugriff, 0);
+    EXPECT_EQ(e.XMLLayout, 0);
+    EXPECT_EQ(e.SchwelleSchule, 1);
+    EXPECT_EQ(e.SchwelleLehrer, 2);
+    EXPECT_EQ(e.SchwelleKlassen, 1);
+    EXPECT_EQ(e.SchwelleSchueler, 2);
+    EXPECT_EQ(e.UEInfoReihenfolge, 3);
+    EXPECT_EQ(e.AnsiAusgabe, 0);
+    EXPECT_EQ(e.ZwischenablageInfo, 0);
+    EXPECT_EQ(e.UELoeschenOhneFrage, 0);
+    EXPECT_EQ(e.StartSicherung, 0);
+    EXPECT_EQ(e.VorgaengerAlsVorlage, 0);
+    EXPECT_EQ(e.WeiterfuehrendeSchule, 0);
+    EXPECT_EQ(e.FreierTraeger, 1);
+    EXPECT_EQ(e.AlleTestsZeigen, 1);
+    EXPECT_EQ(e.Reserviert1092, 7); // not an element of the dialog
+}
+
+TEST_F(EinstellungsFormularTest, ACheckFieldOtherThanOneIsStoredAsZero) {
+    e.StartSicherung = 5;
+    FormularAnzeigen(f, e);
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.StartSicherung, 0);
+}
+
+TEST_F(EinstellungsFormularTest, CancelAfterChangingEveryElementRestoresTheRecordByteForByte) {
+    // Reserved bytes and odd values must come back as well.
+    std::uint8_t* bild = ImageOf(e);
+    for (std::size_t i = 4348; i < 4366; ++i) bild[i] = static_cast<std::uint8_t>(i);
+    e.Reserviert1110 = "frei";
+    e.AnsiAusgabe = 3;
+    e.XMLImport[2][2].Datei = "/woanders/Lehrer2.XML";
+    FormularAnzeigen(f, e);
+    const std::vector<std::uint8_t> vorher = Bild(e);
+
+    f.Schulnummer = "11111";
+    f.DatenPfad = t / "x";
+    f.ExportPfad = t / "y";
+    f.Datenquelle = 0;
+    f.Dateizugriff = 0;
+    f.Berichtsjahr = "2010";
+    f.FreierTraeger = true;
+    f.WeiterfuehrendeSchule = false;
+    f.StartSicherung = false;
+    f.XMLDateien = {"a", "b", "c", "d"};
+    f.XMLLayout = 2;
+    f.AnsiAusgabe = false;
+    f.ZwischenablageInfo = false;
+    f.UELoeschenOhneFrage = false;
+    f.VorgaengerAlsVorlage = false;
+    f.AlleTestsZeigen = true;
+    f.SchwelleSchule = f.SchwelleLehrer = f.SchwelleKlassen = f.SchwelleSchueler = 2;
+    f.UEInfoReihenfolge = 1;
+    for (int a = 1; a <= 4; ++a) {
+        for (int n = 1; n <= 3; ++n) {
+            ImportEintragWechseln(f, e, a, n);
+            f.ImportDatei = "/neu/" + std::to_string(a) + std::to_string(n);
+            f.ImportDatensaetze = 0;
+            f.ImportEinzelfelder = 2;
+        }
+    }
+    ImportEintragWechseln(f, e, 1, 1);
+    ASSERT_NE(Bild(e), vorher);
+    StandardWiederherstellen(f, e);
+    f.Schulnummer = "22222";
+    FormularUebernehmen(f, e, m);
+    ASSERT_NE(Bild(e), vorher);
+
+    FormularAbbrechen(f, e);
+    EXPECT_EQ(std::memcmp(ImageOf(e), vorher.data(), vorher.size()), 0);
+    EXPECT_FALSE(test::Da(Datei()));
+}
+
+TEST_F(EinstellungsFormularTest, ImportEntryIsStoredBeforeTheTabOrOrderChanges) {
+    f.ImportDatei = "/import/schule1.XML";
+    f.ImportDatensaetze = 0;
+    f.ImportEinzelfelder = 2;
+    ImportEintragWechseln(f, e, ImportLehrer, 1);
+    EXPECT_EQ(e.XMLImport[1][1].Datei.str(), "/import/schule1.XML");
+    EXPECT_EQ(e.XMLImport[1][1].Datensaetze, 0);
+    EXPECT_EQ(e.XMLImport[1][1].Einzelfelder, 2);
+    EXPECT_EQ(f.ImportBereich, 2);
+    EXPECT_EQ(f.ImportDatensaetze, 1);
+    EXPECT_EQ(f.ImportEinzelfelder, 0);
+
+    const std::string lang = "/" + std::string(299, 'l');
+    f.ImportDatei = lang;
+    f.ImportEinzelfelder = 1;
+    ImportEintragWechseln(f, e, ImportLehrer, 3);
+    EXPECT_EQ(e.XMLImport[2][1].Datei.str(), lang.substr(0, 250));
+    EXPECT_EQ(e.XMLImport[2][1].Einzelfelder, 1);
+    // Orders 2 and 3 start empty: the chooser shows the program folder, "Datei:" stays empty.
+    EXPECT_EQ(f.ImportReihenfolge, 3);
+    EXPECT_EQ(f.ImportOrdner, prog);
+    EXPECT_EQ(f.ImportDatei, "");
+
+    // Back to the first entry: shown as stored, though neither file nor folder exists.
+    ImportEintragWechseln(f, e, ImportSchule, 1);
+    EXPECT_EQ(f.ImportOrdner, "/import/");
+    EXPECT_EQ(f.ImportDatei, "/import/schule1.XML");
+    EXPECT_EQ(f.ImportDatensaetze, 0);
+    EXPECT_EQ(f.ImportEinzelfelder, 2);
+    // Showing and storing an entry does not change it; entries never shown are untouched.
+    EXPECT_TRUE(e.XMLImport[2][3].Datei.empty());
+    EXPECT_TRUE(e.XMLImport[2][2].Datei.empty());
+    EXPECT_TRUE(e.XMLImport[3][1].Datei == PfadAusFeld(e.ImportPfad) + "Klassen.XML");
+}
+
+TEST_F(EinstellungsFormularTest, AnAreaOrOrderOutOfRangeCountsAsSchoolOrderOne) {
+    e.XMLImport[1][1].Einzelfelder = 2;
+    FormularAnzeigen(f, e);
+    ImportEintragWechseln(f, e, 4, 2);
+    f.ImportDatei = "/vier/zwei.XML";
+    ImportEintragWechseln(f, e, 5, 1);
+    EXPECT_EQ(e.XMLImport[4][2].Datei.str(), "/vier/zwei.XML");
+    EXPECT_EQ(f.ImportBereich, 1);
+    EXPECT_EQ(f.ImportReihenfolge, 1);
+    EXPECT_EQ(f.ImportEinzelfelder, 2);
+    ImportEintragWechseln(f, e, 2, 0);
+    EXPECT_EQ(f.ImportBereich, 1);
+    EXPECT_EQ(f.ImportReihenfolge, 1);
+}
+
+TEST_F(EinstellungsFormularTest, ImportChooserListsXmlFilesAndChoosesTheStoredOne) {
+    const std::string ordner = t / "Import/";
+    Anlegen(ordner);
+    Leer(ordner + "Schule.XML");
+    Leer(ordner + "alt.xml");
+    Leer(ordner + "Notiz.txt");
+    Leer(ordner + "x.Xml");
+    Anlegen(ordner + "Ordner.XML");
+    e.XMLImport[1][1].Datei = ordner + "Schule.XML";
+    FormularAnzeigen(f, e);
+
+    EXPECT_EQ(f.ImportOrdner, ordner);
+    EXPECT_EQ(f.ImportDateien, (std::vector<std::string>{"Schule.XML", "alt.xml", "x.Xml"}));
+    EXPECT_EQ(f.ImportDateiIndex, 0);
+    EXPECT_EQ(f.ImportDatei, ordner + "Schule.XML");
+
+    ImportDateiWaehlen(f, 1);
+    EXPECT_EQ(f.ImportDatei, ordner + "alt.xml");
+    ImportDateiWaehlen(f, 3); // no such line: nothing changes
+    EXPECT_EQ(f.ImportDateiIndex, 1);
+    EXPECT_EQ(f.ImportDatei, ordner + "alt.xml");
+
+    ImportOrdnerWaehlen(f, t / "Import/Ordner.XML");
+    EXPECT_EQ(f.ImportDatei, ordner + "Ordner.XML/");
+    EXPECT_TRUE(f.ImportDateien.empty());
+    EXPECT_EQ(f.ImportDateiIndex, -1);
+
+    ImportOrdnerWaehlen(f, t / "Import");
+    ImportDateiWaehlen(f, 2);
+    ImportEintragWechseln(f, e, ImportSchule, 2);
+    EXPECT_EQ(e.XMLImport[1][1].Datei.str(), ordner + "x.Xml");
+}
+
+TEST_F(EinstellungsFormularTest, RestoringDefaultsRefillsTheFormWithoutWriting) {
+    e.Schulnummer = "55555";
+    e.DatenPfad = "/anders/";
+    e.XMLImport[3][2].Datei = "/k/2.XML";
+    f.ImportReihenfolge = 2;
+    f.ImportBereich = 3;
+    f.Schulnummer = "66666";
+    f.AlleTestsZeigen = true;
+    StandardWiederherstellen(f, e);
+
+    TEinstellungen standard{};
+    EinstellungenStandard(standard, prog);
+    EXPECT_EQ(Bild(e), Bild(standard));
+    EXPECT_EQ(f.Schulnummer, "00000");
+    EXPECT_EQ(f.DatenPfad, prog + "Daten/");
+    EXPECT_EQ(f.ExportPfad, prog + "Daten/Export/");
+    EXPECT_EQ(f.Berichtsjahr, "2004");
+    EXPECT_FALSE(f.AlleTestsZeigen);
+    EXPECT_EQ(f.XMLDateien[3], "Schueler.XML");
+    // The shown import entry stays the chosen tab and order.
+    EXPECT_EQ(f.ImportBereich, 3);
+    EXPECT_EQ(f.ImportReihenfolge, 2);
+    EXPECT_EQ(f.ImportDatei, "");
+    EXPECT_FALSE(test::Da(Datei()));
+}
+
+TEST_F(EinstellungsFormularTest, NewFolderWithoutANameIsRefused) {
+    const auto vorher = test::Inhalt(t.Pfad());
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Daten, "", m));
+    const std::vector<Gezeigt> erwartet = {
+        {MeldungsArt::Fehler,
+         "Ein Ordnername muss aus mindestens einem\rzugelassenen Zeichen bestehen!\r\rKEIN Ordner erstellt!",
+         Tasten::Ok}};
+    EXPECT_EQ(m.gezeigt, erwartet);
+    EXPECT_EQ(f.DatenPfad, prog + "Daten/");
+    EXPECT_EQ(test::Inhalt(t.Pfad()), vorher);
+}
+
+TEST_F(EinstellungsFormularTest, NewFolderThatCannotBeCreatedIsReported) {
+    const std::string fehler =
+        "KEIN Ordner erstellt!\r\rPrüfen Sie, ob Sie über die notwendigen\rRechte verfügen "
+        "bzw. ob eventuell nicht\rzugelassene Zeichen (z.B.: / : < > )\rim Namen enthalten sind!";
+    Leer(t / "Datei");
+    Anlegen(t / "da/schon");
+    f.DatenPfad = t / "Datei"; // a file, not a folder
+    f.ExportPfad = t / "da";
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Daten, "Neu", m));
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "schon", m)); // exists already
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "a/b", m));
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "Ωmega", m)); // no Windows-1252 character
+    ASSERT_EQ(m.gezeigt.size(), 4u);
+    for (const Gezeigt& g : m.gezeigt) EXPECT_EQ(g, (Gezeigt{MeldungsArt::Fehler, fehler, Tasten::Ok}));
+    EXPECT_EQ(f.DatenPfad, t / "Datei");
+    EXPECT_EQ(f.ExportPfad, t / "da");
+    EXPECT_EQ(test::Inhalt(t / "da"), std::vector<std::string>{"schon"});
+}
+
+TEST_F(EinstellungsFormularTest, NewFolderBecomesTheChosenPathOfItsChooserOnly) {
+    Anlegen(t / "Daten/Export");
+    EXPECT_TRUE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "Übergabe 2024", m));
+    EXPECT_TRUE(m.gezeigt.empty());
+    EXPECT_EQ(f.ExportPfad, prog + "Daten/Export/Übergabe 2024");
+    EXPECT_EQ(f.DatenPfad, prog + "Daten/");
+    EXPECT_TRUE(std::filesystem::is_directory(f.ExportPfad));
+
+    f.DatenPfad = t / "Daten"; // as a chooser gives it, without separator
+    EXPECT_TRUE(NeuenOrdnerErstellen(f, OrdnerWahl::Daten, "Neu", m));
+    EXPECT_EQ(f.DatenPfad, t / "Daten/Neu");
+    EXPECT_TRUE(std::filesystem::is_directory(t / "Daten/Neu"));
+
+    FormularUebernehmen(f, e, m);
+    EXPECT_EQ(e.DatenPfad.str(), t / "Daten/Neu/");
+    EXPECT_EQ(e.ImportPfad.str(), t / "Daten/Neu/Import/");
+    EXPECT_EQ(e.ExportPfad.str(), Utf8ToCp1252(t / "Daten/Export/Übergabe 2024/"));
+}
+
+} // namespace
+} // namespace zev
