@@ -7,6 +7,9 @@
 
 namespace zev::cli {
 
+namespace {
+
+// The areas named on the command line (all four when none); false on an unknown name.
 bool BereicheAusArgumenten(const std::vector<std::string>& namen, std::vector<Bereich>& out, std::ostream& err) {
     const Bereich alle[] = {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler};
     for (const std::string& n : namen) {
@@ -21,6 +24,8 @@ bool BereicheAusArgumenten(const std::vector<std::string>& namen, std::vector<Be
     if (out.empty()) out.assign(std::begin(alle), std::end(alle));
     return true;
 }
+
+} // namespace
 
 int Export(const Kontext& k, const std::vector<std::string>& args) {
     std::vector<Bereich> bereiche;

@@ -211,6 +211,14 @@ TEST_F(SchoolTests, ClassesAndTeachersNotLoadedOrEmpty) {
     UE();
     EXPECT_EQ(p.Code(178), 5);
     EXPECT_EQ(p.ParamI(178), 2);
+
+    d->Lehrer.Geladen = true;
+    s.Unterrichtseinheit[2].Lehrer = "";
+    UE();
+    EXPECT_EQ(p.Code(188), 2); // one teacher record only
+    d->Lehrer.DB.resize(2);
+    UE();
+    EXPECT_EQ(p.Code(188), 5);
 }
 
 TEST_F(SchoolTests, AllSchoolDataRunsTheFreeCarrierGroupOnlyForSuchSchools) {

@@ -110,6 +110,7 @@ TEST_F(TeacherTests, BaseData) {
     for (int n : {206, 208, 210, 212, 214, 216, 218, 220, 222}) EXPECT_EQ(p.Code(n), 1) << n;
     EXPECT_EQ(p.ParamI(220), 2); // both entries counted
     g.Ausbildung[7] = "XX";
+    g.Fach_Lehrb[4] = "Zz";
     g.Staatszugehoerigkeit = "999";
     g.Geburtsdatum = "  .  .19  ";
     Grund();
@@ -117,6 +118,8 @@ TEST_F(TeacherTests, BaseData) {
     EXPECT_EQ(p.ParamI(220), 7);
     EXPECT_EQ(p.Code(216), 5);
     EXPECT_EQ(p.Code(214), 5);
+    EXPECT_EQ(p.Code(222), 5);
+    EXPECT_EQ(p.ParamI(222), 4);
 }
 
 TEST_F(TeacherTests, BirthYearBoundsFollowTheReportYear) {
@@ -171,6 +174,9 @@ TEST_F(TeacherTests, HoursAndContractHours) {
     Stunden();
     EXPECT_EQ(p.Code(226), 2);
     EXPECT_EQ(p.Code(228), 3); // above the rule hours of 0
+    st.Vertragsstunden = "1,5";
+    Stunden();
+    EXPECT_EQ(p.Code(228), 4);
 }
 
 TEST_F(TeacherTests, ReasonAndHourLines) {
@@ -329,6 +335,23 @@ TEST_F(TeacherUnits, UnitsOfThisTeacherOfAnotherAndUnknownOnes) {
     Verweis(4, "a9", 1);
     UE();
     EXPECT_EQ(p.Code(286), 5);
+}
+
+TEST_F(TeacherUnits, IdentifierTextsThatAreNoNumbers) {
+    Einheit(2, "x7", "L1");
+    Verweis(1, "x7", 7); // hexadecimal 7: a number after all
+    UE();
+    EXPECT_EQ(p.Code(288), 1);
+    EXPECT_EQ(p.ParamI(288), 7);
+    Einheit(2, "7z", "L1");
+    Verweis(1, "7z", 7);
+    UE();
+    EXPECT_EQ(p.Code(286), 1);
+    EXPECT_EQ(p.Code(288), 2); // taught by this teacher, but the identifier is no number
+    EXPECT_EQ(p.ParamI(288), 7);
+    Einheit(2, "7z", "L2");
+    UE();
+    EXPECT_EQ(p.Code(288), 5);
 }
 
 TEST_F(TeacherUnits, AllGroupsRespectTheFreeCarrierChoice) {
