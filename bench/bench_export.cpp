@@ -92,7 +92,7 @@ void BM_ExportBoth(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportBoth)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Building the two file images only, without the file system.
+// Building the two file images in memory, as the preview and the tests do, without the file system.
 void BM_BuildImagesOnly(benchmark::State& state) {
     const auto e = Einstellungen();
     for (auto _ : state) {

@@ -159,55 +159,88 @@ std::optional<std::vector<std::uint8_t>> GanzLesen(const std::string& pfad, std:
     return daten;
 }
 
-std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
-                                             const std::string& vorgaenger) {
-    using Stufe = SchreibFehler::Stufe;
-    auto fehler = [](Stufe s) { return SchreibFehler{s, SystemFehlerText(errno)}; };
+SichereAusgabe::~SichereAusgabe() { Verwerfen(); }
 
-    // 1. The new image, complete and on disk, under a temporary name.
+void SichereAusgabe::Verwerfen() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+std::optional<SchreibFehler> SichereAusgabe::Fehlschlag(SchreibFehler::Stufe s) {
+    fehler_ = SchreibFehler{s, SystemFehlerText(errno)};
+    Verwerfen();
+    return fehler_;
+}
+
+std::optional<SchreibFehler> SichereAusgabe::Oeffnen(const std::string& ziel, const std::string& vorgaenger) {
+    Verwerfen();
+    ziel_ = ziel;
+    vorgaenger_ = vorgaenger;
+    fehler_.reset();
+    // The new image goes under a temporary name beside the target.
     const std::string temp = TempName(ziel, "neu");
-    int fd = -1;
-    if (!Verhindert()) fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return fehler(Stufe::Erstellen);
-    auto verwerfen = [&](Stufe s) {
-        const SchreibFehler f = fehler(s);
-        if (fd >= 0) ::close(fd);
-        ::unlink(temp.c_str());
-        return f;
-    };
-    if (!AllesSchreiben(fd, daten.data(), daten.size())) return verwerfen(Stufe::Schreiben);
-    if (Verhindert() || ::fsync(fd) != 0) return verwerfen(Stufe::Schreiben);
-    const bool geschlossen = !Verhindert() && ::close(fd) == 0;
-    fd = -1;
-    if (!geschlossen) return verwerfen(Stufe::Schreiben);
+    if (!Verhindert()) fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ < 0) return Fehlschlag(SchreibFehler::Stufe::Erstellen);
+    temp_ = temp;
+    return std::nullopt;
+}
 
-    // 2. The old file becomes the previous version. A hard link keeps `ziel` in
+bool SichereAusgabe::Schreiben(std::span<const std::uint8_t> daten) {
+    if (fd_ < 0) return false;
+    if (!AllesSchreiben(fd_, daten.data(), daten.size())) {
+        Fehlschlag(SchreibFehler::Stufe::Schreiben);
+        return false;
+    }
+    return true;
+}
+
+std::optional<SchreibFehler> SichereAusgabe::Abschliessen() {
+    using Stufe = SchreibFehler::Stufe;
+    if (fd_ < 0) return fehler_ ? fehler_ : SchreibFehler{Stufe::Schreiben, SystemFehlerText(EBADF)};
+    // 1. The new image, complete and on disk.
+    if (Verhindert() || ::fsync(fd_) != 0) return Fehlschlag(Stufe::Schreiben);
+    const bool geschlossen = !Verhindert() && ::close(fd_) == 0;
+    fd_ = -1;
+    if (!geschlossen) return Fehlschlag(Stufe::Schreiben);
+
+    // 2. The old file becomes the previous version. A hard link keeps the target in
     //    place the whole time; file systems without links fall back to a rename.
     bool zielVerschoben = false;
-    if (!vorgaenger.empty() && Existiert(ziel)) {
-        const std::string alt = TempName(ziel, "alt");
-        if (!Verhindert() && ::link(ziel.c_str(), alt.c_str()) == 0) {
-            if (Verhindert() || ::rename(alt.c_str(), vorgaenger.c_str()) != 0) {
-                const SchreibFehler f = fehler(Stufe::Umbenennen);
+    if (!vorgaenger_.empty() && Existiert(ziel_)) {
+        const std::string alt = TempName(ziel_, "alt");
+        if (!Verhindert() && ::link(ziel_.c_str(), alt.c_str()) == 0) {
+            if (Verhindert() || ::rename(alt.c_str(), vorgaenger_.c_str()) != 0) {
+                const int err = errno;
                 ::unlink(alt.c_str());
-                ::unlink(temp.c_str());
-                return f;
+                errno = err;
+                return Fehlschlag(Stufe::Umbenennen);
             }
         } else {
-            if (Verhindert() || ::rename(ziel.c_str(), vorgaenger.c_str()) != 0) return verwerfen(Stufe::Umbenennen);
+            if (Verhindert() || ::rename(ziel_.c_str(), vorgaenger_.c_str()) != 0) return Fehlschlag(Stufe::Umbenennen);
             zielVerschoben = true;
         }
     }
 
-    // 3. The new image takes the place of `ziel`.
-    if (Verhindert() || ::rename(temp.c_str(), ziel.c_str()) != 0) {
-        const SchreibFehler f = fehler(Stufe::Umbenennen);
-        if (zielVerschoben) ::rename(vorgaenger.c_str(), ziel.c_str()); // put the current data back
-        ::unlink(temp.c_str());
-        return f;
+    // 3. The new image takes the place of the target.
+    if (Verhindert() || ::rename(temp_.c_str(), ziel_.c_str()) != 0) {
+        const int err = errno;
+        if (zielVerschoben) ::rename(vorgaenger_.c_str(), ziel_.c_str()); // put the current data back
+        errno = err;
+        return Fehlschlag(Stufe::Umbenennen);
     }
-    OrdnerSichern(OrdnerVon(ziel));
+    temp_.clear();
+    OrdnerSichern(OrdnerVon(ziel_));
     return std::nullopt;
+}
+
+std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
+                                             const std::string& vorgaenger) {
+    SichereAusgabe aus;
+    if (auto f = aus.Oeffnen(ziel, vorgaenger)) return f;
+    if (!aus.Schreiben(daten)) return aus.Fehler();
+    return aus.Abschliessen();
 }
 
 namespace test {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zev::io {
@@ -48,6 +49,33 @@ struct SchreibFehler {
     enum class Stufe { Erstellen, Schreiben, Umbenennen };
     Stufe stufe;
     std::string text; // the system's error text
+};
+
+// A file written in pieces that takes the place of `ziel` only when it is complete
+// (see SicherSchreiben); a file that is not finished is discarded.
+class SichereAusgabe {
+public:
+    SichereAusgabe() = default;
+    SichereAusgabe(const SichereAusgabe&) = delete;
+    SichereAusgabe& operator=(const SichereAusgabe&) = delete;
+    ~SichereAusgabe();
+
+    std::optional<SchreibFehler> Oeffnen(const std::string& ziel, const std::string& vorgaenger = {});
+    // False once anything failed; the failure is kept for Abschliessen.
+    bool Schreiben(std::span<const std::uint8_t> daten);
+    bool Schreiben(std::string_view text) {
+        return Schreiben({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    }
+    std::optional<SchreibFehler> Abschliessen();
+    const std::optional<SchreibFehler>& Fehler() const { return fehler_; }
+
+private:
+    void Verwerfen();
+    std::optional<SchreibFehler> Fehlschlag(SchreibFehler::Stufe s);
+
+    int fd_ = -1;
+    std::string ziel_, vorgaenger_, temp_;
+    std::optional<SchreibFehler> fehler_;
 };
 
 // Writes `daten` as the new content of `ziel`. The image goes to a temporary

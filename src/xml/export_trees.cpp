@@ -255,21 +255,30 @@ std::string Dateiname(const TEinstellungen& e, int bereich) {
     return XmlDateiname(XMLDateiName(e, bereich).view(), kStandardNamen[bereich]);
 }
 
-bool Schreiben(const std::string& xml, const TEinstellungen& e, int bereich, const std::string& exportOrdner,
-               Meldungen& m) {
+// Streams the tree `baum` into the area's file; the old file stays until the new
+// one is complete.
+template <class Baum>
+bool Schreiben(const TEinstellungen& e, int bereich, const std::string& exportOrdner, Meldungen& m, Baum baum) {
     const std::string pfad = XmlExportPfad(e, bereich, exportOrdner);
-    if (const auto f = io::SicherSchreiben(pfad, {reinterpret_cast<const std::uint8_t*>(xml.data()), xml.size()})) {
-        m.Fehler(MeldungSchreibfehler(pfad, f->text));
-        return false;
+    io::SichereAusgabe aus;
+    std::optional<io::SchreibFehler> f = aus.Oeffnen(pfad);
+    if (!f) {
+        XmlSchreiber w(Layout(e), Dateiname(e, bereich), [&](std::string_view stueck) { return aus.Schreiben(stueck); });
+        baum(w);
+        w.Fertig();
+        f = w.Ok() ? aus.Abschliessen() : aus.Fehler();
     }
-    return true;
+    if (!f) return true;
+    m.Fehler(MeldungSchreibfehler(pfad, f->text));
+    return false;
 }
 
 } // namespace
 
-std::string SchulXml(const TSchuleDS& s, const TEinstellungen& e, std::string_view dateiname) {
+namespace {
+
+void SchulBaum(XmlSchreiber& w, const TSchuleDS& s, const TEinstellungen& e) {
     const Tabelle t = SchulTags();
-    XmlSchreiber w(Layout(e), dateiname, 8192);
     w.Auf(t, Alle_Schulen);
     w.Auf(t, Schule);
     w.Elem(t, Schulnummer, s.Schulnummer.view());
@@ -327,20 +336,19 @@ std::string SchulXml(const TSchuleDS& s, const TEinstellungen& e, std::string_vi
     w.Zu(t, Schuldaten);
     w.Zu(t, Schule);
     w.Zu(t, Alle_Schulen);
-    return std::move(w.Fertig());
 }
 
-std::string LehrerXml(const std::vector<TLehrerDS>& l, const TEinstellungen& e, std::string_view dateiname) {
-    XmlSchreiber w(Layout(e), dateiname, l.size() * (Frei(e) ? 2400 : 900));
+void LehrerBaum(XmlSchreiber& w, const std::vector<TLehrerDS>& l, const TEinstellungen& e) {
     w.Auf(LehrerTags(), Alle_Lehrer);
-    for (const TLehrerDS& r : l) LehrerBlock(w, r, Frei(e));
+    for (const TLehrerDS& r : l) {
+        LehrerBlock(w, r, Frei(e));
+        w.Abgeben();
+    }
     w.Zu(LehrerTags(), Alle_Lehrer);
-    return std::move(w.Fertig());
 }
 
-std::string KlassenXml(const std::vector<TKlasseDS>& k, const TEinstellungen& e, std::string_view dateiname) {
+void KlassenBaum(XmlSchreiber& w, const std::vector<TKlasseDS>& k) {
     const Tabelle t = KlassenTags();
-    XmlSchreiber w(Layout(e), dateiname, k.size() * 200);
     w.Auf(t, Alle_Klassen);
     for (const TKlasseDS& r : k) {
         w.Auf(t, Kl_Klasse);
@@ -349,16 +357,43 @@ std::string KlassenXml(const std::vector<TKlasseDS>& k, const TEinstellungen& e,
         for (int i = 1; i <= 3; ++i)
             if (HatLaenge(r.Klassenbesonderheit[i])) w.Elem(t, Kl_Klassenbesonderheit, r.Klassenbesonderheit[i].view());
         w.Zu(t, Kl_Klasse);
+        w.Abgeben();
     }
     w.Zu(t, Alle_Klassen);
+}
+
+void SchuelerBaum(XmlSchreiber& w, const std::vector<TSchuelerDS>& s) {
+    w.Auf(SchuelerTags(), Alle_Schueler);
+    for (const TSchuelerDS& r : s) {
+        SchuelerBlock(w, r);
+        w.Abgeben();
+    }
+    w.Zu(SchuelerTags(), Alle_Schueler);
+}
+
+} // namespace
+
+std::string SchulXml(const TSchuleDS& s, const TEinstellungen& e, std::string_view dateiname) {
+    XmlSchreiber w(Layout(e), dateiname);
+    SchulBaum(w, s, e);
+    return std::move(w.Fertig());
+}
+
+std::string LehrerXml(const std::vector<TLehrerDS>& l, const TEinstellungen& e, std::string_view dateiname) {
+    XmlSchreiber w(Layout(e), dateiname);
+    LehrerBaum(w, l, e);
+    return std::move(w.Fertig());
+}
+
+std::string KlassenXml(const std::vector<TKlasseDS>& k, const TEinstellungen& e, std::string_view dateiname) {
+    XmlSchreiber w(Layout(e), dateiname);
+    KlassenBaum(w, k);
     return std::move(w.Fertig());
 }
 
 std::string SchuelerXml(const std::vector<TSchuelerDS>& s, const TEinstellungen& e, std::string_view dateiname) {
-    XmlSchreiber w(Layout(e), dateiname, s.size() * 2200);
-    w.Auf(SchuelerTags(), Alle_Schueler);
-    for (const TSchuelerDS& r : s) SchuelerBlock(w, r);
-    w.Zu(SchuelerTags(), Alle_Schueler);
+    XmlSchreiber w(Layout(e), dateiname);
+    SchuelerBaum(w, s);
     return std::move(w.Fertig());
 }
 
@@ -367,22 +402,22 @@ std::string XmlExportPfad(const TEinstellungen& e, int bereich, const std::strin
 }
 
 bool WriteSchoolXml(const TSchuleDS& s, const TEinstellungen& e, const std::string& exportOrdner, Meldungen& m) {
-    return Schreiben(SchulXml(s, e, Dateiname(e, ImportSchule)), e, ImportSchule, exportOrdner, m);
+    return Schreiben(e, ImportSchule, exportOrdner, m, [&](XmlSchreiber& w) { SchulBaum(w, s, e); });
 }
 
 bool WriteTeacherXml(const BereichsDaten<TLehrerDS>& b, const TEinstellungen& e, const std::string& exportOrdner,
                      Meldungen& m) {
-    return Schreiben(LehrerXml(b.DB, e, Dateiname(e, ImportLehrer)), e, ImportLehrer, exportOrdner, m);
+    return Schreiben(e, ImportLehrer, exportOrdner, m, [&](XmlSchreiber& w) { LehrerBaum(w, b.DB, e); });
 }
 
 bool WriteClassXml(const BereichsDaten<TKlasseDS>& b, const TEinstellungen& e, const std::string& exportOrdner,
                    Meldungen& m) {
-    return Schreiben(KlassenXml(b.DB, e, Dateiname(e, ImportKlassen)), e, ImportKlassen, exportOrdner, m);
+    return Schreiben(e, ImportKlassen, exportOrdner, m, [&](XmlSchreiber& w) { KlassenBaum(w, b.DB); });
 }
 
 bool WriteStudentXml(const BereichsDaten<TSchuelerDS>& b, const TEinstellungen& e, const std::string& exportOrdner,
                      Meldungen& m) {
-    return Schreiben(SchuelerXml(b.DB, e, Dateiname(e, ImportSchueler)), e, ImportSchueler, exportOrdner, m);
+    return Schreiben(e, ImportSchueler, exportOrdner, m, [&](XmlSchreiber& w) { SchuelerBaum(w, b.DB); });
 }
 
 } // namespace zev

@@ -3,13 +3,61 @@
 #include "model/encoding.h"
 #include "model/messages.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <vector>
 
 namespace zev {
 
-XmlSchreiber::XmlSchreiber(int layout, std::string_view dateiname, std::size_t erwarteteGroesse)
-    : layout_(layout) {
-    out_.reserve(erwarteteGroesse + 256);
+namespace {
+
+// The opening and closing tags of every name of a table, made once: an export
+// writes millions of elements, and each then costs a few copies only.
+} // namespace
+
+struct XmlSchreiber::TagTexte {
+    static constexpr int kEbenen = 8;
+    std::string auf;     // "<Tag>"
+    std::string zu;      // "</Tag>"
+    std::string zuZeile; // "</Tag>\r\n"
+    // The same with the indentation of the levels in front, one copy per element.
+    std::array<std::string, kEbenen> aufEingerueckt, zuEingerueckt;
+};
+
+namespace {
+
+const std::vector<XmlSchreiber::TagTexte>& TexteVon(tags::Tabelle t) {
+    using TagTexte = XmlSchreiber::TagTexte;
+    static std::vector<std::pair<const void*, std::vector<TagTexte>>> cache;
+    for (const auto& [tabelle, texte] : cache)
+        if (tabelle == t.data()) return texte;
+    std::vector<TagTexte> texte;
+    for (std::string_view name : t) {
+        TagTexte x;
+        x.auf = "<" + std::string(name) + ">";
+        x.zu = "</" + std::string(name) + ">";
+        x.zuZeile = x.zu + "\r\n";
+        for (int e = 0; e < TagTexte::kEbenen; ++e) {
+            const std::string einzug(static_cast<std::size_t>(2 * e), ' ');
+            x.aufEingerueckt[static_cast<std::size_t>(e)] = einzug + x.auf;
+            x.zuEingerueckt[static_cast<std::size_t>(e)] = einzug + x.zuZeile;
+        }
+        texte.push_back(std::move(x));
+    }
+    cache.emplace_back(t.data(), std::move(texte));
+    return cache.back().second;
+}
+
+const std::string kBlanks(512, ' ');
+
+} // namespace
+
+constexpr std::size_t kStueck = 1 << 20;
+
+XmlSchreiber::XmlSchreiber(int layout, std::string_view dateiname, Senke senke)
+    : senke_(std::move(senke)), layout_(layout) {
+    out_.reserve(senke_ ? kStueck + 64 * 1024 : 4096);
     out_ += "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<!-- Dateiname: ";
     out_ += dateiname;
     out_ += " -->\r\n";
@@ -17,7 +65,7 @@ XmlSchreiber::XmlSchreiber(int layout, std::string_view dateiname, std::size_t e
 }
 
 void XmlSchreiber::Einruecken() {
-    if (layout_ != 2) out_.append(static_cast<std::size_t>(2 * ebene_), ' ');
+    if (layout_ != 2) out_.append(kBlanks.data(), std::min<std::size_t>(kBlanks.size(), 2 * static_cast<std::size_t>(ebene_)));
 }
 
 void XmlSchreiber::Zeilenende() {
@@ -25,6 +73,12 @@ void XmlSchreiber::Zeilenende() {
 }
 
 void XmlSchreiber::Wert(std::string_view wert) {
+    bool roh = true;
+    for (const char c : wert) roh = roh && c != '&' && c != '<';
+    if (roh) {
+        out_.append(wert);
+        return;
+    }
     std::size_t von = 0;
     for (std::size_t i = 0; i < wert.size(); ++i) {
         if (wert[i] != '&' && wert[i] != '<') continue;
@@ -35,56 +89,79 @@ void XmlSchreiber::Wert(std::string_view wert) {
     out_.append(wert.substr(von));
 }
 
+const XmlSchreiber::TagTexte& XmlSchreiber::Texte(tags::Tabelle t, int tag) {
+    if (t.data() != tabelle_) {
+        tabelle_ = t.data();
+        texte_ = &TexteVon(t);
+    }
+    return (*texte_)[static_cast<std::size_t>(tag)];
+}
+
 void XmlSchreiber::Auf(tags::Tabelle t, int tag) {
-    Einruecken();
-    out_ += '<';
-    out_ += t[static_cast<std::size_t>(tag)];
-    out_ += '>';
+    const TagTexte& x = Texte(t, tag);
+    if (layout_ != 2 && ebene_ < TagTexte::kEbenen) {
+        out_ += x.aufEingerueckt[static_cast<std::size_t>(ebene_)];
+    } else {
+        Einruecken();
+        out_ += x.auf;
+    }
     Zeilenende();
     ++ebene_;
 }
 
 void XmlSchreiber::Zu(tags::Tabelle t, int tag) {
     --ebene_;
-    Einruecken();
-    out_ += "</";
-    out_ += t[static_cast<std::size_t>(tag)];
-    out_ += '>';
-    Zeilenende();
+    const TagTexte& x = Texte(t, tag);
+    if (layout_ == 2) {
+        out_ += x.zu;
+    } else if (ebene_ < TagTexte::kEbenen) {
+        out_ += x.zuEingerueckt[static_cast<std::size_t>(ebene_)];
+    } else {
+        Einruecken();
+        out_ += x.zuZeile;
+    }
 }
 
 void XmlSchreiber::Elem(tags::Tabelle t, int tag, std::string_view wert) {
-    const std::string_view name = t[static_cast<std::size_t>(tag)];
+    const TagTexte& x = Texte(t, tag);
+    if (layout_ == 1 && ebene_ < TagTexte::kEbenen) {
+        out_ += x.aufEingerueckt[static_cast<std::size_t>(ebene_)];
+        Wert(wert);
+        out_ += x.zuZeile;
+        return;
+    }
     if (layout_ == 1 || layout_ == 2) {
         Einruecken();
-        out_ += '<';
-        out_ += name;
-        out_ += '>';
+        out_ += x.auf;
         Wert(wert);
-        out_ += "</";
-        out_ += name;
-        out_ += '>';
-        Zeilenende();
+        out_ += layout_ == 2 ? x.zu : x.zuZeile;
         return;
     }
     Einruecken();
-    out_ += '<';
-    out_ += name;
-    out_ += ">\r\n";
+    out_ += x.auf;
+    out_ += "\r\n";
     Einruecken();
     out_ += "  ";
     Wert(wert);
     out_ += "\r\n";
     Einruecken();
-    out_ += "</";
-    out_ += name;
-    out_ += ">\r\n";
+    out_ += x.zuZeile;
 }
 
 void XmlSchreiber::Elem(tags::Tabelle t, int tag, std::int64_t zahl) { Elem(t, tag, std::to_string(zahl)); }
 
+void XmlSchreiber::Abgeben() {
+    if (!senke_ || out_.size() < kStueck) return;
+    ok_ = ok_ && senke_(out_);
+    out_.clear();
+}
+
 std::string& XmlSchreiber::Fertig() {
     out_ += "\r\n";
+    if (senke_) {
+        ok_ = ok_ && senke_(out_);
+        out_.clear();
+    }
     return out_;
 }
 

@@ -5,6 +5,7 @@
 #include "xml/tags.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,12 @@ namespace zev {
 // Einrückungen", 3 "Reserve"; any other value is written as 0.
 class XmlSchreiber {
 public:
-    XmlSchreiber(int layout, std::string_view dateiname, std::size_t erwarteteGroesse = 0);
+    // Takes a finished piece of the file; false when it could not be written.
+    using Senke = std::function<bool(std::string_view)>;
+
+    // Without a sink the whole image is kept and Fertig() returns it; with one, it
+    // is handed on in pieces (Abgeben) so that large files need little memory.
+    XmlSchreiber(int layout, std::string_view dateiname, Senke senke = {});
 
     // Container: opening and closing tag at the current level.
     void Auf(tags::Tabelle t, int tag);
@@ -24,17 +30,28 @@ public:
     void Elem(tags::Tabelle t, int tag, std::string_view wert);
     void Elem(tags::Tabelle t, int tag, std::int64_t zahl);
 
-    // The final line end; the complete file image.
+    // Hands what is written so far to the sink once it is large enough.
+    void Abgeben();
+    // The final line end; the complete file image (empty with a sink).
     std::string& Fertig();
+    // Whether the sink took every piece.
+    bool Ok() const { return ok_; }
+
+    struct TagTexte;
 
 private:
+    const TagTexte& Texte(tags::Tabelle t, int tag);
     void Einruecken();
     void Zeilenende();
     void Wert(std::string_view wert);
 
     std::string out_;
+    Senke senke_;
+    bool ok_ = true;
     int layout_;
     int ebene_ = 0;
+    const void* tabelle_ = nullptr;
+    const std::vector<TagTexte>* texte_ = nullptr;
 };
 
 // The file name of an area's export: the setting, or the default when it is empty.
