@@ -1,6 +1,6 @@
 // Fresh identifiers for a whole imported area, record by record: the bulk
 // allocator against a smallest-free search that rescans the array per call.
-#include "storage/ids.h"
+#include "model/ids.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev nlohmann-json3-dev libxml2-utils libexpat1-dev
-    qt6-base-dev libgl-dev xvfb xauth
+    qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth
 )
 
 missing=()

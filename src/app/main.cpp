@@ -1,7 +1,7 @@
 // zev-manager: the program window. `--home DIR` names the program folder (the
 // folder of the settings file and the catalogues); by default the folder of the
 // executable.
-#include "storage/file_io.h"
+#include "io/file_io.h"
 #include "model/paths.h"
 #include "ui/qt/main_window.h"
 

@@ -2,8 +2,8 @@
 
 #include "catalog/catalogue_table.h"
 #include "model/paths.h"
-#include "storage/file_io.h"
-#include "storage/file_messages.h"
+#include "io/file_io.h"
+#include "io/file_messages.h"
 
 #include <charconv>
 

@@ -8,7 +8,7 @@
 #include "plausi/check_course.h"
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
-#include "storage/lifecycle.h"
+#include "control/lifecycle.h"
 
 #include <memory>
 

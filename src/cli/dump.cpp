@@ -4,7 +4,7 @@
 #include "cli/record_json.h"
 #include "model/encoding.h"
 #include "storage/area_files.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 #include <algorithm>
 #include <memory>

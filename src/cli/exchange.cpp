@@ -2,7 +2,7 @@
 // settings name, through the same controller as the program.
 #include "cli/cli.h"
 #include "cli/console_messages.h"
-#include "storage/lifecycle.h"
+#include "control/lifecycle.h"
 #include "xml/export_trees.h"
 
 namespace zev::cli {

@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 #include <iostream>
 #include <unistd.h>

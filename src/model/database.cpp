@@ -1,6 +1,6 @@
 #include "model/database.h"
 
-#include "storage/ids.h"
+#include "model/ids.h"
 
 #include <string>
 

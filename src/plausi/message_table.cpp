@@ -1,7 +1,7 @@
 #include "plausi/message_table.h"
 
 #include "model/paths.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 #include <initializer_list>
 

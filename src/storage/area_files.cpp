@@ -1,7 +1,7 @@
 #include "storage/area_files.h"
 
 #include "model/paths.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "model/messages.h"
 #include "model/records.h"
 #include "model/settings.h"
-#include "storage/file_messages.h"
+#include "io/file_messages.h"
 
 #include <cstdint>
 #include <string>

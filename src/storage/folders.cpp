@@ -1,7 +1,7 @@
 #include "storage/folders.h"
 
 #include "model/paths.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 namespace zev {
 

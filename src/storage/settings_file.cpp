@@ -2,7 +2,7 @@
 
 #include "model/paths.h"
 #include "storage/area_files.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 
 #include <cstring>
 

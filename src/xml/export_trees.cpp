@@ -3,8 +3,8 @@
 #include "catalog/catalogue_list.h"
 #include "model/encoding.h"
 #include "model/paths.h"
-#include "storage/file_io.h"
-#include "storage/file_messages.h"
+#include "io/file_io.h"
+#include "io/file_messages.h"
 #include "xml/xml_writer.h"
 
 namespace zev {

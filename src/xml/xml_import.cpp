@@ -2,8 +2,8 @@
 
 #include "catalog/catalogue_list.h"
 #include "model/encoding.h"
-#include "storage/file_messages.h"
-#include "storage/ids.h"
+#include "io/file_messages.h"
+#include "model/ids.h"
 #include "xml/tags.h"
 #include "xml/xml_scanner.h"
 

@@ -1,5 +1,5 @@
 #include "storage/area_files.h"
-#include "storage/file_io.h"
+#include "io/file_io.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 

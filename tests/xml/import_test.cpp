@@ -1,4 +1,4 @@
-#include "storage/area_loading.h"
+#include "control/area_loading.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "xml/export_trees.h"

@@ -3,7 +3,7 @@
 // the tenth tick of its timer, or at once by its button.
 #pragma once
 
-#include "storage/info_box.h"
+#include "control/info_box.h"
 
 #include <QDialog>
 #include <QTimer>

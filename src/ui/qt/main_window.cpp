@@ -2,7 +2,7 @@
 
 #include "model/encoding.h"
 #include "ui/qt/colours.h"
-#include "ui/settings/settings_dialog.h"
+#include "ui/qt/settings_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // areas. It forwards every event to the controller and draws what it reports.
 #pragma once
 
-#include "storage/lifecycle.h"
+#include "control/lifecycle.h"
 #include "ui/qt/info_dialog.h"
 #include "ui/qt/message_box.h"
 

@@ -1,4 +1,4 @@
-#include "storage/ids.h"
+#include "model/ids.h"
 
 #include <algorithm>
 #include <limits>

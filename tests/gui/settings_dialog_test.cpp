@@ -1,6 +1,6 @@
 // The settings dialog on the offscreen platform: controls found by object name,
 // the new-folder dialog answered from a timer.
-#include "ui/settings/settings_dialog.h"
+#include "ui/qt/settings_dialog.h"
 
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"

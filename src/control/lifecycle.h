@@ -13,9 +13,9 @@
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
 #include "plausi/run_state.h"
-#include "storage/area_loading.h"
+#include "control/area_loading.h"
 #include "storage/folders.h"
-#include "storage/info_box.h"
+#include "control/info_box.h"
 
 #include <array>
 #include <functional>

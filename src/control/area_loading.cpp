@@ -1,6 +1,6 @@
-#include "storage/area_loading.h"
+#include "control/area_loading.h"
 
-#include "storage/file_io.h"
+#include "io/file_io.h"
 #include "xml/export_trees.h"
 
 namespace zev {

@@ -41,7 +41,7 @@
 
 #include "model/messages.h"
 #include "model/settings.h"
-#include "ui/settings/settings_form.h"
+#include "pages/settings_form.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/settings/settings_dialog.h"
+#include "ui/qt/settings_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "storage/file_io.h"
+#include "io/file_io.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

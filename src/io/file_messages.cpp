@@ -1,4 +1,4 @@
-#include "storage/file_messages.h"
+#include "io/file_messages.h"
 
 namespace zev {
 

@@ -1,6 +1,6 @@
 #include "storage/area_files.h"
 #include "storage/backup.h"
-#include "storage/lifecycle.h"
+#include "control/lifecycle.h"
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "storage/display_lists.h"
+#include "control/display_lists.h"
 
 #include <gtest/gtest.h>
 

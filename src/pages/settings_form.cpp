@@ -1,4 +1,4 @@
-#include "ui/settings/settings_form.h"
+#include "pages/settings_form.h"
 
 #include "model/encoding.h"
 #include "model/paths.h"
