@@ -116,13 +116,14 @@ public:
 
     void StartseiteAnzeigen();
     void StatusAnzeigen();
+    // The lesson-unit descriptions anew, after the school page was taken back.
+    void UEBeschreibungenNeu();
 
 private:
     void Zeigen(Seite s);
     void Uebernehmen(Seite s);
     void LadenWennNoetig(Bereich b);
     void ListenNachLaden(Bereich b);
-    void UEBeschreibungenNeu();
     void PufferZurueck(Seite s);
     bool SchreibenUndExportieren(Bereich b);
     void KopieLS(Bereich b);

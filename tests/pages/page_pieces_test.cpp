@@ -1,0 +1,159 @@
+#include "catalog/catalogue_list.h"
+#include "pages/code_field.h"
+#include "pages/code_grid.h"
+#include "pages/combo_list.h"
+#include "pages/date_mask.h"
+
+#include <gtest/gtest.h>
+
+namespace zev {
+namespace {
+
+Katalog Liste(std::initializer_list<const char*> eintraege) {
+    Katalog k;
+    for (const char* e : eintraege) k.push_back(e);
+    return k;
+}
+
+// --- masked dates --------------------------------------------------------------------
+
+TEST(DateFromMask, UntouchedBoxGivesQuestionMarksWithTheMasksCentury) {
+    EXPECT_EQ(DateFromMask("  .  .19  ", kMaskeGeburtsdatum), "??.??.19??");
+    EXPECT_EQ(DateFromMask("  .  .20  ", kMaskeDatum20), "??.??.20??");
+}
+
+TEST(DateFromMask, SingleDigitsGetALeadingZeroAndASingleYearDigitIsUnknown) {
+    EXPECT_EQ(DateFromMask(" 3. 7.19 5", kMaskeGeburtsdatum), "03.07.19??");
+    EXPECT_EQ(DateFromMask("3 .7 .1985", kMaskeGeburtsdatum), "03.07.1985");
+}
+
+TEST(DateFromMask, TypedCenturyIsTakenSoDatesAfter1999CanBeEntered) {
+    EXPECT_EQ(DateFromMask("15.03.2014", kMaskeGeburtsdatum), "15.03.2014");
+    EXPECT_EQ(DateFromMask(DatumInMaske("15.03.2014", kMaskeGeburtsdatum), kMaskeGeburtsdatum), "15.03.2014");
+    // A century with one digit falls back to the mask's.
+    EXPECT_EQ(DateFromMask("01.02. 014", kMaskeGeburtsdatum), "01.02.1914");
+}
+
+TEST(DatumInMaske, StoredDigitsStayUnknownPlacesAreBlank) {
+    EXPECT_EQ(DatumInMaske("??.??.19??", kMaskeGeburtsdatum), "  .  .19  ");
+    EXPECT_EQ(DatumInMaske("", kMaskeDatum20), "  .  .20  ");
+    EXPECT_EQ(DatumInMaske("07.11.1968", kMaskeDatum20), "07.11.1968");
+    EXPECT_EQ(DatumInMaske("3.7.85", kMaskeGeburtsdatum), "  .  .19  "); // not in the stored form
+}
+
+TEST(PasstZurMaske, PointsInPlaceAndDigitsOrBlanks) {
+    EXPECT_TRUE(PasstZurMaske("  .  .19  "));
+    EXPECT_TRUE(PasstZurMaske("15.03.2014"));
+    EXPECT_FALSE(PasstZurMaske("15.03.201"));
+    EXPECT_FALSE(PasstZurMaske("15-03-2014"));
+    EXPECT_FALSE(PasstZurMaske("1a.03.2014"));
+}
+
+// --- combo lists and code fields --------------------------------------------------------
+
+TEST(KomboListe, SortedListKeepsThePlaceholderFirstAndUmlautsBesideTheirLetters) {
+    const Katalog k = Liste({" -???-; []", "Zeichnen; [Z]", "\xC4thik; [AE]", "deutsch; [d]", "Algebra; [A]"});
+    const KomboListe l = SortierteKomboAus(k);
+    EXPECT_EQ(l.texte, (std::vector<std::string>{" -???-; []", "Algebra; [A]", "Äthik; [AE]", "deutsch; [d]",
+                                                 "Zeichnen; [Z]"}));
+    EXPECT_EQ(l.Schluessel(2), "AE");
+    EXPECT_EQ(l.Eintrag(2), "\xC4thik; [AE]");
+    EXPECT_EQ(l.Schluessel(9), "");
+}
+
+TEST(KomboListe, KeyLookupNeedsTheBracketsAndTextLookupTakesTheFirstContainingEntry) {
+    const KomboListe l = KomboAus(Liste({" -???-; []", "zehn; [10]", "eins; [1]", "Stra\xDF" "e; [S\xDF]"}));
+    EXPECT_EQ(KomboIndexVonSchluessel(l, "1"), 2);
+    EXPECT_EQ(KomboIndexVonSchluessel(l, "Sß"), 3); // UTF-8 key against Windows-1252 entries
+    EXPECT_EQ(KomboIndexVonSchluessel(l, "7"), 0);
+    const KomboListe stunden = KomboAus(Liste({"0", "0.5", "1", "1.5", "10"}));
+    EXPECT_EQ(IndexOfText(stunden, "1.5"), 3);
+    EXPECT_EQ(IndexOfText(stunden, "1"), 2);
+    EXPECT_EQ(IndexOfText(stunden, "7"), 0);
+    EXPECT_EQ(IndexOfText(stunden, ""), 0);
+}
+
+TEST(CodeFeld, ShowingSelectsTheKeysEntryAndPickingWritesTheKey) {
+    const KomboListe l = KomboAus(Liste({" -???-; []", "offen; [01]", "gebunden; [02]"}));
+    CodeFeld f;
+    CodeFeldZeigen(f, l, "02");
+    EXPECT_EQ(f.schluessel, "02");
+    EXPECT_EQ(f.index, 2);
+    CodeFeldZeigen(f, l, "77"); // unknown: the key stays, the combo shows the placeholder
+    EXPECT_EQ(f.schluessel, "77");
+    EXPECT_EQ(f.index, 0);
+    CodeFeldGewaehlt(f, l, 1);
+    EXPECT_EQ(f.schluessel, "01");
+    CodeFeldGewaehlt(f, l, 5); // outside the list: nothing changes
+    EXPECT_EQ(f.schluessel, "01");
+    EXPECT_EQ(f.index, 1);
+}
+
+// --- code grids ----------------------------------------------------------------------------
+
+TEST(IsEmptyRange, BlankCellsAreEmptyDashesPlaceholderOrZero) {
+    EXPECT_TRUE(IsEmptyRange({"beschreibung", "", "--", " -???-; []", "0"}, 1, 4));
+    EXPECT_FALSE(IsEmptyRange({"", "", "0.5"}, 1, 2));
+    EXPECT_FALSE(IsEmptyRange({"", " ", ""}, 1, 2)); // a blank is a typed value
+    EXPECT_TRUE(IsEmptyRange({"x"}, 1, 4));            // columns beyond the row count as blank
+}
+
+class Raster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        r.spalten.resize(3);
+        r.spalten[0].gespeichert = false;
+        r.spalten[1].kombo = &schluessel;
+        r.spalten[2].kombo = &stunden;
+        r.spalten[2].wert = KomboWert::Text;
+        r.auffrischen = [this](std::vector<std::string>& z) {
+            z[0] = z[1].empty() ? "" : "Beschreibung " + z[1];
+            ++auffrischungen;
+        };
+    }
+    KomboListe schluessel = KomboAus(Liste({" -???-; []", "Religion; [RE]", "Ethik; [ET]"}));
+    KomboListe stunden = KomboAus(Liste({"0", "0.5", "2"}));
+    CodeRaster r;
+    int auffrischungen = 0;
+};
+
+TEST_F(Raster, PickWritesKeyOrTextMovesTheFocusAndRenewsTheDescription) {
+    ZeileAnhaengen(r);
+    ZeileAnhaengen(r);
+    EXPECT_TRUE(ZelleAusKombo(r, 1, 1, 2));
+    EXPECT_EQ(r.zeilen[1], (std::vector<std::string>{"Beschreibung ET", "ET", ""}));
+    EXPECT_TRUE(ZelleAusKombo(r, 1, 2, 1));
+    EXPECT_EQ(r.zeilen[1][2], "0.5");
+    EXPECT_EQ(r.fokusZeile, 1);
+    EXPECT_EQ(r.fokusSpalte, 2);
+    EXPECT_EQ(KomboIndexFuerZelle(r, 1, 1), 2);
+    EXPECT_EQ(KomboIndexFuerZelle(r, 1, 2), 1);
+    EXPECT_EQ(KomboIndexFuerZelle(r, 0, 1), 0);
+}
+
+TEST_F(Raster, ComputedColumnsOutsideCellsAndColumnsWithoutComboRefuse) {
+    ZeileAnhaengen(r);
+    const int vorher = auffrischungen;
+    EXPECT_FALSE(ZelleAusKombo(r, 0, 0, 1)); // description column has no combo
+    EXPECT_FALSE(ZelleAusKombo(r, 3, 1, 1));
+    EXPECT_FALSE(ZelleAusKombo(r, 0, 1, 3)); // index beyond the list
+    EXPECT_FALSE(ZelleSetzen(r, 0, 0, "getippt"));
+    EXPECT_EQ(auffrischungen, vorher);
+    EXPECT_TRUE(ZelleSetzen(r, 0, 1, "RE"));
+    EXPECT_EQ(r.zeilen[0][0], "Beschreibung RE");
+}
+
+TEST_F(Raster, RemovingTheLastRowMovesTheFocusToTheNewLastRow) {
+    for (int i = 0; i < 3; ++i) ZeileAnhaengen(r)[1] = std::to_string(i);
+    r.fokusZeile = 2;
+    ZeileEntfernen(r, 2);
+    EXPECT_EQ(r.fokusZeile, 1);
+    ZeileEntfernen(r, 0);
+    EXPECT_EQ(r.zeilen.size(), 1u);
+    EXPECT_EQ(r.zeilen[0][1], "1");
+    ZeileEntfernen(r, 0);
+    EXPECT_EQ(r.fokusZeile, -1);
+}
+
+} // namespace
+} // namespace zev
