@@ -4,14 +4,18 @@
 #include "io/file_io.h"
 #include "model/paths.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZEV-Manager");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    zev::qt::QtUebersetzungLaden(app);
     std::string home = zev::io::ProgrammOrdner();
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {

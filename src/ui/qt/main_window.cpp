@@ -2,6 +2,7 @@
 
 #include "model/encoding.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
 
 #include <QApplication>
@@ -66,6 +67,12 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     Fensterdienste dienste;
     dienste.sicherungsTimerStarten = [this](int ms) { sicherung_.start(ms); };
     dienste.showInfo = [this](const InfoTexte&, std::uint16_t) { info_->Zeigen(); };
+    dienste.seiteZeigen = [this](Seite s) {
+        if (s == Seite::Schule && schulSeite_) schulSeite_->Zeigen();
+    };
+    dienste.seiteUebernehmen = [this](Seite s) {
+        if (s == Seite::Schule && schulSeite_) schulSeite_->Uebernehmen();
+    };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
     info_ = new InfoDialog(steuerung_->Info(), this);
@@ -76,9 +83,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     seiten_ = new QTabWidget(this);
     seiten_->setObjectName("seiten");
     seiten_->addTab(StartseiteAufbauen(), "   Start   ");
-    seiten_->addTab(BereichsseiteAufbauen(Seite::Schule, {"   Schul-Daten   ", "   freie Träger   ",
-                                                          "   Unterrichteinheiten   ", "   XML-Datei   "}),
-                    "   Schule   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schule, {"   XML-Datei   "}), "   Schule   ");
+    schulSeite_ = new SchulSeitenWidget(*steuerung_, meldungen_, unterseiten_[Nr(Seite::Schule)], this);
     seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
@@ -262,9 +268,14 @@ QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterse
                                                                    : "alle Lehrer prüfen (grosse PLAUSI)",
                                                 blatt);
                 pruefen->setObjectName(QString("knopfGrossePlausi_") + namen[Nr(s)]);
-                pruefen->setEnabled(false);
-                pruefen->setStatusTip("Die Prüfung wird mit den Seiten der Schul- und Lehrerdaten bereitgestellt.");
                 layout->addWidget(pruefen, 0, Qt::AlignLeft);
+                if (s == Seite::Schule)
+                    connect(pruefen, &QPushButton::clicked, this,
+                            [this] { schulSeite_->Pruefen(PruefKnopf::AlleSchuldaten); });
+                else {
+                    pruefen->setEnabled(false);
+                    pruefen->setStatusTip("Die Prüfung wird mit den Seiten der Lehrerdaten bereitgestellt.");
+                }
             }
         } else if (i == 0 && s != Seite::Schule) {
             // The record list with its counter beside the sheets.

@@ -23,6 +23,8 @@ class QToolButton;
 
 namespace zev::qt {
 
+class SchulSeitenWidget;
+
 class HauptFenster : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ public:
     QTabWidget* Seiten() const { return seiten_; }
     QTabWidget* Unterseiten(Seite s) const;
     InfoDialog* Info() const { return info_; }
+    SchulSeitenWidget* SchulSeite() const { return schulSeite_; }
     QTimer& SicherungsTimer() { return sicherung_; }
 
     // Window caption: the program and its version year.
@@ -81,6 +84,7 @@ private:
     QAction* speichernAussetzen_ = nullptr;
     std::array<QAction*, 3> zwischenablage_{};
     InfoDialog* info_ = nullptr;
+    SchulSeitenWidget* schulSeite_ = nullptr;
 };
 
 } // namespace zev::qt

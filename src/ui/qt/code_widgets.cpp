@@ -1,0 +1,200 @@
+#include "ui/qt/code_widgets.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+namespace zev::qt {
+
+QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+void KomboFuellen(QComboBox* kombo, const KomboListe& liste) {
+    const QSignalBlocker sperre(kombo);
+    kombo->clear();
+    QStringList texte;
+    texte.reserve(static_cast<qsizetype>(liste.size()));
+    for (const std::string& t : liste.texte) texte << Q(t);
+    kombo->addItems(texte);
+}
+
+// --- key box + combo -----------------------------------------------------------------------
+
+CodeFeldWidget::CodeFeldWidget(const KomboListe& liste, int schluesselBreite, QWidget* eltern)
+    : QWidget(eltern), schluessel_(new QLineEdit(this)), kombo_(new QComboBox(this)) {
+    auto* zeile = new QHBoxLayout(this);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    schluessel_->setStyleSheet("background-color: #ffff80;");
+    schluessel_->setFixedWidth(schluesselBreite);
+    kombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    kombo_->setMinimumContentsLength(30);
+    KomboFuellen(kombo_, liste);
+    zeile->addWidget(schluessel_);
+    zeile->addWidget(kombo_, 1);
+    setFocusProxy(schluessel_);
+    connect(kombo_, &QComboBox::activated, this, &CodeFeldWidget::gewaehlt);
+    connect(schluessel_, &QLineEdit::textEdited, this, &CodeFeldWidget::schluesselGetippt);
+}
+
+void CodeFeldWidget::Benennen(const QString& beschriftung) {
+    QString name = beschriftung;
+    name.remove('&');
+    schluessel_->setAccessibleName(name);
+    kombo_->setAccessibleName(name + " (Auswahl)");
+}
+
+void CodeFeldWidget::Anzeigen(const CodeFeld& f) {
+    const QSignalBlocker a(schluessel_), b(kombo_);
+    schluessel_->setText(Q(f.schluessel));
+    kombo_->setCurrentIndex(f.index < kombo_->count() ? f.index : 0);
+}
+
+void CodeFeldWidget::Uebernehmen(CodeFeld& f) const {
+    f.schluessel = S(schluessel_->text());
+    f.index = kombo_->currentIndex();
+}
+
+// --- grid model ------------------------------------------------------------------------------
+
+RasterModell::RasterModell(CodeRaster& raster, QObject* eltern) : QAbstractTableModel(eltern), r_(raster) {}
+
+void RasterModell::Neu() {
+    beginResetModel();
+    endResetModel();
+}
+
+void RasterModell::ZeileGeaendert(int zeile) {
+    emit dataChanged(index(zeile, 0), index(zeile, r_.Spalten() - 1));
+}
+
+int RasterModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : r_.Zeilen(); }
+int RasterModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : r_.Spalten(); }
+
+QVariant RasterModell::data(const QModelIndex& i, int rolle) const {
+    if (!i.isValid() || i.row() >= r_.Zeilen() || i.column() >= r_.Spalten()) return {};
+    if (rolle == Qt::DisplayRole || rolle == Qt::EditRole || rolle == Qt::ToolTipRole)
+        return Q(r_.zeilen[static_cast<std::size_t>(i.row())][static_cast<std::size_t>(i.column())]);
+    if (rolle == Qt::BackgroundRole && !r_.spalten[static_cast<std::size_t>(i.column())].gespeichert)
+        return QColor(0xF0, 0xF0, 0xF0);
+    return {};
+}
+
+QVariant RasterModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
+    if (rolle != Qt::DisplayRole) return {};
+    if (richtung == Qt::Horizontal && abschnitt >= 0 && abschnitt < r_.Spalten())
+        return Q(r_.spalten[static_cast<std::size_t>(abschnitt)].ueberschrift);
+    if (richtung == Qt::Vertical) return abschnitt + 1;
+    return {};
+}
+
+Qt::ItemFlags RasterModell::flags(const QModelIndex& i) const {
+    if (!i.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (r_.spalten[static_cast<std::size_t>(i.column())].editierbar) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool RasterModell::setData(const QModelIndex& i, const QVariant& wert, int rolle) {
+    if (rolle != Qt::EditRole || !i.isValid()) return false;
+    if (!ZelleSetzen(r_, i.row(), i.column(), S(wert.toString()))) return false;
+    ZeileGeaendert(i.row());
+    emit zelleGeaendert(i.row(), i.column());
+    return true;
+}
+
+bool RasterModell::AusKombo(const QModelIndex& i, int eintrag) {
+    if (!ZelleAusKombo(r_, i.row(), i.column(), eintrag)) return false;
+    ZeileGeaendert(i.row());
+    emit zelleGeaendert(i.row(), i.column());
+    return true;
+}
+
+// --- in-place combo --------------------------------------------------------------------------
+
+KomboDelegat::KomboDelegat(RasterModell& modell, QObject* eltern) : QStyledItemDelegate(eltern), modell_(modell) {}
+
+QWidget* KomboDelegat::createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    const RasterSpalte& s = modell_.Raster().spalten[static_cast<std::size_t>(index.column())];
+    if (!s.kombo) return QStyledItemDelegate::createEditor(eltern, option, index);
+    auto* kombo = new QComboBox(eltern);
+    kombo->setAccessibleName(Q(s.ueberschrift));
+    KomboFuellen(kombo, *s.kombo);
+    // A pick ends the edit at once, as picking in the floating combo did.
+    connect(kombo, &QComboBox::activated, this, [this, kombo] {
+        auto* selbst = const_cast<KomboDelegat*>(this);
+        emit selbst->commitData(kombo);
+        emit selbst->closeEditor(kombo);
+    });
+    return kombo;
+}
+
+void KomboDelegat::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    if (auto* kombo = qobject_cast<QComboBox*>(editor)) {
+        kombo->setCurrentIndex(KomboIndexFuerZelle(modell_.Raster(), index.row(), index.column()));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void KomboDelegat::setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const {
+    if (auto* kombo = qobject_cast<QComboBox*>(editor)) {
+        modell_.AusKombo(index, kombo->currentIndex());
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, modell, index);
+}
+
+// --- grid view -------------------------------------------------------------------------------
+
+RasterAnsicht::RasterAnsicht(CodeRaster& raster, QWidget* eltern)
+    : QTableView(eltern), modell_(new RasterModell(raster, this)) {
+    setModel(modell_);
+    setItemDelegate(new KomboDelegat(*modell_, this));
+    setAccessibleName(Q(raster.titel));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setVisible(false);
+    horizontalHeader()->setHighlightSections(false);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+        modell_->Raster().fokusZeile = i.isValid() ? i.row() : -1;
+        if (i.isValid()) modell_->Raster().fokusSpalte = i.column();
+    });
+}
+
+void RasterAnsicht::Anzeigen() {
+    CodeRaster& r = modell_->Raster();
+    const int fokus = r.fokusZeile; // resetting the view clears its current row
+    modell_->Neu();
+    for (int c = 0; c < r.Spalten(); ++c) setColumnWidth(c, r.spalten[static_cast<std::size_t>(c)].breite);
+    if (fokus >= 0 && fokus < r.Zeilen()) {
+        const QModelIndex i = modell_->index(fokus, std::clamp(r.fokusSpalte, 0, r.Spalten() - 1));
+        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(i);
+    }
+    r.fokusZeile = fokus;
+}
+
+// --- masked date -----------------------------------------------------------------------------
+
+DatumsFeld::DatumsFeld(std::string_view maske, QWidget* eltern) : QLineEdit(eltern), maske_(maske) {
+    setInputMask("99.99.9999; ");
+    Zuruecksetzen();
+    setFixedWidth(fontMetrics().horizontalAdvance("00.00.00000") + 16);
+}
+
+std::string DatumsFeld::Kastentext() const { return S(displayText()); }
+
+void DatumsFeld::Kastentext(std::string_view text) {
+    setText(Q(text));
+    setCursorPosition(0);
+}
+
+void DatumsFeld::Zuruecksetzen() { Kastentext(maske_); }
+
+} // namespace zev::qt

@@ -1,0 +1,127 @@
+// The Qt pieces every record page shares: a key box with its catalogue combo, a
+// table view over a code grid whose editable columns pick from an in-place
+// combo, and the masked date box. They copy between the screen model and the
+// controls and hold no rule of their own.
+#pragma once
+
+#include "pages/code_field.h"
+#include "pages/code_grid.h"
+
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+
+namespace zev::qt {
+
+QString Q(std::string_view utf8);
+std::string S(const QString& text);
+
+// Fills a combo with a list's texts (once; the lists do not change in a run).
+void KomboFuellen(QComboBox* kombo, const KomboListe& liste);
+
+// The key box (yellow, as wide as the key) and the combo beside it.
+class CodeFeldWidget : public QWidget {
+    Q_OBJECT
+public:
+    CodeFeldWidget(const KomboListe& liste, int schluesselBreite, QWidget* eltern = nullptr);
+    QLineEdit* Schluessel() const { return schluessel_; }
+    QComboBox* Kombo() const { return kombo_; }
+    // Names both controls after the label, for assistive technology.
+    void Benennen(const QString& beschriftung);
+
+    void Anzeigen(const CodeFeld& f);
+    void Uebernehmen(CodeFeld& f) const;
+
+signals:
+    // The user picked combo item `index`.
+    void gewaehlt(int index);
+    // The user typed into the key box.
+    void schluesselGetippt(const QString& text);
+
+private:
+    QLineEdit* schluessel_;
+    QComboBox* kombo_;
+};
+
+// A table model over a code grid of the screen model.
+class RasterModell : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    RasterModell(CodeRaster& raster, QObject* eltern = nullptr);
+    CodeRaster& Raster() { return r_; }
+
+    // The grid's rows were replaced.
+    void Neu();
+    // One row changed.
+    void ZeileGeaendert(int zeile);
+
+    int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
+    QVariant data(const QModelIndex& index, int rolle) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& wert, int rolle) override;
+
+    // A pick from the in-place combo of a cell.
+    bool AusKombo(const QModelIndex& index, int eintrag);
+
+signals:
+    // After a cell of a stored column changed: the page's follow-up.
+    void zelleGeaendert(int zeile, int spalte);
+
+private:
+    CodeRaster& r_;
+};
+
+// In-place editor: the column's combo for columns with a catalogue, a plain line
+// for other editable columns.
+class KomboDelegat : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit KomboDelegat(RasterModell& modell, QObject* eltern = nullptr);
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const override;
+
+private:
+    RasterModell& modell_;
+};
+
+// A table view over a code grid: headings, widths, the grid's caption as its
+// accessible name, the focus row kept in the screen model.
+class RasterAnsicht : public QTableView {
+    Q_OBJECT
+public:
+    RasterAnsicht(CodeRaster& raster, QWidget* eltern = nullptr);
+    RasterModell& Modell() { return *modell_; }
+    // Model into the view: rows, widths and the focus row.
+    void Anzeigen();
+
+private:
+    RasterModell* modell_;
+};
+
+// The masked date box "TT.MM.JJJJ": blanks where nothing is typed, the century
+// preset from the mask and typed over like every other digit.
+class DatumsFeld : public QLineEdit {
+    Q_OBJECT
+public:
+    DatumsFeld(std::string_view maske, QWidget* eltern = nullptr);
+    // The box text as the mask shows it, blanks included.
+    std::string Kastentext() const;
+    void Kastentext(std::string_view text);
+    void Zuruecksetzen();
+
+private:
+    std::string maske_;
+};
+
+} // namespace zev::qt
