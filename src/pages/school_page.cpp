@@ -61,9 +61,8 @@ SchulListen SchulListenAufbauen(const Kataloge& k) {
     return l;
 }
 
-int UEBeschreibungsBreite(int rasterBreite) {
-    constexpr int andere = 40 + 40 + 55 + 55 + 45 + 35 + 35 + 50 + 50 + 60;
-    const int rest = rasterBreite - 75 - andere;
+int UEBeschreibungsBreite(int rasterBreite, int andereSpalten) {
+    const int rest = rasterBreite - 75 - andereSpalten;
     return rest > 100 ? rest : 340;
 }
 

@@ -73,9 +73,10 @@ struct SchulSeite {
 };
 
 // Width of the description column for a table `rasterBreite` pixels wide: what is
-// left beside the other columns and a margin of 75 when that is more than 100,
-// otherwise 340.
-int UEBeschreibungsBreite(int rasterBreite);
+// left beside the other columns (`andereSpalten` wide together) and a margin of
+// 75 when that is more than 100, otherwise 340.
+inline constexpr int kUEAndereSpalten = 40 + 40 + 55 + 55 + 45 + 35 + 35 + 50 + 50 + 60;
+int UEBeschreibungsBreite(int rasterBreite, int andereSpalten = kUEAndereSpalten);
 
 // The description of one unit in the table, in the order the settings choose
 // (1: subject first). Each coded part appears only when its key is found.

@@ -422,6 +422,8 @@ TEST(UEBeschreibungsBreite, RestOfTheGridWhenOver100ElseFixed) {
     EXPECT_EQ(UEBeschreibungsBreite(641), 101);
     EXPECT_EQ(UEBeschreibungsBreite(640), 340);
     EXPECT_EQ(UEBeschreibungsBreite(0), 340);
+    EXPECT_EQ(UEBeschreibungsBreite(1000, 600), 325); // wider columns of a larger font
+    EXPECT_EQ(UEBeschreibungsBreite(775, 600), 340);
 }
 
 // --- collecting rebuilds the descriptions; the checks ---------------------------------------

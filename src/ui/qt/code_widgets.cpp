@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace zev::qt {
@@ -167,11 +168,26 @@ RasterAnsicht::RasterAnsicht(CodeRaster& raster, QWidget* eltern)
     });
 }
 
+int RasterAnsicht::Spaltenbreite(int spalte) const {
+    // The widths were chosen for a small 8-point font; scale them to this one and
+    // never below the heading.
+    const RasterSpalte& s = modell_->Raster().spalten[static_cast<std::size_t>(spalte)];
+    const double faktor = std::max(1.0, fontMetrics().averageCharWidth() / 6.0);
+    const int kopf = horizontalHeader()->fontMetrics().horizontalAdvance(Q(s.ueberschrift)) + 14;
+    return std::max(static_cast<int>(s.breite * faktor), kopf);
+}
+
+int RasterAnsicht::Gesamtbreite() const {
+    int b = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < modell_->Raster().Spalten(); ++c) b += Spaltenbreite(c);
+    return b;
+}
+
 void RasterAnsicht::Anzeigen() {
     CodeRaster& r = modell_->Raster();
     const int fokus = r.fokusZeile; // resetting the view clears its current row
     modell_->Neu();
-    for (int c = 0; c < r.Spalten(); ++c) setColumnWidth(c, r.spalten[static_cast<std::size_t>(c)].breite);
+    for (int c = 0; c < r.Spalten(); ++c) setColumnWidth(c, Spaltenbreite(c));
     if (fokus >= 0 && fokus < r.Zeilen()) {
         const QModelIndex i = modell_->index(fokus, std::clamp(r.fokusSpalte, 0, r.Spalten() - 1));
         selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

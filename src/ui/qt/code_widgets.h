@@ -104,6 +104,9 @@ public:
     RasterModell& Modell() { return *modell_; }
     // Model into the view: rows, widths and the focus row.
     void Anzeigen();
+    // A column's width on screen, and the width that shows every column.
+    int Spaltenbreite(int spalte) const;
+    int Gesamtbreite() const;
 
 private:
     RasterModell* modell_;

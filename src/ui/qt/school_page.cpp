@@ -80,9 +80,9 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     auto* artenLayout = new QHBoxLayout(arten);
     schulartTabelle_ = new RasterAnsicht(s.schularten, arten);
     schulartTabelle_->setObjectName("tabelleSchularten");
-    schulartTabelle_->setMinimumWidth(380);
+    schulartTabelle_->setFixedWidth(schulartTabelle_->Gesamtbreite());
     schulartTabelle_->setMinimumHeight(150);
-    artenLayout->addWidget(schulartTabelle_, 1);
+    artenLayout->addWidget(schulartTabelle_);
     auto* artenKnoepfe = new QVBoxLayout();
     auto* neu = Knopf(arten, "knopfNeueSchulart", "neue Schulart hinzufügen ...");
     auto* loeschen = Knopf(arten, "knopfSchulartLoeschen", "-->  Schulart löschen");
@@ -97,6 +97,7 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     artenKnoepfe->addLayout(loeschZeile);
     artenKnoepfe->addStretch(1);
     artenLayout->addLayout(artenKnoepfe);
+    artenLayout->addStretch(1);
     layout->addWidget(arten);
 
     auto* form = new QFormLayout();
@@ -119,7 +120,8 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     nichteinschulung_->setObjectName("tabelleNichteinschulung");
     nichteinschulung_->setFixedHeight(nichteinschulung_->horizontalHeader()->sizeHint().height() +
                                       nichteinschulung_->verticalHeader()->defaultSectionSize() + 6);
-    nichtLayout->addWidget(nichteinschulung_);
+    nichteinschulung_->setFixedWidth(nichteinschulung_->Gesamtbreite());
+    nichtLayout->addWidget(nichteinschulung_, 0, Qt::AlignLeft);
     layout->addWidget(nicht);
 
     auto* knoepfe = new QHBoxLayout();
@@ -140,8 +142,12 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->NeueSchulart(); }); });
     connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SchulartLoeschen(); }); });
     connect(orgform_, &CodeFeldWidget::gewaehlt, this, [this](int i) { Aktion([&] { logik_->OrgformGewaehlt(i); }); });
-    connect(orgform_, &CodeFeldWidget::schluesselGetippt, this,
-            [this](const QString& t) { Aktion([&] { logik_->OrgformSchluesselGeaendert(S(t)); }); });
+    // Typing only decides whether "Nennung" is shown; the rest of the page stays as it is.
+    connect(orgform_, &CodeFeldWidget::schluesselGetippt, this, [this](const QString& t) {
+        logik_->OrgformSchluesselGeaendert(S(t));
+        nennung_->setVisible(logik_->Seite().nennungSichtbar);
+        nennungLabel_->setVisible(logik_->Seite().nennungSichtbar);
+    });
     connect(ganztag_, &CodeFeldWidget::gewaehlt, this, [this, &l](int i) {
         Aktion([&] { CodeFeldGewaehlt(logik_->Seite().ganztag, l.ganztag, i); });
     });
@@ -297,7 +303,10 @@ bool SchulSeitenWidget::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void SchulSeitenWidget::BeschreibungsBreite() {
-    const int breite = UEBeschreibungsBreite(ueTabelle_->width());
+    int andere = 0;
+    for (int c = 0; c < ueTabelle_->Modell().columnCount(); ++c)
+        if (c != UE_Beschreibung) andere += ueTabelle_->Spaltenbreite(c);
+    const int breite = UEBeschreibungsBreite(ueTabelle_->width(), andere);
     logik_->Seite().ue.spalten[UE_Beschreibung].breite = breite;
     ueTabelle_->setColumnWidth(UE_Beschreibung, breite);
 }
