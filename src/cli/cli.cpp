@@ -68,6 +68,19 @@ const std::vector<Befehl>& Befehle() {
          "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
          "Aufruf, 3 nach einer Fehlermeldung.\n",
          Check},
+        {"demo", "eine Demo-Schule in den Daten-Ordner schreiben",
+         "Aufruf: zev [--home ORDNER] demo [--force]\n"
+         "\n"
+         "Schreibt eine kleine Beispielschule aus den Katalogen in den Daten-Ordner der\n"
+         "Einstellungen: die Schuldaten mit 40 UnterrichtsEinheiten, 25 Lehrer, 12 Klassen\n"
+         "und 300 Schüler, mit der Schulnummer der Einstellungen. Die Daten entstehen aus\n"
+         "einem festen Startwert und sind bei jedem Aufruf gleich. Einige Einträge sind\n"
+         "absichtlich fehlerhaft, damit die Prüfungen etwas zu zeigen haben.\n"
+         "Liegen im Daten-Ordner schon Daten (*.ZEV), wird nichts geschrieben; mit --force\n"
+         "werden sie ersetzt, die bisherigen Dateien bleiben als .SIC erhalten. Gibt je\n"
+         "geschriebener Datei ihren Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung,\n"
+         "2 bei falschem Aufruf.\n",
+         Demo},
     };
     return befehle;
 }

@@ -33,5 +33,7 @@ int Export(const Kontext& k, const std::vector<std::string>& args);
 int Import(const Kontext& k, const std::vector<std::string>& args);
 // `zev check schule|lehrer [--nr N] [--json] [--seed N]`
 int Check(const Kontext& k, const std::vector<std::string>& args);
+// `zev demo [--force]`
+int Demo(const Kontext& k, const std::vector<std::string>& args);
 
 } // namespace zev::cli

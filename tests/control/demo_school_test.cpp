@@ -1,0 +1,306 @@
+// The demonstration school: its size, the ages, that every code is a key of its
+// catalogue, that every lesson-unit reference names a unit of the school, and that
+// a seed always gives the same records.
+#include "control/demo_school.h"
+#include "support/scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <set>
+
+namespace zev {
+namespace {
+
+class Demo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kataloge.AlleLaden(std::string(ZEV_CATALOGUE_DIR) + "/", m);
+        ASSERT_TRUE(m.gezeigt.empty());
+        EinstellungenStandard(e, "/p/");
+        e.Schulnummer = "12345";
+        e.Berichtsjahr = "2025";
+        DemoSchuleErzeugen(*d, kataloge, e, kDemoSaat);
+    }
+
+    // The key is in the catalogue (bare lists: the value is one of its entries).
+    void ImKatalog(std::uint16_t nummer, std::string_view wert, const std::string& wo) {
+        if (wert.empty()) return;
+        const Katalog& k = kataloge(nummer);
+        const bool bar = nummer == 101 || nummer >= 105;
+        EXPECT_TRUE(bar ? ListContains(k, wert) : k.FindeSchluessel(wert) >= 0)
+            << wo << ": \"" << wert << "\" fehlt in Katalog " << nummer;
+    }
+
+    test::SkriptMeldungen m;
+    Kataloge kataloge;
+    TEinstellungen e;
+    std::unique_ptr<Datenbestand> d = std::make_unique<Datenbestand>();
+};
+
+int Jahr(const s10& datum) {
+    const std::string t = datum.str();
+    EXPECT_EQ(t.size(), 10u) << t;
+    EXPECT_TRUE(t[2] == '.' && t[5] == '.') << t;
+    const int tag = std::stoi(t.substr(0, 2)), monat = std::stoi(t.substr(3, 2));
+    EXPECT_TRUE(tag >= 1 && tag <= 31 && monat >= 1 && monat <= 12) << t;
+    return std::stoi(t.substr(6));
+}
+
+TEST(DemoZufallTest, GivesTheReferenceSequenceOfSplitMix64) {
+    DemoZufall z(0);
+    EXPECT_EQ(z.Naechste(), 0xE220A8397B1DCDAFull);
+    EXPECT_EQ(z.Naechste(), 0x6E789E6AA1B965F4ull);
+    EXPECT_EQ(z.Naechste(), 0x06C45D188009454Full);
+}
+
+TEST_F(Demo, SizesSchoolNumberAndIdentifiers) {
+    EXPECT_EQ(d->Lehrer.DB.size(), 25u);
+    EXPECT_EQ(d->Klassen.DB.size(), 12u);
+    EXPECT_EQ(d->Schueler.DB.size(), 300u);
+    int einheiten = 0;
+    for (int k = 1; k <= 1000; ++k) {
+        const TUnterrichtseinheitDS& u = d->SchulDS.Unterrichtseinheit[k];
+        if (u.UE_ID <= 0) continue;
+        ++einheiten;
+        EXPECT_EQ(u.UE_ID.get(), k);
+        EXPECT_EQ(u.UE_ID_Text.str(), std::to_string(k));
+        EXPECT_FALSE(u.Klasse.empty() || u.Fach.empty() || u.Stunden.empty() || u.Lehrer.empty()) << k;
+    }
+    EXPECT_EQ(einheiten, 40);
+
+    EXPECT_EQ(d->SchulDS.Schulnummer.str(), "12345");
+    std::set<std::string> nummern;
+    std::set<std::int32_t> ids;
+    const auto kopf = [&](const auto& r, const auto& nummer) {
+        EXPECT_EQ(r.Schulnummer.str(), "12345");
+        EXPECT_FALSE(nummer.empty());
+        EXPECT_TRUE(nummern.insert(nummer.str()).second) << "doppelt: " << nummer.str();
+        EXPECT_TRUE(ids.insert(r.ID.get()).second) << r.ID.get();
+    };
+    for (const auto& l : d->Lehrer.DB) kopf(l, l.Lehrernummer);
+    nummern.clear(), ids.clear();
+    for (const auto& k : d->Klassen.DB) kopf(k, k.Klassenname);
+    nummern.clear(), ids.clear();
+    for (const auto& s : d->Schueler.DB) kopf(s, s.Schuelernummer);
+    EXPECT_EQ(*ids.begin(), 1);
+    EXPECT_EQ(*ids.rbegin(), 300);
+    EXPECT_TRUE(d->SchuleGeladen && d->Lehrer.Geladen && d->Klassen.Geladen && d->Schueler.Geladen);
+    EXPECT_EQ(std::memcmp(&d->Schueler.Puffer, &d->Schueler.DB[0], sizeof(TSchuelerDS)), 0);
+}
+
+TEST_F(Demo, StudentsAreBornFrom2008To2020AndTeachersAreAdults) {
+    std::set<int> jahre;
+    for (const TSchuelerDS& s : d->Schueler.DB) {
+        const int j = Jahr(s.Grunddaten.Geburtsdatum);
+        EXPECT_TRUE(j >= 2008 && j <= 2020) << s.Grunddaten.Geburtsdatum.str();
+        jahre.insert(j);
+        EXPECT_TRUE(s.Grunddaten.Geschlecht == 1 || s.Grunddaten.Geschlecht == 2);
+    }
+    EXPECT_GE(jahre.size(), 10u); // twelve grades, not one age
+    for (const TLehrerDS& l : d->Lehrer.DB) {
+        // The birth years the teacher check takes as working age.
+        const int j = Jahr(l.Grunddaten.Geburtsdatum);
+        EXPECT_TRUE(j >= 1937 && j <= 1979) << l.Grunddaten.Geburtsdatum.str();
+    }
+}
+
+TEST_F(Demo, NamesVary) {
+    std::set<std::string> namen, vornamen, staaten, ganze;
+    int maedchen = 0;
+    for (const TSchuelerDS& s : d->Schueler.DB) {
+        EXPECT_TRUE(ganze.insert(s.Grunddaten.Name.str() + ", " + s.Grunddaten.Vorname.str()).second)
+            << "zweimal: " << s.Grunddaten.Name.str() << ", " << s.Grunddaten.Vorname.str();
+        namen.insert(s.Grunddaten.Name.str());
+        vornamen.insert(s.Grunddaten.Vorname.str());
+        staaten.insert(s.Grunddaten.Staatsangehoerigkeit.str());
+        maedchen += s.Grunddaten.Geschlecht == 2;
+    }
+    EXPECT_GE(namen.size(), 50u);
+    EXPECT_GE(vornamen.size(), 50u);
+    EXPECT_GE(staaten.size(), 3u);
+    EXPECT_TRUE(maedchen > 100 && maedchen < 200) << maedchen;
+    std::set<std::string> lehrer, lehrerVornamen;
+    for (const TLehrerDS& l : d->Lehrer.DB) {
+        lehrer.insert(l.Grunddaten.Name.str());
+        lehrerVornamen.insert(l.Grunddaten.Vorname.str());
+    }
+    EXPECT_EQ(lehrer.size(), 25u);
+    EXPECT_GE(lehrerVornamen.size(), 20u);
+    EXPECT_TRUE(namen.count("M\xFCller") || namen.count("K\xF6hler") || namen.count("Wei\xDF"))
+        << "Umlaute als Windows-1252";
+}
+
+TEST_F(Demo, EveryCodeIsAKeyOfItsCatalogue) {
+    const TSchuleDS& s = d->SchulDS;
+    for (int i = 1; i <= 20; ++i) ImKatalog(39, s.Schuldaten.Schulart[i].view(), "Schulart");
+    EXPECT_FALSE(s.Schuldaten.Schulart[1].empty());
+    ImKatalog(32, s.Schuldaten.Orgform.view(), "Orgform");
+    ImKatalog(19, s.Schuldaten.Ganztag.view(), "Ganztag");
+    ImKatalog(4, s.Nichteinschulung[1].Art.view(), "Nichteinschulung");
+    const auto& f = s.freie_Traeger;
+    ImKatalog(38, f.Schulamt.view(), "Schulamt");
+    ImKatalog(37, f.Rechtsstatus.view(), "Rechtsstatus");
+    ImKatalog(42, f.Traeger.view(), "Traeger");
+    ImKatalog(54, f.PLZ.view(), "PLZ");
+    ImKatalog(101, f.Schulleiter.Anrede.view(), "Anrede");
+    std::vector<int> ohneStunden;
+    for (int k = 1; k <= 40; ++k) {
+        const TUnterrichtseinheitDS& u = s.Unterrichtseinheit[k];
+        const std::string wo = "UE " + std::to_string(k);
+        ImKatalog(39, u.Schulart.view(), wo);
+        ImKatalog(27, u.Jahrgang.view(), wo);
+        ImKatalog(14, u.Fach.view(), wo);
+        ImKatalog(28, u.Kurs.view(), wo);
+        ImKatalog(13, u.Bilingual.view(), wo);
+        if (!ListContains(kataloge(107), u.Stunden.view())) ohneStunden.push_back(k);
+    }
+    EXPECT_EQ(ohneStunden, std::vector<int>{39}); // on purpose
+
+    for (const TLehrerDS& l : d->Lehrer.DB) {
+        const std::string wo = "Lehrer " + l.Lehrernummer.str();
+        const auto& g = l.Grunddaten;
+        ImKatalog(29, g.Staatszugehoerigkeit.view(), wo);
+        ImKatalog(11, g.Beschaeftigung.view(), wo);
+        for (int i = 1; i <= 10; ++i) {
+            ImKatalog(34, g.Ausbildung[i].view(), wo);
+            ImKatalog(15, g.Fach_Lehrb[i].view(), wo);
+            ImKatalog(8, l.Anrechnungsstunden[i].Grund.view(), wo);
+        }
+        for (int i = 1; i <= 5; ++i) {
+            ImKatalog(30, l.Stunden.Lehramt[i].view(), wo);
+            ImKatalog(23, l.Arbeitszeitkonto[i].Grund_mehr.view(), wo);
+            ImKatalog(23, l.Arbeitszeitkonto[i].Grund_minder.view(), wo);
+            ImKatalog(22, l.Arbeitszeitregelung[i].Grund_mehr.view(), wo);
+            ImKatalog(22, l.Arbeitszeitregelung[i].Grund_minder.view(), wo);
+            ImKatalog(35, l.Einsatz[i].Art.view(), wo);
+            ImKatalog(27, l.Einsatz[i].Jahrgang.view(), wo);
+            ImKatalog(107, l.Einsatz[i].Stunden.view(), wo);
+        }
+        ImKatalog(5, l.Sonstiges.Taetigkeit.view(), wo);
+        for (int i = 1; i <= 3; ++i) ImKatalog(33, l.Sonstiges.Personengruppe[i].view(), wo);
+        ImKatalog(47, l.Zu_Abgang.Zugang.Art.view(), wo);
+        ImKatalog(1, l.Zu_Abgang.Abgang.Art.view(), wo);
+    }
+    for (const TKlasseDS& k : d->Klassen.DB)
+        for (int i = 1; i <= 3; ++i) ImKatalog(52, k.Klassenbesonderheit[i].view(), "Klasse " + k.Klassenname.str());
+
+    for (const TSchuelerDS& x : d->Schueler.DB) {
+        const std::string wo = "Schüler " + x.Schuelernummer.str();
+        const auto& g = x.Grunddaten;
+        const auto& j = x.Jahrgangsdaten;
+        ImKatalog(29, g.Staatsangehoerigkeit.view(), wo);
+        ImKatalog(31, g.Migrantenstatus.view(), wo);
+        ImKatalog(50, g.Verkehrssprache.view(), wo);
+        ImKatalog(106, g.Einschulung.Einschulungsjahr.view(), wo);
+        ImKatalog(6, g.Einschulung.Einschulungsart.view(), wo);
+        ImKatalog(54, g.Anschrift.PLZ.view(), wo);
+        ImKatalog(103, g.vorherige_Schule.view(), wo);
+        ImKatalog(39, g.Herkunft.Schulart.view(), wo);
+        ImKatalog(25, g.Herkunft.Jahrgang.view(), wo);
+        ImKatalog(27, j.Jahrgang.view(), wo);
+        ImKatalog(39, j.Schulart.view(), wo);
+        ImKatalog(7, j.Wiederholer.view(), wo);
+        ImKatalog(40, j.Empfehlung.view(), wo);
+        ImKatalog(29, j.Auslaender.view(), wo);
+        ImKatalog(20, j.Ganztag.view(), wo);
+        ImKatalog(12, j.Bildungsgang.view(), wo);
+        ImKatalog(17, x.Foerderbedarf.Bedarf.view(), wo);
+        ImKatalog(17, x.Foerderbedarf.Tatsaechlich.view(), wo);
+        for (int i = 1; i <= 5; ++i) {
+            ImKatalog(26, x.Fremdsprachen[i].Erwerb.view(), wo);
+            ImKatalog(18, x.Fremdsprachen[i].Sprache.view(), wo);
+            ImKatalog(51, x.Fremdsprachen[i].Art.view(), wo);
+        }
+        for (int i = 1; i <= 3; ++i) {
+            ImKatalog(2, x.Abschluss.allgemeinbildender[i].allgemein.view(), wo);
+            ImKatalog(105, x.Abschluss.allgemeinbildender[i].Jahr.view(), wo);
+        }
+        // The place comes from one line of the place catalogue: postal code, name, municipality.
+        std::string ort;
+        CatalogueDisplayOfKey(kataloge(54), g.Anschrift.PLZ.view(), ort);
+        EXPECT_EQ(ort.rfind(g.Anschrift.Wohnort.str() + "; [" + g.Anschrift.PLZ.str() + "]; " +
+                                g.Anschrift.Gemeinde.str() + "; ",
+                            0),
+                  0u)
+            << wo << ": " << ort;
+    }
+}
+
+// The references in use of a record, as (Nummer, UE_ID) pairs.
+template <class Refs> std::vector<std::pair<int, std::string>> Benutzt(const Refs& refs) {
+    std::vector<std::pair<int, std::string>> v;
+    for (int i = Refs::Erster; i <= Refs::Letzter; ++i)
+        if (refs[i].Nummer != 0 && !refs[i].UE_ID.empty()) v.emplace_back(refs[i].Nummer, refs[i].UE_ID.str());
+    return v;
+}
+
+TEST_F(Demo, EveryLessonUnitReferenceNamesAUnitOfTheSchool) {
+    const auto& ue = d->SchulDS.Unterrichtseinheit;
+    const auto einheit = [&](const std::pair<int, std::string>& r) -> const TUnterrichtseinheitDS* {
+        for (int k = 1; k <= 1000; ++k)
+            if (ue[k].UE_ID > 0 && ue[k].UE_ID_Text.str() == r.second && ue[k].UE_ID == r.first) return &ue[k];
+        ADD_FAILURE() << "keine UE " << r.first << " / " << r.second;
+        return nullptr;
+    };
+    std::set<std::string> gelehrt;
+    for (const TLehrerDS& l : d->Lehrer.DB)
+        for (const auto& r : Benutzt(l.Unterrichtseinheit))
+            if (const auto* u = einheit(r)) {
+                EXPECT_EQ(u->Lehrer.str(), l.Lehrernummer.str()) << "UE " << r.second;
+                gelehrt.insert(r.second);
+            }
+    EXPECT_EQ(gelehrt.size(), 40u); // every unit has its teacher, who lists it
+
+    for (const TKlasseDS& k : d->Klassen.DB) {
+        const auto refs = Benutzt(k.Unterrichtseinheit);
+        EXPECT_GE(refs.size(), 3u) << k.Klassenname.str();
+        for (const auto& r : refs) {
+            if (const auto* u = einheit(r)) {
+                EXPECT_EQ(u->Klasse.str(), k.Klassenname.str());
+            }
+        }
+    }
+    for (const TSchuelerDS& s : d->Schueler.DB) {
+        const auto refs = Benutzt(s.Jahrgangsdaten.Unterrichtseinheit);
+        int klassenunterricht = 0;
+        for (const auto& r : refs)
+            if (const auto* u = einheit(r)) klassenunterricht += u->Kurs == std::string_view("KL");
+        // German, mathematics and a third subject with the whole class at least.
+        EXPECT_GE(klassenunterricht, 3) << s.Schuelernummer.str();
+    }
+}
+
+TEST_F(Demo, OneSeedGivesTheSameRecordsAnotherSeedOthers) {
+    auto zweite = std::make_unique<Datenbestand>();
+    DemoSchuleErzeugen(*zweite, kataloge, e, kDemoSaat);
+    EXPECT_EQ(std::memcmp(&zweite->SchulDS, &d->SchulDS, sizeof(TSchuleDS)), 0);
+    const auto gleich = [](const auto& a, const auto& b) {
+        return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(a[0])) == 0;
+    };
+    EXPECT_TRUE(gleich(zweite->Lehrer.DB, d->Lehrer.DB));
+    EXPECT_TRUE(gleich(zweite->Klassen.DB, d->Klassen.DB));
+    EXPECT_TRUE(gleich(zweite->Schueler.DB, d->Schueler.DB));
+
+    DemoSchuleErzeugen(*zweite, kataloge, e, kDemoSaat + 1);
+    EXPECT_FALSE(gleich(zweite->Schueler.DB, d->Schueler.DB));
+    EXPECT_FALSE(gleich(zweite->Lehrer.DB, d->Lehrer.DB));
+}
+
+TEST_F(Demo, WithoutCataloguesTheCodesStayEmptyAndTheSchoolIsStillThere) {
+    Kataloge keine; // nothing loaded: every list empty
+    auto leer = std::make_unique<Datenbestand>();
+    DemoSchuleErzeugen(*leer, keine, e, kDemoSaat);
+    EXPECT_EQ(leer->Schueler.DB.size(), 300u);
+    EXPECT_EQ(leer->SchulDS.Schuldaten.Schulart[1].str(), "");
+    EXPECT_EQ(leer->SchulDS.Unterrichtseinheit[40].Klasse.str(), "11b");
+    for (const TSchuelerDS& s : leer->Schueler.DB) {
+        EXPECT_EQ(s.Grunddaten.Anschrift.PLZ.str(), "");
+        EXPECT_EQ(s.Jahrgangsdaten.Jahrgang.str(), "");
+    }
+}
+
+} // namespace
+} // namespace zev
