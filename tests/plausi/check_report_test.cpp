@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <ctime>
-
 namespace zev {
 namespace {
 
@@ -166,22 +163,6 @@ TEST_F(Report, AFailedWriteKeepsThePreviousReportAndNamesTheFile) {
     EXPECT_EQ(m.Texte(), std::vector<std::string>{"Die Datei:\r" + (o / "fehlt/b.html") +
                                                   "\rkann nicht geschrieben werden!\r\rNo such file or "
                                                   "directory\r\rDie bisherige Datei bleibt unverändert."});
-}
-
-TEST(ReportDate, TodayInTheProgramsDateForm) {
-    const std::string d = HeutigesDatum();
-    ASSERT_EQ(d.size(), 10u);
-    std::tm t{};
-    t.tm_mday = std::stoi(d.substr(0, 2));
-    t.tm_mon = std::stoi(d.substr(3, 2)) - 1;
-    t.tm_year = std::stoi(d.substr(6, 4)) - 1900;
-    t.tm_hour = 12;
-    t.tm_isdst = -1;
-    EXPECT_EQ(d[2], '.');
-    EXPECT_EQ(d[5], '.');
-    // Within a day of the clock, in either direction (the test may straddle midnight).
-    const double abstand = std::difftime(std::mktime(&t), std::time(nullptr));
-    EXPECT_LT(std::abs(abstand), 36.0 * 3600);
 }
 
 } // namespace
