@@ -6,6 +6,7 @@
 #include "cli/record_json.h"
 #include "model/encoding.h"
 #include "plausi/check_course.h"
+#include "plausi/check_report.h"
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
 #include "control/lifecycle.h"
@@ -86,10 +87,11 @@ void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const BereichsDat
 int Check(const Kontext& k, const std::vector<std::string>& args) {
     const auto aufruf = [&] {
         k.err << "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] "
-                 "[--seed N]\n";
+                 "[--seed N] [--html DATEI] [--csv DATEI]\n";
         return kBedienung;
     };
     std::string bereich, nummer;
+    std::optional<std::string> htmlDatei, csvDatei;
     bool json = false, mitNummer = false;
     std::optional<std::uint32_t> saat;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -98,6 +100,10 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         } else if (args[i] == "--nr" && i + 1 < args.size()) {
             nummer = args[++i];
             mitNummer = true;
+        } else if (args[i] == "--html" && i + 1 < args.size()) {
+            htmlDatei = args[++i];
+        } else if (args[i] == "--csv" && i + 1 < args.size()) {
+            csvDatei = args[++i];
         } else if (args[i] == "--seed" && i + 1 < args.size()) {
             try {
                 saat = static_cast<std::uint32_t>(std::stoul(args[++i]));
@@ -111,6 +117,9 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         }
     }
     if (bereich.empty() || (mitNummer && bereich != "lehrer")) return aufruf();
+    // The overview of all teachers is a grid, not a result listing: no report of it.
+    const bool bericht = htmlDatei || csvDatei;
+    if (bericht && bereich == "lehrer" && !mitNummer) return aufruf();
 
     KonsolenMeldungen konsole(k.err, k.antwortJa);
     OhneBestaetigung m(konsole);
@@ -129,11 +138,20 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         for (Bereich b : bereiche) st.Laden(b);
     };
     const PruefKontext kontext{e, kataloge, *d};
+    // Printed as the window shows it, and kept as report files where asked for.
+    const auto ausgeben = [&] {
+        const Ergebnisanzeige a = ErgebnisseAufbauen(p, texte);
+        EinzelAusgeben(k, a, p.Alarmschwelle, json);
+        if (!bericht) return;
+        const std::string schulnummer = Cp1252ToUtf8(e.Schulnummer.view()), datum = HeutigesDatum();
+        if (htmlDatei) BerichtSchreiben(*htmlDatei, BerichtsFormat::Html, a, schulnummer, datum, m);
+        if (csvDatei) BerichtSchreiben(*csvDatei, BerichtsFormat::Csv, a, schulnummer, datum, m);
+    };
     int status;
     if (bereich == "schule") {
         laden({Bereich::Lehrer, Bereich::Klassen, Bereich::Schule});
         PruefungAusfuehren(PruefKnopf::AlleSchuldaten, p, d->SchulDS, d->Lehrer.Puffer, kontext, m, {});
-        EinzelAusgeben(k, ErgebnisseAufbauen(p, texte), p.Alarmschwelle, json);
+        ausgeben();
         status = p.AlarmSumme() == 0 ? kOk : kGefunden;
     } else {
         laden({Bereich::Lehrer, Bereich::Schule, Bereich::Klassen});
@@ -147,7 +165,7 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
                 return kFehlerGemeldet;
             }
             PruefungAusfuehren(PruefKnopf::DiesenLehrer, p, d->SchulDS, *lehrer, kontext, m, {});
-            EinzelAusgeben(k, ErgebnisseAufbauen(p, texte), p.Alarmschwelle, json);
+            ausgeben();
             status = p.AlarmSumme() == 0 ? kOk : kGefunden;
         } else {
             GrossePlausiAusfuehren(p, *d, st.Einstellungen(), kataloge, m, {});

@@ -58,12 +58,16 @@ const std::vector<Befehl>& Befehle() {
          Import},
         {"check", "die Plausibilitätsprüfung der Schule oder der Lehrer",
          "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] [--seed N]\n"
+         "                                         [--html DATEI] [--csv DATEI]\n"
          "\n"
          "check schule   prüft alle Schuldaten (grosse PLAUSI der Schule)\n"
          "check lehrer   prüft alle Lehrer (grosse PLAUSI) und gibt die Übersicht aus\n"
          "  --nr N       prüft nur den ersten Lehrer mit der Lehrernummer N\n"
          "  --json       Ausgabe als ein JSON-Objekt\n"
          "  --seed N     Startwert für den Blindfehlertest\n"
+         "  --html DATEI schreibt das Ergebnis zusätzlich als HTML-Bericht (zum Ansehen und Drucken)\n"
+         "  --csv DATEI  schreibt die Einzel-Tests zusätzlich als CSV-Tabelle (UTF-8, \";\"-getrennt)\n"
+         "               (--html und --csv nur mit check schule oder check lehrer --nr)\n"
          "Die Frage nach Daten freier Träger beantworten --yes oder --no (Vorgabe).\n"
          "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
          "Aufruf, 3 nach einer Fehlermeldung.\n",

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "plausi/check_report.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
@@ -105,6 +106,94 @@ TEST_F(Check, AllTeachersAndOneTeacher) {
     l = Zev({"check", "lehrer", "--nr", "X9"});
     EXPECT_EQ(l.status, 3);
     EXPECT_EQ(l.err, "Fehler: Kein Lehrer mit der Lehrernummer X9 gefunden!\n");
+}
+
+std::string Text(const std::string& pfad) {
+    const auto b = test::DateiBytes(pfad);
+    return {b.begin(), b.end()};
+}
+
+TEST_F(Check, SchoolReportsBesideTheListing) {
+    const std::string vorher = HeutigesDatum();
+    const Lauf l = Zev({"check", "schule", "--seed", "3", "--csv", home / "b.csv", "--html", home / "b.html"});
+    const std::string nachher = HeutigesDatum();
+    EXPECT_EQ(l.status, 1);
+    EXPECT_EQ(l.err, "");
+    EXPECT_EQ(l.out, Zev({"check", "schule", "--seed", "3"}).out);
+    EXPECT_EQ(Text(home / "b.csv"),
+              "\xEF\xBB\xBFNummer;Code;Titel;Text\r\n"
+              "1;0;Blindfehlertest - Testet, ob überhaupt Tests durchgeführt werden (Dieser Test wird nicht mit "
+              "bewertet!!!);so sieht ein durchgeführter Test aus (ohne Ergebnis)\r\n"
+              "100;1;Schulnummer eingetragen und passend zu den Programm-Einstellungen prüfen;alle Angaben zur "
+              "Schulnummer o.B.\r\n"
+              "103;0;eingetragene Schularten anhand der aktuellen Liste prüfen;Test ohne Ergebnis durchgeführt\r\n"
+              "106;5;eingetragene Organisationsform anhand der aktuellen Liste prüfen;!!! keine Organisationsform "
+              "eingetragen oder Eintrag fehlerhaft\r\n"
+              "109;5;eingetragene Ganztagsschulart anhand der aktuellen Liste prüfen;!!! keine Ganztagsschulart "
+              "eingetragen oder Eintrag fehlerhaft\r\n"
+              "112;1;eingetragene Nichteinschulungsart und Zahlen prüfen;Nichteinschulung ordnungsgemäß eingetragen\r\n"
+              "170;0;eingetragene UnterrichtsEinheiten anhand der aktuellen Einzel-Listen prüfen;Anzahl der getesteten "
+              "UnterrichtsEinheiten: 0\r\n"
+              "172;0;eingetragene UnterrichtsEinheit-Identifizierungsnummer (UE_ID) prüfen;Test ohne Ergebnis "
+              "durchgeführt\r\n"
+              "173;0;eingetragene UnterrichtsEinheit-Identifizierungsnummer (UE_ID) auf Einmaligkeit prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n"
+              "174;0;eingetragene Schularten der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n"
+              "176;0;eingetragene Jahrgänge der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n"
+              "178;0;eingetragene Klassen der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n"
+              "180;0;eingetragene Fächer der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne Ergebnis "
+              "durchgeführt\r\n"
+              "182;0;eingetragene Kurs-Arten der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n"
+              "184;0;eingetragene Bilingualität anhand der aktuellen Liste prüfen;Test ohne Ergebnis durchgeführt\r\n"
+              "186;0;eingetragene Stundenanzahl anhand der aktuellen Liste prüfen;Test ohne Ergebnis durchgeführt\r\n"
+              "188;0;eingetragene Lehrer der UnterrichtsEinheiten anhand der aktuellen Liste prüfen;Test ohne "
+              "Ergebnis durchgeführt\r\n");
+
+    const std::string h = Text(home / "b.html");
+    EXPECT_TRUE(h.find("<p>Schulnummer: 12345\nDatum: " + vorher + "</p>\n") != std::string::npos ||
+                h.find("<p>Schulnummer: 12345\nDatum: " + nachher + "</p>\n") != std::string::npos);
+    EXPECT_NE(h.find("<p class=\"urteil\">Gesamt-Test-Ergebnis: <span style=\"color:#FF0000\">Tests NICHT "
+                     "bestanden!!!</span></p>\n<p>mit 0 Warnung(en)     und 2 Fehler</p>\n</body>\n</html>\n"),
+              std::string::npos);
+}
+
+TEST_F(Check, OneTeachersReportEscapesItsTexts) {
+    BereichsDaten<TLehrerDS> l;
+    l.DB.resize(1);
+    InitLehrer(l.DB[0], "12345");
+    l.DB[0].Lehrernummer = "L1";
+    l.DB[0].Sonstiges.Klassenleiter = "5a"; // no such class: a warning whose text quotes "Klassen"
+    ASSERT_TRUE(BereichSchreiben(l, home / "Daten", e, m));
+
+    const Lauf r = Zev({"check", "lehrer", "--nr", "L1", "--json", "--html", home / "l.html", "--csv", home / "l.csv"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(r.out)["verdict"], "Tests NICHT bestanden!!!");
+    EXPECT_NE(Text(home / "l.csv")
+                  .find("\r\n264;2;eingetragene Klassenleiterfunktion prüfen;\"Klasse nicht in der "
+                        "internen Datenbank gefunden --> ev. 1x zu \"\"Klassen\"\" wechseln\"\r\n"),
+              std::string::npos);
+    EXPECT_NE(Text(home / "l.html")
+                  .find("<span style=\"color:#800080\">  --&gt;  Klasse nicht in der internen Datenbank gefunden "
+                        "--&gt; ev. 1x zu &quot;Klassen&quot; wechseln</span>\n"),
+              std::string::npos);
+}
+
+TEST_F(Check, ReportFailuresAndUsage) {
+    const Lauf l = Zev({"check", "schule", "--csv", home / "fehlt/b.csv"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Die Datei:\n" + (home / "fehlt/b.csv") +
+                         "\nkann nicht geschrieben werden!\n\nNo such file or directory\n\nDie bisherige Datei bleibt "
+                         "unverändert.\n");
+    EXPECT_NE(l.out.find("Gesamt-Test-Ergebnis: "), std::string::npos);
+
+    // The overview of all teachers has no result listing to report.
+    EXPECT_EQ(Zev({"check", "lehrer", "--html", home / "x.html"}).status, 2);
+    EXPECT_EQ(Zev({"check", "schule", "--csv"}).status, 2);
+    EXPECT_FALSE(test::Da(home / "x.html"));
 }
 
 TEST_F(Check, Usage) {

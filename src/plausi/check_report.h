@@ -1,0 +1,44 @@
+// The findings of a check run as a file to keep, print or pass on: an HTML page
+// that looks like the result window, or a CSV table with one row per test.
+#pragma once
+
+#include "model/messages.h"
+#include "plausi/result_listing.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zev {
+
+enum class BerichtsFormat { Html, Csv };
+
+// By the suffix of the file name, ignoring case: .html and .htm, .csv.
+std::optional<BerichtsFormat> BerichtsFormatVon(std::string_view pfad);
+
+// A complete UTF-8 document: school number, date, threshold, every line of the
+// list in its colour, the verdict and, where the window shows them, the counts.
+std::string BerichtHtml(const Ergebnisanzeige& a, std::string_view schulnummer, std::string_view datum);
+
+// UTF-8 with a byte order mark (without one, spreadsheet programs on Windows
+// read the umlauts wrongly), ";" between fields, CRLF after each row: a header,
+// then per test its number, code, title and text (without the arrow in front).
+// A "\r" inside a text is a line break within its field.
+std::string BerichtCsv(const Ergebnisanzeige& a);
+
+// Writes the report in the given format to `pfad` (whole file, or the previous
+// one stays); a failure is reported through `m`. True when written.
+bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Ergebnisanzeige& a,
+                      std::string_view schulnummer, std::string_view datum, Meldungen& m);
+
+// The same, the format taken from the suffix; another suffix is reported and
+// nothing is written.
+bool BerichtSpeichern(const std::string& pfad, const Ergebnisanzeige& a, std::string_view schulnummer,
+                      std::string_view datum, Meldungen& m);
+
+std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad);
+
+// Today's date as the program writes dates: "TT.MM.JJJJ".
+std::string HeutigesDatum();
+
+} // namespace zev

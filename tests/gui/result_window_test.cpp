@@ -1,0 +1,264 @@
+// The result window on the offscreen platform, filled from a real school check
+// run over the bundled catalogues; the report's file name comes from the test.
+#include "ui/qt/result_window.h"
+
+#include "plausi/message_table.h"
+#include "plausi/school_tests.h"
+#include "support/scripted_messages.h"
+#include "support/temp_folder.h"
+#include "ui/qt/colours.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace zev;
+using zev::qt::ErgebnisFenster;
+using zev::qt::QtMeldungen;
+
+namespace {
+
+// A school with one lesson unit whose subject, course and class are missing and
+// whose teacher is unknown: findings in every colour.
+Ergebnisanzeige SchulpruefungMitFehlern() {
+    test::SkriptMeldungen m;
+    Kataloge k;
+    k.AlleLaden(ZEV_CATALOGUE_DIR "/", m);
+    TEinstellungen e;
+    EinstellungenStandard(e, "/p/");
+    e.Schulnummer = "12345";
+    auto d = std::make_unique<Datenbestand>();
+    d->Lehrer.Geladen = d->Klassen.Geladen = d->SchuleGeladen = true;
+    InitSchule(d->SchulDS, "12345");
+    InitLehrer(d->Lehrer.DB[0], "12345");
+    d->Lehrer.DB[0].Lehrernummer = "L1";
+    InitKlasse(d->Klassen.DB[0], "12345");
+    TUnterrichtseinheitDS& u = d->SchulDS.Unterrichtseinheit[1];
+    u.UE_ID = 7;
+    u.UE_ID_Text = "7";
+    u.Schulart = "01";
+    u.Jahrgang = "05";
+    u.Stunden = "4";
+    u.Lehrer = "X9";
+
+    PlausiLauf p;
+    p.Saat(1);
+    p.TestsZuruecksetzen();
+    TesteAlleSchuldaten(p, d->SchulDS, {e, k, *d});
+    p.Alarmschwelle = 0;
+    p.TestsAuszaehlen();
+    Fehlertexte texte;
+    texte.Fuellen();
+    return ErgebnisseAufbauen(p, texte);
+}
+
+Ergebnisanzeige Bestanden() {
+    PlausiLauf p;
+    p.TestsZuruecksetzen();
+    p.Setze(100, 1);
+    p.Setze(103, 0);
+    p.Alarmschwelle = 1;
+    p.TestsAuszaehlen();
+    Fehlertexte texte;
+    texte.Fuellen();
+    return ErgebnisseAufbauen(p, texte);
+}
+
+QString Zeile(ErgebnisFenster& f, int n) {
+    return f.Liste()->model()->index(n, 0).data(Qt::DisplayRole).toString();
+}
+QColor ZeilenFarbe(ErgebnisFenster& f, int n) {
+    return f.Liste()->model()->index(n, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+}
+QColor Textfarbe(QWidget* w) {
+    return w->palette().color(QPalette::Text);
+}
+QByteArray Bytes(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+QByteArray Datei(const std::string& pfad) {
+    const auto b = test::DateiBytes(pfad);
+    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+}
+
+const QColor kSchwarz(0, 0, 0), kBlau(0, 0, 255), kGruen(0, 128, 0), kLila(128, 0, 128), kFuchsia(255, 0, 255),
+    kRot(255, 0, 0);
+
+} // namespace
+
+class ErgebnisFensterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QtMeldungen::Skriptbetrieb(true); }
+    void cleanup() { QtMeldungen::Skriptbetrieb(false); }
+
+    void showsEveryLineOfAFailedRunInItsColour() {
+        const Ergebnisanzeige a = SchulpruefungMitFehlern();
+        ErgebnisFenster f;
+        f.Anzeigen(a, "12345");
+        f.show();
+        QCOMPARE(f.windowTitle(), QString("Datentest (interne PLAUSI)"));
+
+        // 17 tests, three lines each.
+        QCOMPARE(f.Liste()->model()->rowCount(), 51);
+        for (int n = 0; n < 51; ++n) {
+            const AnzeigeZeile& z = a.zeilen[static_cast<std::size_t>(n)];
+            QCOMPARE(Zeile(f, n), QString::fromStdString(z.text));
+            QCOMPARE(ZeilenFarbe(f, n), qt::QFarbe(z.farbe));
+        }
+        QCOMPARE(Zeile(f, 0), QString("[1]   Blindfehlertest - Testet, ob überhaupt Tests durchgeführt werden (Dieser "
+                                      "Test wird nicht mit bewertet!!!)"));
+        QCOMPARE(ZeilenFarbe(f, 0), kSchwarz);
+        QCOMPARE(Zeile(f, 1), QString("  -->  !!! so sieht ein Test mit schwerwiegendem Fehler aus"));
+        QCOMPARE(ZeilenFarbe(f, 1), kRot);
+        QCOMPARE(Zeile(f, 4), QString("  -->  alle Angaben zur Schulnummer o.B."));
+        QCOMPARE(ZeilenFarbe(f, 4), kGruen);
+        QCOMPARE(Zeile(f, 7), QString("  -->  Test ohne Ergebnis durchgeführt"));
+        QCOMPARE(ZeilenFarbe(f, 7), kBlau);
+        QCOMPARE(Zeile(f, 34),
+                 QString("  -->  ev. noch keine Klassen angelegt oder geladen (Wechseln Sie ev. 1x zu \"Klassen\"!)"));
+        QCOMPARE(ZeilenFarbe(f, 34), kLila);
+        QCOMPARE(
+            Zeile(f, 49),
+            QString("  -->  !!! Lehrer der UE mit laufender Nr.: 1 nicht in der internen Lehrer-Datenbank gefunden"));
+        QCOMPARE(ZeilenFarbe(f, 49), kFuchsia);
+
+        QCOMPARE(f.Schwelle()->text(), QString("ab Warnungen"));
+        QCOMPARE(Textfarbe(f.Schwelle()), kLila);
+        QVERIFY(f.Schwelle()->isReadOnly());
+        QCOMPARE(f.Urteil()->text(), QString("Tests NICHT bestanden!!!"));
+        QCOMPARE(Textfarbe(f.Urteil()), kRot);
+        QVERIFY(f.Urteil()->isReadOnly());
+        QVERIFY(f.Zaehlerzeile()->isVisible());
+        QCOMPARE(f.Warnungen()->text(), QString("2"));
+        QCOMPARE(f.Fehler()->text(), QString("4"));
+        QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.BeendenKnopf()));
+
+        QStringList beschriftungen;
+        for (QLabel* l : f.findChildren<QLabel*>()) beschriftungen << l->text();
+        beschriftungen.sort();
+        QCOMPARE(beschriftungen, QStringList({"Einzel-Tests mit Ergebnissen:", "Fehler", "Gesamt-Test-Ergebnis:",
+                                              "Test-Alarm-Schwelle:", "Warnung(en)     und", "mit"}));
+    }
+
+    void aPassedRunHidesAndClearsTheCounts() {
+        ErgebnisFenster f;
+        f.Anzeigen(SchulpruefungMitFehlern(), "12345");
+        f.show();
+        f.Anzeigen(Bestanden(), "12345");
+        QCOMPARE(f.Liste()->model()->rowCount(), 6);
+        QCOMPARE(Zeile(f, 0),
+                 QString("[100]   Schulnummer eingetragen und passend zu den Programm-Einstellungen prüfen"));
+        QCOMPARE(f.Schwelle()->text(), QString("ab schwerwiegenden Warnungen"));
+        QCOMPARE(Textfarbe(f.Schwelle()), kFuchsia);
+        QCOMPARE(f.Urteil()->text(), QString("alle Tests bestanden!!!"));
+        QCOMPARE(Textfarbe(f.Urteil()), kGruen);
+        QVERIFY(!f.Zaehlerzeile()->isVisible());
+        QCOMPARE(f.Warnungen()->text(), QString());
+        QCOMPARE(f.Fehler()->text(), QString());
+    }
+
+    void savesTheReportUnderTheScriptedName() {
+        test::TempOrdner o;
+        const Ergebnisanzeige a = SchulpruefungMitFehlern();
+        ErgebnisFenster f;
+        QStringList namen, vorschlaege;
+        f.DateiFrageSetzen([&](QWidget* eltern, const QString& vorschlag) {
+            if (eltern != &f) qFatal("file dialog without the result window as its parent");
+            vorschlaege << vorschlag;
+            return namen.takeFirst();
+        });
+        f.Anzeigen(a, "12345", "01.02.2026");
+
+        namen << QString::fromStdString(o / "b.csv") << QString::fromStdString(o / "b.HTML") << QString()
+              << QString::fromStdString(o / "b.txt");
+        for (int i = 0; i < 4; ++i) QTest::mouseClick(f.SpeichernKnopf(), Qt::LeftButton);
+        QCOMPARE(Datei(o / "b.csv"), Bytes(BerichtCsv(a)));
+        QCOMPARE(Datei(o / "b.HTML"), Bytes(BerichtHtml(a, "12345", "01.02.2026")));
+        QVERIFY(Datei(o / "b.HTML")
+                    .contains("<span style=\"color:#FF00FF\">  --&gt;  !!! Lehrer der UE mit laufender "
+                              "Nr.: 1 nicht in der internen Lehrer-Datenbank gefunden</span>\n"));
+        // The first suggestion lies in the home folder, later ones where the last report went.
+        const QString ordner = QString::fromStdString(o.Pfad()).chopped(1);
+        QCOMPARE(vorschlaege, QStringList({QDir::homePath() + "/Datentest_12345.html", ordner + "/Datentest_12345.html",
+                                           ordner + "/Datentest_12345.html", ordner + "/Datentest_12345.html"}));
+        QCOMPARE(test::Inhalt(o.Pfad()), (std::vector<std::string>{"b.HTML", "b.csv"}));
+        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QCOMPARE(QtMeldungen::Protokoll()[0].art, MeldungsArt::Fehler);
+        QCOMPARE(QtMeldungen::Protokoll()[0].text,
+                 "Unbekanntes Berichtsformat: " + (o / "b.txt") +
+                     "\r\rEin Bericht wird als HTML-Datei (*.html, *.htm) oder als CSV-Datei (*.csv) gespeichert.\r\r"
+                     "KEIN Bericht gespeichert!");
+    }
+
+    void aFailedWriteGoesToTheGivenMessages() {
+        test::SkriptMeldungen m;
+        ErgebnisFenster f(m);
+        f.DateiFrageSetzen([](QWidget*, const QString&) { return QString("/nicht/da/b.csv"); });
+        f.Anzeigen(Bestanden(), "");
+        f.SpeichernKnopf()->click();
+        QCOMPARE(m.Texte(),
+                 std::vector<std::string>{"Die Datei:\r/nicht/da/b.csv\rkann nicht geschrieben werden!\r\rNo "
+                                          "such file or directory\r\rDie bisherige Datei bleibt unverändert."});
+        QVERIFY(QtMeldungen::Protokoll().empty());
+    }
+
+    void beendenClosesTheModalWindow() {
+        ErgebnisFenster f;
+        bool offen = false;
+        QWidget* fokus = nullptr;
+        QTimer::singleShot(0, &f, [&] {
+            offen = f.isVisible();
+            fokus = f.focusWidget();
+            f.BeendenKnopf()->click();
+        });
+        f.Zeigen(Bestanden(), "12345");
+        QVERIFY(offen);
+        QCOMPARE(fokus, static_cast<QWidget*>(f.BeendenKnopf()));
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+    }
+
+    void everyControlIsNamedForAssistiveTechnology() {
+        ErgebnisFenster f;
+        f.Anzeigen(SchulpruefungMitFehlern(), "12345");
+        f.show();
+        QMap<QString, QString> namen;
+        for (QWidget* w : f.findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QListView*>(w) && !qobject_cast<QPushButton*>(w))
+                continue;
+            namen[w->objectName()] = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        }
+        const QMap<QString, QString> erwartet{{"ergebnisListe", "Einzel-Tests mit Ergebnissen:"},
+                                              {"schwelle", "Test-Alarm-Schwelle:"},
+                                              {"urteil", "Gesamt-Test-Ergebnis:"},
+                                              {"warnungen", "Warnung(en)"},
+                                              {"fehler", "Fehler"},
+                                              {"berichtSpeichern", "Bericht speichern ..."},
+                                              {"beenden", "Beenden"}};
+        QCOMPARE(namen, erwartet);
+    }
+
+    void theListFollowsTheWindowSize() {
+        ErgebnisFenster f;
+        f.Anzeigen(SchulpruefungMitFehlern(), "12345");
+        f.resize(800, 600);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QSize vorher = f.Liste()->size();
+        f.resize(1000, 750);
+        QTRY_COMPARE(f.Liste()->size(), vorher + QSize(200, 150));
+        QCOMPARE(f.BeendenKnopf()->geometry().right(), f.Liste()->geometry().right());
+    }
+};
+
+QTEST_MAIN(ErgebnisFensterTest)
+#include "result_window_test.moc"
