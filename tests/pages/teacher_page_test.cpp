@@ -33,6 +33,7 @@ protected:
         st = std::make_unique<Steuerung>(prog.Pfad(), m);
         st->Erstellen();
         st->Einstellungen().Schulnummer = "54321";
+        st->Einstellungen().UELoeschenOhneFrage = 0; // ask before deleting, unlike the default
         seite = std::make_unique<LehrerSeitenLogik>(*st, dialoge, m);
         for (int k = 1; k <= 40; ++k) {
             auto& u = st->Daten().SchulDS.Unterrichtseinheit[k];
