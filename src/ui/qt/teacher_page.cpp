@@ -1,0 +1,497 @@
+#include "ui/qt/teacher_page.h"
+
+#include "control/lifecycle.h"
+#include "pages/date_mask.h"
+#include "ui/qt/code_widgets.h"
+#include "ui/qt/colours.h"
+#include "ui/qt/ue_chooser_dialog.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zev::qt {
+
+namespace {
+
+QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite = 0) {
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setMaxLength(laenge);
+    if (breite > 0) e->setFixedWidth(breite);
+    return e;
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
+    auto* b = new QPushButton(text, eltern);
+    b->setObjectName(name);
+    return b;
+}
+
+// A form row whose label names the control for assistive technology.
+void Zeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
+    auto* label = new QLabel(beschriftung);
+    QString name(beschriftung);
+    if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
+        c->Benennen(name);
+        label->setBuddy(c->Schluessel());
+    } else {
+        if (feld->accessibleName().isEmpty()) feld->setAccessibleName(name);
+        label->setBuddy(feld);
+    }
+    form->addRow(label, feld);
+}
+
+QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name, std::initializer_list<const char*> texte) {
+    auto* w = new QWidget(eltern);
+    w->setObjectName(name);
+    auto* zeile = new QHBoxLayout(w);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    gruppe = new QButtonGroup(w);
+    int id = 0;
+    for (const char* t : texte) {
+        auto* r = new QRadioButton(t, w);
+        gruppe->addButton(r, id++);
+        zeile->addWidget(r);
+    }
+    zeile->addStretch(1);
+    return w;
+}
+
+void Setzen(QLineEdit* e, const std::string& text) {
+    if (e->text() != Q(text)) e->setText(Q(text));
+}
+
+void Auswahlen(QButtonGroup* g, int id) {
+    if (auto* b = g->button(id)) b->setChecked(true);
+}
+
+QWidget* Rollbar(QWidget* inhalt) {
+    auto* rolle = new QScrollArea();
+    rolle->setWidget(inhalt);
+    rolle->setWidgetResizable(true);
+    rolle->setFrameShape(QFrame::NoFrame);
+    return rolle;
+}
+
+} // namespace
+
+LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
+    : QWidget(eltern), st_(st),
+      logik_(std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m)) {
+    setObjectName("lehrerSeite");
+    auswahl_ = new UEAuswahlDialog(m, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* kopfzeile = new QHBoxLayout();
+    kopf_ = new QLineEdit(this);
+    kopf_->setObjectName("lehrerKopf");
+    kopf_->setReadOnly(true);
+    kopf_->setAccessibleName("aktueller Lehrer");
+    QFont fett = kopf_->font();
+    fett.setBold(true);
+    kopf_->setFont(fett);
+    auto* diesen = Knopf(this, "knopfDiesenLehrer", "diesen Lehrer prüfen (PLAUSI)");
+    auto* alle = Knopf(this, "knopfAlleLehrer", "alle Lehrer prüfen (grosse PLAUSI)");
+    kopfzeile->addWidget(kopf_, 1);
+    kopfzeile->addWidget(diesen);
+    kopfzeile->addWidget(alle);
+    layout->addLayout(kopfzeile);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("unterseiten_lehrerblatt");
+    tabs_->addTab(Rollbar(GrunddatenAufbauen()), "  Grundd./ Ausb./ Lehrb.  ");
+    tabs_->addTab(Rollbar(StundenAufbauen()), "  Stunden  ");
+    tabs_->addTab(Rollbar(ArbeitszeitAufbauen()), "  Arbeitszeit-...  ");
+    tabs_->addTab(Rollbar(SonstigesAufbauen()), "  Sonstiges / PmsA / Zu- und Abg.  ");
+    tabs_->addTab(UnterrichtseinheitenAufbauen(), "  Unt.-Einheiten  ");
+    layout->addWidget(tabs_, 1);
+
+    connect(diesen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::DiesenLehrer); });
+    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->GrossePlausi(); }); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i == 0) name_->setFocus();
+    });
+    ModellInWidgets();
+}
+
+LehrerSeitenWidget::~LehrerSeitenWidget() = default;
+
+RasterAnsicht* LehrerSeitenWidget::Tabelle(CodeRaster& r, const char* name) {
+    auto* t = new RasterAnsicht(r);
+    t->setObjectName(name);
+    t->setFixedWidth(t->Gesamtbreite());
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->defaultSectionSize() * r.Zeilen() +
+                      2 * t->frameWidth() + 2);
+    connect(&t->Modell(), &RasterModell::zelleGeaendert, this, [this] { SummenZeigen(); });
+    tabellen_.push_back(t);
+    return t;
+}
+
+QLabel* LehrerSeitenWidget::Summe(const char* name) {
+    auto* l = new QLabel("0");
+    l->setObjectName(name);
+    l->setMinimumWidth(60);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
+    LehrerSeite& s = logik_->Seite();
+    const LehrerListen& l = logik_->Listen();
+    auto* seite = new QWidget();
+    seite->setObjectName("seiteGrunddaten");
+    auto* layout = new QVBoxLayout(seite);
+    auto* gruppe = new QGroupBox("Grunddaten    (nur bei Schulen in freier Trägerschaft)", seite);
+    auto* form = new QFormLayout(gruppe);
+    lehrernummer_ = Textfeld(gruppe, "lehrernummer", 10, 120);
+    Zeile(form, "Lehrernummer", lehrernummer_);
+    id_ = Textfeld(gruppe, "lehrerId", 12, 120);
+    id_->setReadOnly(true);
+    Zeile(form, "interne ID-Nummer", id_);
+    name_ = Textfeld(gruppe, "lehrerName", 30, 300);
+    Zeile(form, "Name", name_);
+    vorname_ = Textfeld(gruppe, "lehrerVorname", 30, 300);
+    Zeile(form, "Vorname", vorname_);
+    titel_ = Textfeld(gruppe, "lehrerTitel", 10, 120);
+    Zeile(form, "Titel", titel_);
+    auto* geschlecht = Wahlgruppe(gruppe, geschlecht_, "geschlecht", {"???", "männlich", "weiblich"});
+    Zeile(form, "Geschlecht", geschlecht);
+    geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, gruppe);
+    geburtsdatum_->setObjectName("geburtsdatum");
+    Zeile(form, "Geburtsdatum", geburtsdatum_);
+    staat_ = new CodeFeldWidget(l.staat, 48, gruppe);
+    Zeile(form, "Staatsangehörigkeit", staat_);
+    beschaeftigung_ = new CodeFeldWidget(l.beschaeftigung, 40, gruppe);
+    Zeile(form, "Beschäftigung", beschaeftigung_);
+    layout->addWidget(gruppe);
+
+    auto* raster = new QHBoxLayout();
+    auto* ausbildung = new QGroupBox("Ausbildung", seite);
+    (new QVBoxLayout(ausbildung))->addWidget(Tabelle(s.ausbildung, "tabelleAusbildung"));
+    auto* fach = new QGroupBox("Fächer der Lehrbefähigung", seite);
+    (new QVBoxLayout(fach))->addWidget(Tabelle(s.fachLehrb, "tabelleFachLehrb"));
+    raster->addWidget(ausbildung);
+    raster->addWidget(fach);
+    raster->addStretch(1);
+    layout->addLayout(raster);
+    auto* pruefen = Knopf(seite, "knopfPruefenGrunddaten", "diese Seite prüfen (PLAUSI)");
+    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+
+    connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerGrunddaten); });
+    const std::pair<CodeFeldWidget*, std::pair<CodeFeld LehrerSeite::*, const KomboListe*>> felder[] = {
+        {staat_, {&LehrerSeite::staat, &l.staat}}, {beschaeftigung_, {&LehrerSeite::beschaeftigung, &l.beschaeftigung}}};
+    for (const auto& [w, ziel] : felder)
+        connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
+            Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
+        });
+    return seite;
+}
+
+QWidget* LehrerSeitenWidget::StundenAufbauen() {
+    LehrerSeite& s = logik_->Seite();
+    auto* seite = new QWidget();
+    seite->setObjectName("seiteStunden");
+    auto* layout = new QVBoxLayout(seite);
+    auto* gruppe = new QGroupBox("Stunden    (nur bei Schulen in freier Trägerschaft)", seite);
+    auto* g = new QHBoxLayout(gruppe);
+    auto* lehramt = new QGroupBox("Lehramt", gruppe);
+    (new QVBoxLayout(lehramt))->addWidget(Tabelle(s.lehramt, "tabelleLehramt"));
+    g->addWidget(lehramt);
+    auto* form = new QFormLayout();
+    regelstunden_ = Textfeld(gruppe, "regelstunden", 5, 80);
+    Zeile(form, "Regelstunden", regelstunden_);
+    vertragsstunden_ = Textfeld(gruppe, "vertragsstunden", 5, 80);
+    Zeile(form, "Vertragsstunden", vertragsstunden_);
+    vertretung_ = Textfeld(gruppe, "vertretung", 5, 80);
+    Zeile(form, "Vertretung (-sstunden)", vertretung_);
+    g->addLayout(form);
+    g->addStretch(1);
+    layout->addWidget(gruppe);
+
+    auto* anrechnung = new QGroupBox("Anrechnungsstunden    (nur bei Schulen in freier Trägerschaft)", seite);
+    auto* a = new QVBoxLayout(anrechnung);
+    a->addWidget(Tabelle(s.anrechnung, "tabelleAnrechnung"));
+    auto* summe = new QHBoxLayout();
+    anrechnungSumme_ = Summe("anrechnungSumme");
+    auto* neu = Knopf(anrechnung, "knopfAnrechnungNeu", "neu berechnen");
+    summe->addWidget(new QLabel("Summe:"));
+    summe->addWidget(anrechnungSumme_);
+    summe->addWidget(neu);
+    summe->addStretch(1);
+    a->addLayout(summe);
+    layout->addWidget(anrechnung);
+    auto* pruefen = Knopf(seite, "knopfPruefenStunden", "Seiten (Std.n + Arb.zeit-...) prüfen (PLAUSI)");
+    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+    connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });
+    connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerStunden); });
+    return seite;
+}
+
+QWidget* LehrerSeitenWidget::ArbeitszeitAufbauen() {
+    LehrerSeite& s = logik_->Seite();
+    auto* seite = new QWidget();
+    seite->setObjectName("seiteArbeitszeit");
+    auto* layout = new QVBoxLayout(seite);
+    const auto gruppe = [&](const char* titel, CodeRaster& r, const char* name, QLabel*& effektiv,
+                            const char* summenname) {
+        auto* box = new QGroupBox(titel, seite);
+        auto* b = new QVBoxLayout(box);
+        b->addWidget(Tabelle(r, name));
+        auto* zeile = new QHBoxLayout();
+        effektiv = Summe(summenname);
+        auto* neu = Knopf(box, (std::string(summenname) + "Neu").c_str(), "neu berechnen");
+        zeile->addWidget(new QLabel("effektiv:"));
+        zeile->addWidget(effektiv);
+        zeile->addWidget(neu);
+        zeile->addStretch(1);
+        b->addLayout(zeile);
+        layout->addWidget(box);
+        connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });
+    };
+    gruppe("Arbeitszeitregelung    (nur bei Schulen in freier Trägerschaft)", s.azRegelung, "tabelleAZRegelung",
+           regelungEffektiv_, "regelungEffektiv");
+    gruppe("Arbeitszeitkonto    (nur bei Schulen in freier Trägerschaft)", s.azKonto, "tabelleAZKonto",
+           kontoEffektiv_, "kontoEffektiv");
+    auto* pruefen = Knopf(seite, "knopfPruefenArbeitszeit", "Seiten (Std.n + Arb.zeit-...) prüfen (PLAUSI)");
+    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+    connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerStunden); });
+    return seite;
+}
+
+QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
+    LehrerSeite& s = logik_->Seite();
+    const LehrerListen& l = logik_->Listen();
+    auto* seite = new QWidget();
+    seite->setObjectName("seiteSonstiges");
+    auto* layout = new QVBoxLayout(seite);
+
+    auto* sonstiges = new QGroupBox("Sonstiges", seite);
+    auto* so = new QHBoxLayout(sonstiges);
+    auto* form = new QFormLayout();
+    taetigkeit_ = new CodeFeldWidget(l.taetigkeit, 40, sonstiges);
+    Zeile(form, "Tätigkeit", taetigkeit_);
+    klassenleiter_ = Textfeld(sonstiges, "klassenleiter", 10, 120);
+    Zeile(form, "Klassenleiter (Klasse ...)", klassenleiter_);
+    Zeile(form, "Schulleiter", Wahlgruppe(sonstiges, schulleiter_, "schulleiter", {"???", "Schulleiter", "Stellvertreter"}));
+    so->addLayout(form, 1);
+    auto* personen = new QGroupBox("Personengruppe", sonstiges);
+    (new QVBoxLayout(personen))->addWidget(Tabelle(s.personengruppe, "tabellePersonengruppe"));
+    so->addWidget(personen);
+    layout->addWidget(sonstiges);
+
+    auto* einsatz = new QGroupBox("(PmsA) Einsatz", seite);
+    auto* e = new QVBoxLayout(einsatz);
+    e->addWidget(Tabelle(s.einsatz, "tabelleEinsatz"));
+    auto* summe = new QHBoxLayout();
+    einsatzSumme_ = Summe("einsatzSumme");
+    auto* neu = Knopf(einsatz, "knopfEinsatzNeu", "neu berechnen");
+    summe->addWidget(new QLabel("Summe:"));
+    summe->addWidget(einsatzSumme_);
+    summe->addWidget(neu);
+    summe->addStretch(1);
+    e->addLayout(summe);
+    layout->addWidget(einsatz);
+
+    auto* zuab = new QGroupBox("Zu- und Abgang", seite);
+    auto* z = new QGridLayout(zuab);
+    zugang_ = new CodeFeldWidget(l.zugang, 60, zuab);
+    zugangDatum_ = new DatumsFeld(kMaskeDatum20, zuab);
+    zugangDatum_->setObjectName("zugangDatum");
+    abgang_ = new CodeFeldWidget(l.abgang, 60, zuab);
+    abgangDatum_ = new DatumsFeld(kMaskeDatum20, zuab);
+    abgangDatum_->setObjectName("abgangDatum");
+    const auto zeile = [&](int r, const char* text, CodeFeldWidget* art, DatumsFeld* datum, const char* datumName) {
+        auto* label = new QLabel(text, zuab);
+        art->Benennen(text);
+        label->setBuddy(art->Schluessel());
+        auto* dl = new QLabel("Datum", zuab);
+        datum->setAccessibleName(datumName);
+        dl->setBuddy(datum);
+        z->addWidget(label, r, 0);
+        z->addWidget(art, r, 1);
+        z->addWidget(dl, r, 2);
+        z->addWidget(datum, r, 3);
+    };
+    zeile(0, "Zugang", zugang_, zugangDatum_, "Datum (Zugang)");
+    zeile(1, "Abgang", abgang_, abgangDatum_, "Datum (Abgang)");
+    z->setColumnStretch(1, 1);
+    layout->addWidget(zuab);
+    auto* pruefen = Knopf(seite, "knopfPruefenSonstiges", "diese Seite prüfen (PLAUSI)");
+    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+
+    connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });
+    connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerSonstiges); });
+    const std::pair<CodeFeldWidget*, std::pair<CodeFeld LehrerSeite::*, const KomboListe*>> felder[] = {
+        {taetigkeit_, {&LehrerSeite::taetigkeit, &l.taetigkeit}},
+        {zugang_, {&LehrerSeite::zugang, &l.zugang}},
+        {abgang_, {&LehrerSeite::abgang, &l.abgang}}};
+    for (const auto& [w, ziel] : felder)
+        connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
+            Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
+        });
+    return seite;
+}
+
+QWidget* LehrerSeitenWidget::UnterrichtseinheitenAufbauen() {
+    auto* seite = new QWidget();
+    seite->setObjectName("seiteLehrerUE");
+    auto* layout = new QVBoxLayout(seite);
+    ueTabelle_ = new RasterAnsicht(logik_->Seite().ue, seite);
+    ueTabelle_->setObjectName("tabelleLehrerUE");
+    ueTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ueTabelle_->horizontalHeader()->setStretchLastSection(false);
+    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    layout->addWidget(ueTabelle_, 1);
+    auto* summe = new QHBoxLayout();
+    stundensumme_ = Summe("stundensumme");
+    summe->addWidget(new QLabel("Stundensumme:"));
+    summe->addWidget(stundensumme_);
+    summe->addStretch(1);
+    layout->addLayout(summe);
+    auto* knoepfe = new QHBoxLayout();
+    auto* hinzu = Knopf(seite, "knopfUEHinzufuegen", "UnterrichtsEinheit(en) hinzufügen ...");
+    auto* loeschen = Knopf(seite, "knopfUELoeschenLehrer", "UnterrichtsEinheit löschen");
+    auto* aktualisieren = Knopf(seite, "knopfUEAktualisieren", "Ansicht aktualisieren");
+    auto* leer = Knopf(seite, "knopfUELeereZeile", "leere Zeile hinzufügen");
+    auto* alle = Knopf(seite, "knopfUEAlleLoeschen", "alle UnterrichtsEinheiten löschen");
+    auto* pruefen = Knopf(seite, "knopfPruefenLehrerUE", "diese Seite prüfen (PLAUSI)");
+    for (QPushButton* b : {hinzu, loeschen, aktualisieren, leer, alle}) knoepfe->addWidget(b);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(pruefen);
+    layout->addLayout(knoepfe);
+    connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEHinzufuegen(); }); });
+    connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UELoeschen(); }); });
+    connect(aktualisieren, &QPushButton::clicked, this,
+            [this] { Aktion([this] { logik_->UEAnsichtAktualisieren(); }); });
+    connect(leer, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UELeereZeile(); }); });
+    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEAlleLoeschen(); }); });
+    connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerUE); });
+    return seite;
+}
+
+void LehrerSeitenWidget::SummenZeigen() {
+    logik_->SummenNeu();
+    const LehrerSeite& s = logik_->Seite();
+    const std::pair<QLabel*, const Summenanzeige*> summen[] = {{anrechnungSumme_, &s.anrechnungSumme},
+                                                               {regelungEffektiv_, &s.regelungEffektiv},
+                                                               {kontoEffektiv_, &s.kontoEffektiv},
+                                                               {einsatzSumme_, &s.einsatzSumme},
+                                                               {stundensumme_, &s.stundensumme}};
+    for (const auto& [label, summe] : summen) {
+        label->setText(Q(summe->text));
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, QFarbe(summe->farbe));
+        label->setPalette(p);
+    }
+}
+
+void LehrerSeitenWidget::ModellInWidgets() {
+    const LehrerSeite& s = logik_->Seite();
+    kopf_->setText(Q(s.anzeigeName));
+    Setzen(lehrernummer_, s.lehrernummer);
+    Setzen(id_, s.id);
+    Setzen(name_, s.name);
+    Setzen(vorname_, s.vorname);
+    Setzen(titel_, s.titel);
+    Auswahlen(geschlecht_, s.geschlecht);
+    geburtsdatum_->Kastentext(s.geburtsdatum);
+    staat_->Anzeigen(s.staat);
+    beschaeftigung_->Anzeigen(s.beschaeftigung);
+    Setzen(regelstunden_, s.regelstunden);
+    Setzen(vertragsstunden_, s.vertragsstunden);
+    Setzen(vertretung_, s.vertretung);
+    taetigkeit_->Anzeigen(s.taetigkeit);
+    Setzen(klassenleiter_, s.klassenleiter);
+    Auswahlen(schulleiter_, s.schulleiter);
+    zugang_->Anzeigen(s.zugang);
+    zugangDatum_->Kastentext(s.zugangDatum);
+    abgang_->Anzeigen(s.abgang);
+    abgangDatum_->Kastentext(s.abgangDatum);
+    for (RasterAnsicht* t : tabellen_) t->Anzeigen();
+    ueTabelle_->Anzeigen();
+    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    SummenZeigen();
+}
+
+void LehrerSeitenWidget::WidgetsInModell() {
+    LehrerSeite& s = logik_->Seite();
+    s.lehrernummer = S(lehrernummer_->text());
+    s.name = S(name_->text());
+    s.vorname = S(vorname_->text());
+    s.titel = S(titel_->text());
+    s.geschlecht = std::max(0, geschlecht_->checkedId());
+    s.geburtsdatum = geburtsdatum_->Kastentext();
+    staat_->Uebernehmen(s.staat);
+    beschaeftigung_->Uebernehmen(s.beschaeftigung);
+    s.regelstunden = S(regelstunden_->text());
+    s.vertragsstunden = S(vertragsstunden_->text());
+    s.vertretung = S(vertretung_->text());
+    taetigkeit_->Uebernehmen(s.taetigkeit);
+    s.klassenleiter = S(klassenleiter_->text());
+    s.schulleiter = std::max(0, schulleiter_->checkedId());
+    zugang_->Uebernehmen(s.zugang);
+    s.zugangDatum = zugangDatum_->Kastentext();
+    abgang_->Uebernehmen(s.abgang);
+    s.abgangDatum = abgangDatum_->Kastentext();
+}
+
+void LehrerSeitenWidget::Aktion(const std::function<void()>& f) {
+    WidgetsInModell();
+    f();
+    ModellInWidgets();
+}
+
+void LehrerSeitenWidget::Zeigen() {
+    logik_->Zeigen();
+    ModellInWidgets();
+}
+
+void LehrerSeitenWidget::Uebernehmen() {
+    WidgetsInModell();
+    logik_->Uebernehmen();
+    // A date that did not fit was reset; the boxes show it.
+    geburtsdatum_->Kastentext(logik_->Seite().geburtsdatum);
+    zugangDatum_->Kastentext(logik_->Seite().zugangDatum);
+    abgangDatum_->Kastentext(logik_->Seite().abgangDatum);
+}
+
+void LehrerSeitenWidget::NeuerLehrer() {
+    tabs_->setCurrentIndex(0);
+    name_->setFocus();
+}
+
+void LehrerSeitenWidget::Pruefen(PruefKnopf knopf) {
+    Aktion([&] { logik_->Pruefen(knopf); });
+}
+
+std::optional<std::vector<std::string>> LehrerSeitenWidget::UEAuswaehlen() {
+    return auswahl_->Auswaehlen(st_.UEBeschreibungen());
+}
+
+void LehrerSeitenWidget::Ergebnisfenster() {
+    if (ergebnisfensterZeigen) ergebnisfensterZeigen();
+}
+
+void LehrerSeitenWidget::Gruppenfenster() {
+    if (gruppenfensterZeigen) gruppenfensterZeigen();
+}
+
+} // namespace zev::qt
