@@ -5,6 +5,7 @@
 #include "storage/area_files.h"
 #include "ui/qt/code_widgets.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/result_window.h"
 #include "ui/qt/school_dialogs.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/translations.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -231,6 +233,22 @@ private slots:
                          "diesbezüglichen Daten trotzdem testen?"));
         Kind<QPushButton>("knopfGrossePlausi_schule")->click();
         QCOMPARE(fenster, 2);
+    }
+
+    void failingCheckShowsTheResultWindowWithTheFindings() {
+        ZurSchule();
+        QString urteil;
+        int zeilen = 0;
+        Beantworten<qt::ErgebnisFenster>(fenster_.get(), [&](qt::ErgebnisFenster& f) {
+            QCOMPARE(f.windowTitle(), QString("Datentest (interne PLAUSI)"));
+            urteil = f.Urteil()->text();
+            zeilen = f.Liste()->model()->rowCount();
+            f.BeendenKnopf()->click();
+        });
+        Kind<QPushButton>("knopfPruefenSchulDaten")->click();
+        QCOMPARE(urteil, QString("Tests NICHT bestanden!!!"));
+        QVERIFY(zeilen > 3);
+        QVERIFY(!fenster_->Ergebnis()->isVisible());
     }
 
     void everyInputControlOfThePageAndItsDialogsHasAName() {

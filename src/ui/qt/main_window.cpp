@@ -1,7 +1,9 @@
 #include "ui/qt/main_window.h"
 
 #include "model/encoding.h"
+#include "plausi/result_listing.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
 
@@ -85,6 +87,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     seiten_->addTab(StartseiteAufbauen(), "   Start   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Schule, {"   XML-Datei   "}), "   Schule   ");
     schulSeite_ = new SchulSeitenWidget(*steuerung_, meldungen_, unterseiten_[Nr(Seite::Schule)], this);
+    ergebnis_ = new ErgebnisFenster(meldungen_, this);
+    schulSeite_->ergebnisfensterZeigen = [this] { ErgebnisZeigen(); };
     seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
@@ -387,6 +391,11 @@ void HauptFenster::ZustandZeigen() {
     const bool liste = s == Seite::Lehrer || s == Seite::Klassen || s == Seite::Schueler;
     for (QAction* a : zwischenablage_) a->setEnabled(liste);
     einstellungen_->setEnabled(s == Seite::Start);
+}
+
+void HauptFenster::ErgebnisZeigen() {
+    ergebnis_->Zeigen(ErgebnisseAufbauen(steuerung_->Plausi(), steuerung_->Texte()),
+                      Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
 }
 
 void HauptFenster::EinstellungenZeigen() {

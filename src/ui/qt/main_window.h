@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace zev::qt {
 
+class ErgebnisFenster;
 class SchulSeitenWidget;
 
 class HauptFenster : public QMainWindow {
@@ -36,6 +37,7 @@ public:
     QTabWidget* Unterseiten(Seite s) const;
     InfoDialog* Info() const { return info_; }
     SchulSeitenWidget* SchulSeite() const { return schulSeite_; }
+    ErgebnisFenster* Ergebnis() const { return ergebnis_; }
     QTimer& SicherungsTimer() { return sicherung_; }
 
     // Window caption: the program and its version year.
@@ -54,6 +56,8 @@ private:
     void ZustandZeigen();
     void ListeZeigen(Seite s);
     void EinstellungenZeigen();
+    // "Datentest (interne PLAUSI)" over the run that just ended.
+    void ErgebnisZeigen();
     void Oeffnen();
     void Hilfe();
     void UeberDasProgramm();
@@ -85,6 +89,7 @@ private:
     std::array<QAction*, 3> zwischenablage_{};
     InfoDialog* info_ = nullptr;
     SchulSeitenWidget* schulSeite_ = nullptr;
+    ErgebnisFenster* ergebnis_ = nullptr;
 };
 
 } // namespace zev::qt
