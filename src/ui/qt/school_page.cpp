@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -60,14 +61,19 @@ SchulSeitenWidget::SchulSeitenWidget(Steuerung& st, Meldungen& m, QTabWidget* un
     hide(); // only the sub-pages are shown; this object holds them together
     schulartDialog_ = new SchulartDialog(logik_->Listen().schulartenSortiert, this);
     ueDialog_ = new UEDialog(logik_->Listen().dialog, this);
-    unterseiten->insertTab(0, SchulDatenAufbauen(), "   Schul-Daten   ");
-    unterseiten->insertTab(1, FreieTraegerAufbauen(), "   freie Träger   ");
-    unterseiten->insertTab(2, UnterrichtseinheitenAufbauen(), "   Unterrichteinheiten   ");
+    seiten_ = {SchulDatenAufbauen(), FreieTraegerAufbauen(), UnterrichtseinheitenAufbauen()};
+    unterseiten->insertTab(0, seiten_[0], "   Schul-Daten   ");
+    unterseiten->insertTab(1, seiten_[1], "   freie Träger   ");
+    unterseiten->insertTab(2, seiten_[2], "   Unterrichteinheiten   ");
     unterseiten->setCurrentIndex(0);
     ModellInWidgets();
 }
 
-SchulSeitenWidget::~SchulSeitenWidget() = default;
+// The sub-pages live in the main window's tab control but read this page's
+// screen model; they go before it does.
+SchulSeitenWidget::~SchulSeitenWidget() {
+    for (const QPointer<QWidget>& s : seiten_) delete s.data();
+}
 
 QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     const SchulListen& l = logik_->Listen();

@@ -4,7 +4,10 @@
 
 #include "pages/school_page.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 #include <functional>
 #include <memory>
@@ -66,6 +69,7 @@ private:
     Steuerung& st_;
     std::unique_ptr<SchulSeitenLogik> logik_;
     QTabWidget* unterseiten_;
+    std::array<QPointer<QWidget>, 3> seiten_;
     SchulartDialog* schulartDialog_ = nullptr;
     UEDialog* ueDialog_ = nullptr;
 

@@ -126,7 +126,8 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
     ModellInWidgets();
 }
 
-LehrerSeitenWidget::~LehrerSeitenWidget() = default;
+// The views read the screen model; they go before it does.
+LehrerSeitenWidget::~LehrerSeitenWidget() { delete tabs_; }
 
 RasterAnsicht* LehrerSeitenWidget::Tabelle(CodeRaster& r, const char* name) {
     auto* t = new RasterAnsicht(r);

@@ -1,0 +1,176 @@
+// The teacher sheets as widgets on the offscreen platform, over a controller in
+// a temporary program folder: an in-place combo pick, the chooser answered from
+// a timer, the sums, and names for assistive technology.
+#include "control/lifecycle.h"
+#include "model/encoding.h"
+#include "ui/qt/code_widgets.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/teacher_page.h"
+#include "ui/qt/ue_chooser_dialog.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace zev;
+using zev::qt::QtMeldungen;
+
+namespace {
+
+void Unbenannte(QAccessibleInterface* a, QStringList& fehlend) {
+    if (!a) return;
+    const QAccessible::Role r = a->role();
+    const bool eingabe = r == QAccessible::EditableText || r == QAccessible::ComboBox || r == QAccessible::Table ||
+                         r == QAccessible::PushButton || r == QAccessible::CheckBox ||
+                         r == QAccessible::RadioButton || r == QAccessible::List;
+    QObject* o = a->object();
+    if (eingabe && a->text(QAccessible::Name).trimmed().isEmpty())
+        fehlend << QString("%1 %2").arg(o ? o->metaObject()->className() : "?", o ? o->objectName() : "");
+    if (r == QAccessible::Table || r == QAccessible::ComboBox) return;
+    for (int i = 0; i < a->childCount(); ++i) Unbenannte(a->child(i), fehlend);
+}
+
+} // namespace
+
+class LehrerSeiteTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<Steuerung> st_;
+    std::unique_ptr<qt::LehrerSeitenWidget> seite_;
+    QtMeldungen m_;
+
+    template <class T> T* Kind(const char* name) const {
+        T* w = seite_->findChild<T*>(name);
+        if (!w) qFatal("widget %s missing", name);
+        return w;
+    }
+    TLehrerDS& Puffer() { return st_->Daten().Lehrer.Puffer; }
+
+private slots:
+    void init() {
+        QtMeldungen::Skriptbetrieb(true);
+        QtMeldungen::Protokoll().clear();
+        home_ = std::make_unique<QTemporaryDir>();
+        QDir kataloge(ZEV_CATALOGUE_DIR);
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
+            QFile::copy(kataloge.filePath(f), home_->path() + "/" + f);
+        st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), m_);
+        st_->Erstellen();
+        for (int k = 1; k <= 3; ++k) {
+            auto& u = st_->Daten().SchulDS.Unterrichtseinheit[k];
+            u.UE_ID = k;
+            u.UE_ID_Text = std::to_string(k);
+            u.Klasse = "5" + std::string(1, static_cast<char>('a' + k - 1));
+            u.Stunden = "2";
+        }
+        st_->UEBeschreibungenNeu();
+        seite_ = std::make_unique<qt::LehrerSeitenWidget>(*st_, m_);
+        seite_->resize(1200, 800);
+        seite_->show();
+        seite_->Zeigen();
+    }
+
+    void cleanup() {
+        seite_.reset();
+        st_.reset();
+        home_.reset();
+    }
+
+    void typedFieldsAndChoicesReachTheBuffer() {
+        Kind<QLineEdit>("lehrerName")->setText("Schröder");
+        Kind<QLineEdit>("lehrerVorname")->setText("Anna");
+        auto* datum = Kind<qt::DatumsFeld>("geburtsdatum");
+        datum->setFocus();
+        datum->setCursorPosition(0);
+        QTest::keyClicks(datum, "07112001"); // the century is typed over
+        seite_->Uebernehmen();
+        QCOMPARE(QString::fromStdString(Cp1252ToUtf8(Puffer().Grunddaten.Name.view())), QString("Schröder"));
+        QCOMPARE(QString::fromStdString(Puffer().Grunddaten.Geburtsdatum.str()), QString("07.11.2001"));
+        seite_->Zeigen();
+        QCOMPARE(Kind<QLineEdit>("lehrerKopf")->text(), QString("Schröder, Anna"));
+    }
+
+    void inPlaceComboPickWritesTheKeyAndRefreshesTheDescription() {
+        auto* tabelle = Kind<qt::RasterAnsicht>("tabelleAnrechnung");
+        const QModelIndex schluessel = tabelle->model()->index(1, 1);
+        tabelle->setCurrentIndex(schluessel);
+        tabelle->edit(schluessel);
+        auto* kombo = tabelle->findChild<QComboBox*>();
+        QVERIFY(kombo);
+        const int kl = kombo->findText("Klassenleitung; [KL]");
+        QVERIFY(kl > 0);
+        kombo->setCurrentIndex(kl);
+        emit kombo->activated(kl);
+        QCOMPARE(tabelle->model()->index(1, 1).data().toString(), QString("KL"));
+        QCOMPARE(tabelle->model()->index(1, 0).data().toString(), QString("Klassenleitung"));
+
+        // An hours column takes the entry's text and renews "Summe:" in its colour.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor goes
+        const QModelIndex stunden = tabelle->model()->index(1, 2);
+        tabelle->setCurrentIndex(stunden);
+        tabelle->edit(stunden);
+        kombo = tabelle->findChild<QComboBox*>();
+        QVERIFY(kombo);
+        const int zwei = kombo->findText("2.5");
+        QVERIFY(zwei > 0);
+        kombo->setCurrentIndex(zwei);
+        emit kombo->activated(zwei);
+        QCOMPARE(tabelle->model()->index(1, 2).data().toString(), QString("2.5"));
+        auto* summe = Kind<QLabel>("anrechnungSumme");
+        QCOMPARE(summe->text(), QString("2,5"));
+        QCOMPARE(summe->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        seite_->Uebernehmen();
+        QCOMPARE(QString::fromStdString(Puffer().Anrechnungsstunden[1].Grund.str()), QString("KL"));
+    }
+
+    void chooserAddsUnitsAndTheHourSumFollows() {
+        QTimer::singleShot(0, seite_.get(), [] {
+            auto* d = qobject_cast<qt::UEAuswahlDialog*>(QApplication::activeModalWidget());
+            if (!d) qFatal("kein Auswahldialog");
+            QCOMPARE(d->windowTitle(), QString("vordefinierte UE auswählen ..."));
+            QCOMPARE(d->Liste()->model()->rowCount(), 3);
+            d->Liste()->selectionModel()->select(d->Liste()->model()->index(0, 0), QItemSelectionModel::Select);
+            d->Liste()->selectionModel()->select(d->Liste()->model()->index(2, 0), QItemSelectionModel::Select);
+            d->Hinzufuegen()->click();
+        });
+        Kind<QPushButton>("knopfUEHinzufuegen")->click();
+        QCOMPARE(Kind<QLabel>("stundensumme")->text(), QString("4"));
+        seite_->Uebernehmen();
+        QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[1].UE_ID.str()), QString("1"));
+        QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[2].UE_ID.str()), QString("3"));
+        QCOMPARE(Puffer().Unterrichtseinheit[2].Nummer.get(), 3);
+    }
+
+    void everyInputControlOfTheFiveSubPagesHasAName() {
+        QTabWidget* tabs = seite_->Unterseiten();
+        QCOMPARE(tabs->count(), 5);
+        QCOMPARE(tabs->tabText(0), QString("  Grundd./ Ausb./ Lehrb.  "));
+        QCOMPARE(tabs->tabText(4), QString("  Unt.-Einheiten  "));
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QStringList fehlend;
+            Unbenannte(QAccessible::queryAccessibleInterface(tabs->widget(i)), fehlend);
+            QVERIFY2(fehlend.isEmpty(), qPrintable(tabs->tabText(i) + ": " + fehlend.join(", ")));
+        }
+        QStringList fehlend;
+        Unbenannte(QAccessible::queryAccessibleInterface(seite_->Auswahl()), fehlend);
+        QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(", ")));
+    }
+};
+
+QTEST_MAIN(LehrerSeiteTest)
+#include "teacher_page_test.moc"
