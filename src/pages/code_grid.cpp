@@ -16,7 +16,9 @@ void Auffrischen(CodeRaster& r, std::vector<std::string>& zeile) {
 
 } // namespace
 
-bool IstLeereZelle(std::string_view text) { return IsEmptyValue(text) || text == "0"; }
+bool IstLeereZelle(std::string_view text) {
+    return IsEmptyValue(text) || text == "0";
+}
 
 bool IsEmptyRange(const std::vector<std::string>& zeile, int von, int bis) {
     for (int i = von; i <= bis; ++i)

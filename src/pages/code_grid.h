@@ -19,9 +19,9 @@ enum class KomboWert {
 
 struct RasterSpalte {
     std::string ueberschrift; // UTF-8
-    int breite = 50;           // pixels
-    bool gespeichert = true;   // false: computed, read-only
-    bool editierbar = true;    // typed input allowed (stored columns)
+    int breite = 50;          // pixels
+    bool gespeichert = true;  // false: computed, read-only
+    bool editierbar = true;   // typed input allowed (stored columns)
     const KomboListe* kombo = nullptr;
     KomboWert wert = KomboWert::Schluessel;
 };

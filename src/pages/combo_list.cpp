@@ -14,11 +14,23 @@ std::string Sortierschluessel(std::string_view s) {
     k.reserve(s.size());
     for (unsigned char c : s) {
         switch (c) {
-            case 0xC4: case 0xE4: k += "a~"; break;  // Ä ä
-            case 0xD6: case 0xF6: k += "o~"; break;  // Ö ö
-            case 0xDC: case 0xFC: k += "u~"; break;  // Ü ü
-            case 0xDF: k += "ss"; break;             // ß
-            default: k += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            case 0xC4:
+            case 0xE4:
+                k += "a~";
+                break; // Ä ä
+            case 0xD6:
+            case 0xF6:
+                k += "o~";
+                break; // Ö ö
+            case 0xDC:
+            case 0xFC:
+                k += "u~";
+                break; // Ü ü
+            case 0xDF:
+                k += "ss";
+                break; // ß
+            default:
+                k += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
         }
     }
     return k;
@@ -46,7 +58,9 @@ std::string KomboListe::Eintrag(int index) const {
     return eintraege[static_cast<std::size_t>(index)];
 }
 
-KomboListe KomboAus(const Katalog& katalog) { return Aufbauen(katalog.Eintraege()); }
+KomboListe KomboAus(const Katalog& katalog) {
+    return Aufbauen(katalog.Eintraege());
+}
 
 KomboListe SortierteKomboAus(const Katalog& katalog) {
     std::vector<std::pair<std::string, std::string>> paare;

@@ -4,7 +4,9 @@ namespace zev {
 
 namespace {
 
-bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+bool Ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);

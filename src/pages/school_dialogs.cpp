@@ -10,7 +10,9 @@ void SchulartDialogZeigen(SchulartDialogModell& d, const KomboListe& schularten)
     d.schulart.index = 0;
 }
 
-std::string SchulartDialogErgebnis(const SchulartDialogModell& d) { return d.schulart.schluessel; }
+std::string SchulartDialogErgebnis(const SchulartDialogModell& d) {
+    return d.schulart.schluessel;
+}
 
 UEDialogListen UEDialogListenAufbauen(const Kataloge& k) {
     UEDialogListen l;

@@ -4,6 +4,7 @@
 #include "control/display_lists.h"
 #include "control/lifecycle.h"
 #include "model/encoding.h"
+#include "pages/page_check.h"
 
 #include <algorithm>
 
@@ -18,8 +19,12 @@ constexpr int kNichteinschulungen = 1;
 const char* const kUEWarnung = "Beachten Sie unbedingt, dass diese Unterrichtseinheit dann nicht mehr\r"
                                "für Schüler und Lehrer benutzt werden darf und kann!";
 
-std::string U(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
-std::string W(std::string_view utf8) { return Utf8ToCp1252(utf8); }
+std::string U(std::string_view cp1252) {
+    return Cp1252ToUtf8(cp1252);
+}
+std::string W(std::string_view utf8) {
+    return Utf8ToCp1252(utf8);
+}
 
 // The text part of the entry with the key, when the list has one (not the placeholder).
 bool TextVon(const Katalog& liste, std::string_view key, std::string& text) {
@@ -30,7 +35,9 @@ bool TextVon(const Katalog& liste, std::string_view key, std::string& text) {
     return true;
 }
 
-void Leeren(TUnterrichtseinheitDS& u) { u = TUnterrichtseinheitDS{}; }
+void Leeren(TUnterrichtseinheitDS& u) {
+    u = TUnterrichtseinheitDS{};
+}
 
 RasterSpalte Spalte(const char* titel, int breite, bool gespeichert, bool editierbar = true,
                     const KomboListe* kombo = nullptr) {
@@ -105,10 +112,14 @@ void UESortieren(TSchuleDS& schule, UESortierung art) {
         if (frei != (b.UE_ID <= 0)) return !frei; // used units first
         if (frei) return false;
         switch (art) {
-            case UESortierung::NachID: return a.UE_ID.get() < b.UE_ID.get();
-            case UESortierung::NachKlasse: return a.Klasse.view() < b.Klasse.view();
-            case UESortierung::NachFach: return a.Fach.view() < b.Fach.view();
-            case UESortierung::NachLehrer: return a.Lehrer.view() < b.Lehrer.view();
+            case UESortierung::NachID:
+                return a.UE_ID.get() < b.UE_ID.get();
+            case UESortierung::NachKlasse:
+                return a.Klasse.view() < b.Klasse.view();
+            case UESortierung::NachFach:
+                return a.Fach.view() < b.Fach.view();
+            case UESortierung::NachLehrer:
+                return a.Lehrer.view() < b.Lehrer.view();
         }
         return false;
     };
@@ -126,8 +137,7 @@ std::string KapazitaetsText(int anzahl, const char* was) {
 SchulSeitenLogik::SchulSeitenLogik(Steuerung& st, SchulDialoge& dialoge, Meldungen& m)
     : st_(st), dialoge_(dialoge), m_(m), listen_(SchulListenAufbauen(st.Katalogliste())) {
     s_.schularten.titel = "Schulart(-en)";
-    s_.schularten.spalten = {Spalte("Schulart", 300, false),
-                             Spalte("Schlüssel", 50, true, true, &listen_.schularten)};
+    s_.schularten.spalten = {Spalte("Schulart", 300, false), Spalte("Schlüssel", 50, true, true, &listen_.schularten)};
     s_.schularten.auffrischen = [this](std::vector<std::string>& z) { SchulartNamen(z); };
 
     s_.nichteinschulung.titel = "Nichteinschulung";
@@ -142,10 +152,10 @@ SchulSeitenLogik::SchulSeitenLogik(Steuerung& st, SchulDialoge& dialoge, Meldung
     };
 
     s_.ue.titel = "Unterrichtseinheiten";
-    s_.ue.spalten = {Spalte("lfd. Nr.", 40, false),   Spalte("Beschreibung der Unterrichtseinheit", 340, false),
-                     Spalte("UE_ID", 40, true, false),   Spalte("Schulart", 55, true, false),
-                     Spalte("Jahrgang", 55, true, false), Spalte("Klasse", 45, true, false),
-                     Spalte("Fach", 35, true, false),     Spalte("Kurs", 35, true, false),
+    s_.ue.spalten = {Spalte("lfd. Nr.", 40, false),        Spalte("Beschreibung der Unterrichtseinheit", 340, false),
+                     Spalte("UE_ID", 40, true, false),     Spalte("Schulart", 55, true, false),
+                     Spalte("Jahrgang", 55, true, false),  Spalte("Klasse", 45, true, false),
+                     Spalte("Fach", 35, true, false),      Spalte("Kurs", 35, true, false),
                      Spalte("Bilingual", 50, true, false), Spalte("Stunden", 50, true, false),
                      Spalte("Lehrer", 60, true, false)};
 }
@@ -158,7 +168,9 @@ void SchulSeitenLogik::SchulartNamen(std::vector<std::string>& z) const {
     z[0] = U(TextteilVon(eintrag));
 }
 
-void SchulSeitenLogik::Zeigen() { ShowSchool(st_.Daten().SchulDS); }
+void SchulSeitenLogik::Zeigen() {
+    ShowSchool(st_.Daten().SchulDS);
+}
 
 void SchulSeitenLogik::Uebernehmen() {
     CollectSchool(st_.Daten().SchulDS);
@@ -254,8 +266,8 @@ void SchulSeitenLogik::CollectSchool(TSchuleDS& schule) {
     if (static_cast<int>(arten.size()) > kSchularten)
         m_.Fehler(KapazitaetsText(kSchularten, "Schularten Speicherplatz vorgesehen!"));
     for (int i = 1; i <= kSchularten; ++i)
-        schule.Schuldaten.Schulart[i] = i <= static_cast<int>(arten.size()) ? arten[static_cast<std::size_t>(i - 1)]
-                                                                             : std::string();
+        schule.Schuldaten.Schulart[i] =
+            i <= static_cast<int>(arten.size()) ? arten[static_cast<std::size_t>(i - 1)] : std::string();
     schule.Schuldaten.Orgform = W(s.orgform.schluessel);
     schule.Schuldaten.Orgform_Text = W(s.orgformText);
     schule.Schuldaten.Ganztag = W(s.ganztag.schluessel);
@@ -487,12 +499,8 @@ void SchulSeitenLogik::Sortieren(UESortierung art) {
 }
 
 PruefAusgang SchulSeitenLogik::Pruefen(PruefKnopf knopf) {
-    PruefHaken haken;
-    haken.seiteUebernehmen = [this] { Uebernehmen(); };
-    haken.ergebnisfensterZeigen = [this] { dialoge_.Ergebnisfenster(); };
-    const Datenbestand& d = st_.Daten();
-    const PruefKontext k{st_.Einstellungen(), st_.Katalogliste(), d};
-    return PruefungAusfuehren(knopf, st_.Plausi(), d.SchulDS, d.Lehrer.Puffer, k, m_, haken);
+    return SeitePruefen(
+        st_, knopf, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Ergebnisfenster(); });
 }
 
 } // namespace zev

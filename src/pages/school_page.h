@@ -22,13 +22,13 @@ class Steuerung;
 
 // The combos of the page, filled once from the loaded catalogues.
 struct SchulListen {
-    KomboListe orgform, ganztag;                    // 32, 19
-    KomboListe schulamt, rechtsstatus, traeger;     // 38, 37, 42
-    KomboListe gemeinden;                           // 54
-    KomboListe anrede;                              // 101 (editable combo)
-    KomboListe schularten, nichteinschulungsarten;  // 39, 4: in-place combos of the two grids
-    UEDialogListen dialog;                          // the lesson-unit dialog
-    KomboListe schulartenSortiert;                  // "neue Schulart ..."
+    KomboListe orgform, ganztag;                   // 32, 19
+    KomboListe schulamt, rechtsstatus, traeger;    // 38, 37, 42
+    KomboListe gemeinden;                          // 54
+    KomboListe anrede;                             // 101 (editable combo)
+    KomboListe schularten, nichteinschulungsarten; // 39, 4: in-place combos of the two grids
+    UEDialogListen dialog;                         // the lesson-unit dialog
+    KomboListe schulartenSortiert;                 // "neue Schulart ..."
 };
 SchulListen SchulListenAufbauen(const Kataloge& k);
 

@@ -5,14 +5,19 @@
 #include "control/lifecycle.h"
 #include "model/encoding.h"
 #include "pages/date_mask.h"
+#include "pages/page_check.h"
 #include "plausi/result_listing.h"
 
 namespace zev {
 
 namespace {
 
-std::string U(std::string_view s) { return Cp1252ToUtf8(s); }
-std::string W(std::string_view s) { return Utf8ToCp1252(s); }
+std::string U(std::string_view s) {
+    return Cp1252ToUtf8(s);
+}
+std::string W(std::string_view s) {
+    return Utf8ToCp1252(s);
+}
 
 // display(K, key): the text part of the key's entry; empty for an empty or unknown key.
 std::string Anzeige(const Katalog& k, std::string_view keyUtf8) {
@@ -58,11 +63,11 @@ CodeRaster Einspaltig(const char* titel, const char* kopf, int b0, int b1, int z
 }
 
 CodeRaster Arbeitszeit(const char* titel, const KomboListe& gruende, const KomboListe& stunden, const Katalog& k) {
-    CodeRaster r = Raster(titel, 5,
-                          {Beschreibung("Grund", 170), Kombo("Schlüssel (Mehr)", 170, gruende),
-                           Kombo("Mehrstunden", 80, stunden, KomboWert::Text),
-                           Kombo("Schlüssel (Minder)", 170, gruende),
-                           Kombo("Minderstunden", 80, stunden, KomboWert::Text)});
+    CodeRaster r =
+        Raster(titel, 5,
+               {Beschreibung("Grund", 170), Kombo("Schlüssel (Mehr)", 170, gruende),
+                Kombo("Mehrstunden", 80, stunden, KomboWert::Text), Kombo("Schlüssel (Minder)", 170, gruende),
+                Kombo("Minderstunden", 80, stunden, KomboWert::Text)});
     r.auffrischen = [&k](std::vector<std::string>& z) {
         const std::string d1 = z[1].empty() ? "" : Anzeige(k, z[1]);
         if (z[3].empty()) {
@@ -75,7 +80,9 @@ CodeRaster Arbeitszeit(const char* titel, const KomboListe& gruende, const Kombo
     return r;
 }
 
-template <std::size_t N> void Feld(SText<N>& ziel, const std::string& utf8) { ziel = W(utf8); }
+template <std::size_t N> void Feld(SText<N>& ziel, const std::string& utf8) {
+    ziel = W(utf8);
+}
 
 // Single-column grid into its array: non-blank rows packed from element 1.
 template <class T, int N> void Packen(const CodeRaster& r, Reihe<T, 1, N>& ziel) {
@@ -92,7 +99,9 @@ template <class T, int N> void RasterFuellen(CodeRaster& r, const Reihe<T, 1, N>
     AlleAuffrischen(r);
 }
 
-double Zahl(const std::string& utf8) { return ZahlAusText(W(utf8)); }
+double Zahl(const std::string& utf8) {
+    return ZahlAusText(W(utf8));
+}
 
 } // namespace
 
@@ -165,8 +174,12 @@ LehrerSeitenLogik::LehrerSeitenLogik(Steuerung& st, LehrerDialoge& dialoge, Meld
     s_.zugangDatum = s_.abgangDatum = std::string(kMaskeDatum20);
 }
 
-void LehrerSeitenLogik::Zeigen() { ShowTeacher(st_.Daten().Lehrer.Puffer); }
-void LehrerSeitenLogik::Uebernehmen() { CollectTeacher(st_.Daten().Lehrer.Puffer); }
+void LehrerSeitenLogik::Zeigen() {
+    ShowTeacher(st_.Daten().Lehrer.Puffer);
+}
+void LehrerSeitenLogik::Uebernehmen() {
+    CollectTeacher(st_.Daten().Lehrer.Puffer);
+}
 
 void LehrerSeitenLogik::ShowTeacher(const TLehrerDS& l) {
     LehrerSeite& s = s_;
@@ -333,7 +346,9 @@ void LehrerSeitenLogik::UEHinzufuegen() {
     UEAnsichtAktualisieren();
 }
 
-void LehrerSeitenLogik::UELeereZeile() { zev::UELeereZeile(s_.ue, kLehrerUE, m_); }
+void LehrerSeitenLogik::UELeereZeile() {
+    zev::UELeereZeile(s_.ue, kLehrerUE, m_);
+}
 
 void LehrerSeitenLogik::UELoeschen() {
     UEZeileLoeschen(s_.ue, kLehrerUE, st_.Einstellungen().UELoeschenOhneFrage == 1, m_);
@@ -348,12 +363,8 @@ void LehrerSeitenLogik::UEAlleLoeschen() {
 // --- checks ------------------------------------------------------------------------------------
 
 PruefAusgang LehrerSeitenLogik::Pruefen(PruefKnopf knopf) {
-    PruefHaken haken;
-    haken.seiteUebernehmen = [this] { Uebernehmen(); };
-    haken.ergebnisfensterZeigen = [this] { dialoge_.Ergebnisfenster(); };
-    const Datenbestand& d = st_.Daten();
-    const PruefKontext k{st_.Einstellungen(), st_.Katalogliste(), d};
-    return PruefungAusfuehren(knopf, st_.Plausi(), d.SchulDS, d.Lehrer.Puffer, k, m_, haken);
+    return SeitePruefen(
+        st_, knopf, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Ergebnisfenster(); });
 }
 
 PruefAusgang LehrerSeitenLogik::GrossePlausi() {

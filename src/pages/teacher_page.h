@@ -45,7 +45,7 @@ struct LehrerSeite {
 
     // "  Grundd./ Ausb./ Lehrb.  "
     std::string lehrernummer, id, name, vorname, titel;
-    int geschlecht = 0; // "???", "männlich", "weiblich"
+    int geschlecht = 0;       // "???", "männlich", "weiblich"
     std::string geburtsdatum; // the masked box's text
     CodeFeld staat, beschaeftigung;
     CodeRaster ausbildung, fachLehrb;

@@ -10,9 +10,13 @@ namespace zev {
 
 namespace {
 
-std::string U(std::string_view s) { return Cp1252ToUtf8(s); }
+std::string U(std::string_view s) {
+    return Cp1252ToUtf8(s);
+}
 
-std::vector<std::string> LeereZeile() { return std::vector<std::string>(2); }
+std::vector<std::string> LeereZeile() {
+    return std::vector<std::string>(2);
+}
 
 std::string Kapazitaet(const UERasterArt& art) {
     return "Derzeit können pro " + std::string(art.person) + " nur " + std::to_string(art.plaetze) +

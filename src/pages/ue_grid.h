@@ -16,9 +16,9 @@ namespace zev {
 class Katalog;
 
 struct UERasterArt {
-    int plaetze;         // references in the record: 35 or 25
-    const char* person;  // "Lehrer", "Schüler"
-    const char* dativ;   // "diesem Lehrer"
+    int plaetze;           // references in the record: 35 or 25
+    const char* person;    // "Lehrer", "Schüler"
+    const char* dativ;     // "diesem Lehrer"
     const char* akkusativ; // "diesen Lehrer"
 };
 inline constexpr UERasterArt kLehrerUE{35, "Lehrer", "diesem Lehrer", "diesen Lehrer"};
@@ -36,8 +36,8 @@ void UEBeschreibungen(CodeRaster& r, const Katalog& ueBeschreibungen);
 
 // The references onto the grid: a row per reference whose text is not empty and
 // whose number is not 0; at least 10 rows, and every used reference visible.
-template <int N> void UERasterZeigen(CodeRaster& r, const Reihe<TUEVerweis, 1, N>& verweise,
-                                     const Katalog& ueBeschreibungen);
+template <int N>
+void UERasterZeigen(CodeRaster& r, const Reihe<TUEVerweis, 1, N>& verweise, const Katalog& ueBeschreibungen);
 // The grid into the references: row k into element k (not packed), the number
 // from the text (0 when empty or not a whole number); elements beyond the rows
 // are emptied.

@@ -47,8 +47,8 @@ void Unbenannte(QAccessibleInterface* a, QStringList& fehlend) {
     if (!a) return;
     const QAccessible::Role r = a->role();
     const bool eingabe = r == QAccessible::EditableText || r == QAccessible::ComboBox || r == QAccessible::Table ||
-                         r == QAccessible::PushButton || r == QAccessible::CheckBox ||
-                         r == QAccessible::RadioButton || r == QAccessible::SpinBox || r == QAccessible::List;
+                         r == QAccessible::PushButton || r == QAccessible::CheckBox || r == QAccessible::RadioButton ||
+                         r == QAccessible::SpinBox || r == QAccessible::List;
     QObject* o = a->object();
     const bool sichtbar = !o || !o->isWidgetType() || static_cast<QWidget*>(o)->isVisibleTo(nullptr) ||
                           !static_cast<QWidget*>(o)->isHidden();
@@ -96,8 +96,7 @@ private slots:
         QtMeldungen::Protokoll().clear();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
-            QFile::copy(kataloge.filePath(f), Pfad(f));
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
         fenster_->SicherungsTimer().setInterval(60000);
         fenster_->show();

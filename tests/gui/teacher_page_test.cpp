@@ -33,8 +33,8 @@ void Unbenannte(QAccessibleInterface* a, QStringList& fehlend) {
     if (!a) return;
     const QAccessible::Role r = a->role();
     const bool eingabe = r == QAccessible::EditableText || r == QAccessible::ComboBox || r == QAccessible::Table ||
-                         r == QAccessible::PushButton || r == QAccessible::CheckBox ||
-                         r == QAccessible::RadioButton || r == QAccessible::List;
+                         r == QAccessible::PushButton || r == QAccessible::CheckBox || r == QAccessible::RadioButton ||
+                         r == QAccessible::List;
     QObject* o = a->object();
     if (eingabe && a->text(QAccessible::Name).trimmed().isEmpty())
         fehlend << QString("%1 %2").arg(o ? o->metaObject()->className() : "?", o ? o->objectName() : "");

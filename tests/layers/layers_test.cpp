@@ -21,8 +21,8 @@ struct Schicht {
     int ebene;
 };
 constexpr Schicht kSchichten[] = {
-    {"model", 1},   {"io", 2},     {"catalog", 3}, {"storage", 3}, {"xml", 4},   {"plausi", 4},
-    {"control", 5}, {"pages", 6},  {"ui/qt", 7},   {"cli", 7},     {"app", 8},
+    {"model", 1},   {"io", 2},    {"catalog", 3}, {"storage", 3}, {"xml", 4}, {"plausi", 4},
+    {"control", 5}, {"pages", 6}, {"ui/qt", 7},   {"cli", 7},     {"app", 8},
 };
 
 // The folder of a path below src/ ("ui/qt/main_window.h" → "ui/qt"): the longest
@@ -47,8 +47,7 @@ std::vector<std::string> Verstoesse(const fs::path& src) {
     std::vector<fs::path> dateien;
     for (const auto& eintrag : fs::recursive_directory_iterator(src)) {
         const auto endung = eintrag.path().extension();
-        if (eintrag.is_regular_file() && (endung == ".h" || endung == ".cpp"))
-            dateien.push_back(eintrag.path());
+        if (eintrag.is_regular_file() && (endung == ".h" || endung == ".cpp")) dateien.push_back(eintrag.path());
     }
     std::sort(dateien.begin(), dateien.end());
     for (const fs::path& datei : dateien) {
@@ -62,11 +61,9 @@ std::vector<std::string> Verstoesse(const fs::path& src) {
         std::string zeile;
         for (int nr = 1; std::getline(ein, zeile); ++nr) {
             std::smatch m;
-            if (!std::regex_search(zeile, m, kInclude))
-                continue;
+            if (!std::regex_search(zeile, m, kInclude)) continue;
             const std::string ziel = m[1];
-            if (ziel.find('/') == std::string::npos)
-                continue; // a header beside the file, same folder
+            if (ziel.find('/') == std::string::npos) continue; // a header beside the file, same folder
             const auto nach = SchichtVon(ziel);
             const std::string ort = relativ + ":" + std::to_string(nr) + ": ";
             if (!nach)
@@ -127,8 +124,7 @@ TEST(Layers, EveryIncludeInTheSourceTreePointsDownwards) {
     ASSERT_TRUE(fs::is_directory(src / "model")) << src;
     const auto fehler = Verstoesse(src);
     std::string liste;
-    for (const auto& f : fehler)
-        liste += f + "\n";
+    for (const auto& f : fehler) liste += f + "\n";
     EXPECT_TRUE(fehler.empty()) << liste;
 }
 

@@ -54,15 +54,17 @@ TEST(PasstZurMaske, PointsInPlaceAndDigitsOrBlanks) {
 TEST(KomboListe, SortedListKeepsThePlaceholderFirstAndUmlautsBesideTheirLetters) {
     const Katalog k = Liste({" -???-; []", "Zeichnen; [Z]", "\xC4thik; [AE]", "deutsch; [d]", "Algebra; [A]"});
     const KomboListe l = SortierteKomboAus(k);
-    EXPECT_EQ(l.texte, (std::vector<std::string>{" -???-; []", "Algebra; [A]", "Äthik; [AE]", "deutsch; [d]",
-                                                 "Zeichnen; [Z]"}));
+    EXPECT_EQ(l.texte,
+              (std::vector<std::string>{" -???-; []", "Algebra; [A]", "Äthik; [AE]", "deutsch; [d]", "Zeichnen; [Z]"}));
     EXPECT_EQ(l.Schluessel(2), "AE");
     EXPECT_EQ(l.Eintrag(2), "\xC4thik; [AE]");
     EXPECT_EQ(l.Schluessel(9), "");
 }
 
 TEST(KomboListe, KeyLookupNeedsTheBracketsAndTextLookupTakesTheFirstContainingEntry) {
-    const KomboListe l = KomboAus(Liste({" -???-; []", "zehn; [10]", "eins; [1]", "Stra\xDF" "e; [S\xDF]"}));
+    const KomboListe l = KomboAus(Liste({" -???-; []", "zehn; [10]", "eins; [1]",
+                                         "Stra\xDF"
+                                         "e; [S\xDF]"}));
     EXPECT_EQ(KomboIndexVonSchluessel(l, "1"), 2);
     EXPECT_EQ(KomboIndexVonSchluessel(l, "Sß"), 3); // UTF-8 key against Windows-1252 entries
     EXPECT_EQ(KomboIndexVonSchluessel(l, "7"), 0);
@@ -95,7 +97,7 @@ TEST(IsEmptyRange, BlankCellsAreEmptyDashesPlaceholderOrZero) {
     EXPECT_TRUE(IsEmptyRange({"beschreibung", "", "--", " -???-; []", "0"}, 1, 4));
     EXPECT_FALSE(IsEmptyRange({"", "", "0.5"}, 1, 2));
     EXPECT_FALSE(IsEmptyRange({"", " ", ""}, 1, 2)); // a blank is a typed value
-    EXPECT_TRUE(IsEmptyRange({"x"}, 1, 4));            // columns beyond the row count as blank
+    EXPECT_TRUE(IsEmptyRange({"x"}, 1, 4));          // columns beyond the row count as blank
 }
 
 class Raster : public ::testing::Test {

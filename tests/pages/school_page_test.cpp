@@ -75,7 +75,8 @@ void SetzeUE(TSchuleDS& s, int k, int id, const char* klasse, const char* fach, 
 class SchoolPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR)) fs::copy_file(f.path(), prog / f.path().filename().string());
+        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
+            fs::copy_file(f.path(), prog / f.path().filename().string());
         st = std::make_unique<Steuerung>(prog.Pfad(), m);
         st->Erstellen();
         st->Gezeigt();
@@ -296,7 +297,8 @@ TEST_F(SchoolPage, EditingByIdOrSelectedRowWritesTheDialogsFieldsBack) {
     EXPECT_EQ(Schule().Unterrichtseinheit[2].Fach_Text.str(), "eigener Text"); // kept through the page
     S().ueId = "77";
     seite->UEBearbeiten();
-    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Keine passende UnterrichtsEinheit\rmit dem Schlüssel: 77 gefunden!"});
+    EXPECT_EQ(m.Texte(),
+              std::vector<std::string>{"Keine passende UnterrichtsEinheit\rmit dem Schlüssel: 77 gefunden!"});
 }
 
 TEST_F(SchoolPage, DeletingUnitsAsksWithDescriptionAndWarningAndRenumbers) {

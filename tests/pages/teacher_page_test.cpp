@@ -277,7 +277,8 @@ TEST_F(TeacherPage, EmptyRowsAndUnitsStopAtThirtyFive) {
 
 TEST(UEAuswahl, TheThirtySixthSelectedUnitIsReportedOnceAndTheFirst35Handed) {
     Katalog beschreibungen;
-    for (int i = 1; i <= 40; ++i) beschreibungen.push_back("[" + std::to_string(i * 10) + "] ; Fach " + std::to_string(i));
+    for (int i = 1; i <= 40; ++i)
+        beschreibungen.push_back("[" + std::to_string(i * 10) + "] ; Fach " + std::to_string(i));
     UEAuswahlModell a;
     UEAuswahlZeigen(a, beschreibungen);
     EXPECT_EQ(a.eintraege[0], "[10] ; Fach 1");

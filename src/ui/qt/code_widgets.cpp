@@ -2,15 +2,22 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace zev::qt {
 
-QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-std::string S(const QString& text) { return text.toStdString(); }
+QString Q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+std::string S(const QString& text) {
+    return text.toStdString();
+}
 
 void KomboFuellen(QComboBox* kombo, const KomboListe& liste) {
     const QSignalBlocker sperre(kombo);
@@ -19,6 +26,36 @@ void KomboFuellen(QComboBox* kombo, const KomboListe& liste) {
     texte.reserve(static_cast<qsizetype>(liste.size()));
     for (const std::string& t : liste.texte) texte << Q(t);
     kombo->addItems(texte);
+}
+
+QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite) {
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setMaxLength(laenge);
+    if (breite > 0) e->setFixedWidth(breite);
+    return e;
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
+    auto* b = new QPushButton(text, eltern);
+    b->setObjectName(name);
+    return b;
+}
+
+void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
+    auto* label = new QLabel(beschriftung);
+    if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
+        c->Benennen(beschriftung);
+        label->setBuddy(c->Schluessel());
+    } else {
+        if (feld->accessibleName().isEmpty()) feld->setAccessibleName(beschriftung);
+        label->setBuddy(feld);
+    }
+    form->addRow(label, feld);
+}
+
+void TextSetzen(QLineEdit* e, const std::string& text) {
+    if (e->text() != Q(text)) e->setText(Q(text));
 }
 
 // --- key box + combo -----------------------------------------------------------------------
@@ -70,8 +107,12 @@ void RasterModell::ZeileGeaendert(int zeile) {
     emit dataChanged(index(zeile, 0), index(zeile, r_.Spalten() - 1));
 }
 
-int RasterModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : r_.Zeilen(); }
-int RasterModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : r_.Spalten(); }
+int RasterModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : r_.Zeilen();
+}
+int RasterModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : r_.Spalten();
+}
 
 QVariant RasterModell::data(const QModelIndex& i, int rolle) const {
     if (!i.isValid() || i.row() >= r_.Zeilen() || i.column() >= r_.Spalten()) return {};
@@ -204,13 +245,17 @@ DatumsFeld::DatumsFeld(std::string_view maske, QWidget* eltern) : QLineEdit(elte
     setFixedWidth(fontMetrics().horizontalAdvance("00.00.00000") + 16);
 }
 
-std::string DatumsFeld::Kastentext() const { return S(displayText()); }
+std::string DatumsFeld::Kastentext() const {
+    return S(displayText());
+}
 
 void DatumsFeld::Kastentext(std::string_view text) {
     setText(Q(text));
     setCursorPosition(0);
 }
 
-void DatumsFeld::Zuruecksetzen() { Kastentext(maske_); }
+void DatumsFeld::Zuruecksetzen() {
+    Kastentext(maske_);
+}
 
 } // namespace zev::qt

@@ -16,7 +16,9 @@
 #include <functional>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
+class QPushButton;
 
 namespace zev::qt {
 
@@ -25,6 +27,15 @@ std::string S(const QString& text);
 
 // Fills a combo with a list's texts (once; the lists do not change in a run).
 void KomboFuellen(QComboBox* kombo, const KomboListe& liste);
+
+// A text box holding at most `laenge` characters (a field's width), optionally of fixed width.
+QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite = 0);
+QPushButton* Knopf(QWidget* eltern, const char* name, const char* text);
+// A form row whose label names the control for assistive technology (a key box
+// with its combo, or any other control without a name of its own).
+void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld);
+// Sets a box's text only when it differs, so the cursor stays where it is.
+void TextSetzen(QLineEdit* e, const std::string& text);
 
 // The key box (yellow, as wide as the key) and the combo beside it.
 class CodeFeldWidget : public QWidget {
@@ -86,8 +97,7 @@ class KomboDelegat : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit KomboDelegat(RasterModell& modell, QObject* eltern = nullptr);
-    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const override;
 

@@ -22,19 +22,6 @@ QPushButton* Fett(QPushButton* b) {
     return b;
 }
 
-// A row of the form with its label as the controls' accessible name.
-void Zeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
-    auto* label = new QLabel(beschriftung);
-    if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
-        c->Benennen(beschriftung);
-        label->setBuddy(c->Schluessel());
-    } else {
-        label->setBuddy(feld);
-        feld->setAccessibleName(beschriftung);
-    }
-    form->addRow(label, feld);
-}
-
 } // namespace
 
 // --- "neue Schulart ..." ----------------------------------------------------------------------
@@ -46,7 +33,7 @@ SchulartDialog::SchulartDialog(const KomboListe& schularten, QWidget* eltern)
     setObjectName("dialogNeueSchulart");
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    Zeile(form, "Schulart", feld_);
+    FormZeile(form, "Schulart", feld_);
     layout->addLayout(form);
     auto* knoepfe = new QHBoxLayout();
     auto* abbrechen = new QPushButton("Abbrechen", this);
@@ -80,8 +67,8 @@ UEDialog::UEDialog(const UEDialogListen& listen, QWidget* eltern)
       schulart_(new CodeFeldWidget(listen.schulart, 40, this)),
       jahrgang_(new CodeFeldWidget(listen.jahrgang, 40, this)), fach_(new CodeFeldWidget(listen.fach, 48, this)),
       kurs_(new CodeFeldWidget(listen.kurs, 40, this)), bilingual_(new CodeFeldWidget(listen.bilingual, 40, this)),
-      lehrer_(new CodeFeldWidget(KomboListe{}, 90, this)), klasse_(new QLineEdit(this)),
-      stunden_(new QComboBox(this)), hinzufuegen_(Fett(new QPushButton("hinzufügen", this))) {
+      lehrer_(new CodeFeldWidget(KomboListe{}, 90, this)), klasse_(new QLineEdit(this)), stunden_(new QComboBox(this)),
+      hinzufuegen_(Fett(new QPushButton("hinzufügen", this))) {
     setObjectName("dialogUE");
     setWindowTitle(kTitelNeueUE);
     id_->setReadOnly(true);
@@ -95,15 +82,15 @@ UEDialog::UEDialog(const UEDialogListen& listen, QWidget* eltern)
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    Zeile(form, "UE_ID", id_);
-    Zeile(form, "Schulart", schulart_);
-    Zeile(form, "Jahrgang", jahrgang_);
-    Zeile(form, "Klasse", klasse_);
-    Zeile(form, "Fach", fach_);
-    Zeile(form, "Kurs", kurs_);
-    Zeile(form, "Bilingual", bilingual_);
-    Zeile(form, "Stunden (pro Woche)", stunden_);
-    Zeile(form, "unterrichtender Lehrer", lehrer_);
+    FormZeile(form, "UE_ID", id_);
+    FormZeile(form, "Schulart", schulart_);
+    FormZeile(form, "Jahrgang", jahrgang_);
+    FormZeile(form, "Klasse", klasse_);
+    FormZeile(form, "Fach", fach_);
+    FormZeile(form, "Kurs", kurs_);
+    FormZeile(form, "Bilingual", bilingual_);
+    FormZeile(form, "Stunden (pro Woche)", stunden_);
+    FormZeile(form, "unterrichtender Lehrer", lehrer_);
     layout->addLayout(form);
     auto* knoepfe = new QHBoxLayout();
     auto* abbrechen = new QPushButton("abbrechen", this);
@@ -113,9 +100,12 @@ UEDialog::UEDialog(const UEDialogListen& listen, QWidget* eltern)
     layout->addLayout(knoepfe);
 
     const std::pair<CodeFeldWidget*, std::pair<CodeFeld*, const KomboListe*>> felder[] = {
-        {schulart_, {&modell_.schulart, &listen_.schulart}}, {jahrgang_, {&modell_.jahrgang, &listen_.jahrgang}},
-        {fach_, {&modell_.fach, &listen_.fach}},             {kurs_, {&modell_.kurs, &listen_.kurs}},
-        {bilingual_, {&modell_.bilingual, &listen_.bilingual}}, {lehrer_, {&modell_.lehrer, &modell_.lehrerListe}}};
+        {schulart_, {&modell_.schulart, &listen_.schulart}},
+        {jahrgang_, {&modell_.jahrgang, &listen_.jahrgang}},
+        {fach_, {&modell_.fach, &listen_.fach}},
+        {kurs_, {&modell_.kurs, &listen_.kurs}},
+        {bilingual_, {&modell_.bilingual, &listen_.bilingual}},
+        {lehrer_, {&modell_.lehrer, &modell_.lehrerListe}}};
     for (const auto& [w, ziel] : felder) {
         connect(w, &CodeFeldWidget::gewaehlt, this, [w = w, feld = ziel.first, liste = ziel.second](int i) {
             CodeFeldGewaehlt(*feld, *liste, i);

@@ -21,42 +21,9 @@
 
 namespace zev::qt {
 
-namespace {
-
-QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge) {
-    auto* e = new QLineEdit(eltern);
-    e->setObjectName(name);
-    e->setMaxLength(laenge);
-    return e;
-}
-
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    return b;
-}
-
-// A form row whose label names the control for assistive technology.
-void Zeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
-    auto* label = new QLabel(beschriftung);
-    if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
-        c->Benennen(beschriftung);
-        label->setBuddy(c->Schluessel());
-    } else {
-        feld->setAccessibleName(beschriftung);
-        label->setBuddy(feld);
-    }
-    form->addRow(label, feld);
-}
-
-void Setzen(QLineEdit* e, const std::string& text) {
-    if (e->text() != Q(text)) e->setText(Q(text));
-}
-
-} // namespace
-
 SchulSeitenWidget::SchulSeitenWidget(Steuerung& st, Meldungen& m, QTabWidget* unterseiten, QWidget* eltern)
-    : QWidget(eltern), st_(st), logik_(std::make_unique<SchulSeitenLogik>(st, static_cast<SchulDialoge&>(*this), m)), unterseiten_(unterseiten) {
+    : QWidget(eltern), st_(st), logik_(std::make_unique<SchulSeitenLogik>(st, static_cast<SchulDialoge&>(*this), m)),
+      unterseiten_(unterseiten) {
     setObjectName("schulSeite");
     hide(); // only the sub-pages are shown; this object holds them together
     schulartDialog_ = new SchulartDialog(logik_->Listen().schulartenSortiert, this);
@@ -109,7 +76,7 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     auto* form = new QFormLayout();
     orgform_ = new CodeFeldWidget(l.orgform, 40, seite);
     orgform_->setObjectName("orgform");
-    Zeile(form, "Organisationsform", orgform_);
+    FormZeile(form, "Organisationsform", orgform_);
     nennung_ = Textfeld(seite, "nennung", 80);
     nennungLabel_ = new QLabel("Nennung", seite);
     nennungLabel_->setBuddy(nennung_);
@@ -117,7 +84,7 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
     form->addRow(nennungLabel_, nennung_);
     ganztag_ = new CodeFeldWidget(l.ganztag, 40, seite);
     ganztag_->setObjectName("ganztag");
-    Zeile(form, "Ganztagsschule", ganztag_);
+    FormZeile(form, "Ganztagsschule", ganztag_);
     layout->addLayout(form);
 
     auto* nicht = new QGroupBox("Nichteinschulung", seite);
@@ -154,9 +121,8 @@ QWidget* SchulSeitenWidget::SchulDatenAufbauen() {
         nennung_->setVisible(logik_->Seite().nennungSichtbar);
         nennungLabel_->setVisible(logik_->Seite().nennungSichtbar);
     });
-    connect(ganztag_, &CodeFeldWidget::gewaehlt, this, [this, &l](int i) {
-        Aktion([&] { CodeFeldGewaehlt(logik_->Seite().ganztag, l.ganztag, i); });
-    });
+    connect(ganztag_, &CodeFeldWidget::gewaehlt, this,
+            [this, &l](int i) { Aktion([&] { CodeFeldGewaehlt(logik_->Seite().ganztag, l.ganztag, i); }); });
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::SchulGrunddaten); });
     connect(alle, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::AlleSchuldaten); });
     connect(frei, &QPushButton::clicked, this, [this] { unterseiten_->setCurrentIndex(1); });
@@ -171,13 +137,13 @@ QWidget* SchulSeitenWidget::FreieTraegerAufbauen() {
     auto* layout = new QVBoxLayout(seite);
     auto* form = new QFormLayout();
     name_ = Textfeld(seite, "traegerName", 80);
-    Zeile(form, "Name", name_);
+    FormZeile(form, "Name", name_);
     schulamt_ = new CodeFeldWidget(l.schulamt, 40, seite);
-    Zeile(form, "Schulamt", schulamt_);
+    FormZeile(form, "Schulamt", schulamt_);
     rechtsstatus_ = new CodeFeldWidget(l.rechtsstatus, 40, seite);
-    Zeile(form, "Rechtsstatus", rechtsstatus_);
+    FormZeile(form, "Rechtsstatus", rechtsstatus_);
     traeger_ = new CodeFeldWidget(l.traeger, 40, seite);
-    Zeile(form, "Träger", traeger_);
+    FormZeile(form, "Träger", traeger_);
 
     gemeinde_ = Textfeld(seite, "gemeinde", 15);
     gemeinde_->setFixedWidth(140);
@@ -196,15 +162,15 @@ QWidget* SchulSeitenWidget::FreieTraegerAufbauen() {
     form->addRow(gemeindeLabel, gemeindeZeile);
     plz_ = Textfeld(seite, "plz", 5);
     plz_->setFixedWidth(70);
-    Zeile(form, "PLZ", plz_);
+    FormZeile(form, "PLZ", plz_);
     standort_ = Textfeld(seite, "standort", 40);
-    Zeile(form, "Standort, (Ortsteil)", standort_);
+    FormZeile(form, "Standort, (Ortsteil)", standort_);
     strasse_ = Textfeld(seite, "strasse", 40);
-    Zeile(form, "Strasse", strasse_);
+    FormZeile(form, "Strasse", strasse_);
     email_ = Textfeld(seite, "email", 40);
-    Zeile(form, "eMail", email_);
+    FormZeile(form, "eMail", email_);
     internet_ = Textfeld(seite, "internet", 40);
-    Zeile(form, "Internet", internet_);
+    FormZeile(form, "Internet", internet_);
     layout->addLayout(form);
 
     auto* leiter = new QGroupBox("Schulleiter", seite);
@@ -214,13 +180,13 @@ QWidget* SchulSeitenWidget::FreieTraegerAufbauen() {
     anrede_->setEditable(true);
     KomboFuellen(anrede_, l.anrede);
     anrede_->setFixedWidth(110);
-    Zeile(lf, "Anrede", anrede_);
+    FormZeile(lf, "Anrede", anrede_);
     titel_ = Textfeld(leiter, "leiterTitel", 10);
-    Zeile(lf, "Titel", titel_);
+    FormZeile(lf, "Titel", titel_);
     leiterName_ = Textfeld(leiter, "leiterName", 40);
-    Zeile(lf, "Name", leiterName_);
+    FormZeile(lf, "Name", leiterName_);
     telefon_ = Textfeld(leiter, "leiterTelefon", 20);
-    Zeile(lf, "Telefon", telefon_);
+    FormZeile(lf, "Telefon", telefon_);
     layout->addWidget(leiter);
 
     auto* pruefen = Knopf(seite, "knopfPruefenFreieTraeger", "diese Seite prüfen (PLAUSI)");
@@ -235,8 +201,7 @@ QWidget* SchulSeitenWidget::FreieTraegerAufbauen() {
         connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
             Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
         });
-    connect(gemeinden_, &QComboBox::activated, this,
-            [this](int i) { Aktion([&] { logik_->GemeindeGewaehlt(i); }); });
+    connect(gemeinden_, &QComboBox::activated, this, [this](int i) { Aktion([&] { logik_->GemeindeGewaehlt(i); }); });
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::SchulFreieTraeger); });
     return seite;
 }
@@ -320,39 +285,39 @@ void SchulSeitenWidget::BeschreibungsBreite() {
 void SchulSeitenWidget::ModellInWidgets() {
     const SchulSeite& s = logik_->Seite();
     schulartTabelle_->Anzeigen();
-    Setzen(schulartSchluessel_, s.schulartSchluessel);
+    TextSetzen(schulartSchluessel_, s.schulartSchluessel);
     orgform_->Anzeigen(s.orgform);
-    Setzen(nennung_, s.orgformText);
+    TextSetzen(nennung_, s.orgformText);
     nennung_->setVisible(s.nennungSichtbar);
     nennungLabel_->setVisible(s.nennungSichtbar);
     ganztag_->Anzeigen(s.ganztag);
     nichteinschulung_->Anzeigen();
 
-    Setzen(name_, s.name);
+    TextSetzen(name_, s.name);
     schulamt_->Anzeigen(s.schulamt);
     rechtsstatus_->Anzeigen(s.rechtsstatus);
     traeger_->Anzeigen(s.traeger);
-    Setzen(gemeinde_, s.gemeinde);
+    TextSetzen(gemeinde_, s.gemeinde);
     {
         const QSignalBlocker sperre(gemeinden_);
         gemeinden_->setCurrentIndex(s.gemeindeIndex);
     }
-    Setzen(plz_, s.plz);
-    Setzen(standort_, s.standort);
-    Setzen(strasse_, s.strasse);
-    Setzen(email_, s.email);
-    Setzen(internet_, s.internet);
+    TextSetzen(plz_, s.plz);
+    TextSetzen(standort_, s.standort);
+    TextSetzen(strasse_, s.strasse);
+    TextSetzen(email_, s.email);
+    TextSetzen(internet_, s.internet);
     {
         const QSignalBlocker sperre(anrede_);
         anrede_->setCurrentText(Q(s.anrede));
     }
-    Setzen(titel_, s.leiterTitel);
-    Setzen(leiterName_, s.leiterName);
-    Setzen(telefon_, s.leiterTelefon);
+    TextSetzen(titel_, s.leiterTitel);
+    TextSetzen(leiterName_, s.leiterName);
+    TextSetzen(telefon_, s.leiterTelefon);
 
     ueTabelle_->Anzeigen();
     BeschreibungsBreite();
-    Setzen(ueId_, s.ueId);
+    TextSetzen(ueId_, s.ueId);
 }
 
 void SchulSeitenWidget::WidgetsInModell() {
@@ -399,7 +364,9 @@ void SchulSeitenWidget::Pruefen(PruefKnopf knopf) {
     Aktion([&] { logik_->Pruefen(knopf); });
 }
 
-std::optional<std::string> SchulSeitenWidget::NeueSchulart() { return schulartDialog_->Fragen(); }
+std::optional<std::string> SchulSeitenWidget::NeueSchulart() {
+    return schulartDialog_->Fragen();
+}
 
 bool SchulSeitenWidget::Unterrichtseinheit(TUnterrichtseinheitDS& puffer, std::string_view titel) {
     return ueDialog_->Bearbeiten(puffer, st_.LehrerAuswahl(), titel);

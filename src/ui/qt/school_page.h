@@ -83,8 +83,7 @@ private:
     RasterAnsicht* nichteinschulung_ = nullptr;
     // freie Träger
     QLineEdit *name_ = nullptr, *gemeinde_ = nullptr, *plz_ = nullptr, *standort_ = nullptr, *strasse_ = nullptr,
-              *email_ = nullptr, *internet_ = nullptr, *titel_ = nullptr, *leiterName_ = nullptr,
-              *telefon_ = nullptr;
+              *email_ = nullptr, *internet_ = nullptr, *titel_ = nullptr, *leiterName_ = nullptr, *telefon_ = nullptr;
     CodeFeldWidget *schulamt_ = nullptr, *rechtsstatus_ = nullptr, *traeger_ = nullptr;
     QComboBox* gemeinden_ = nullptr;
     QComboBox* anrede_ = nullptr;

@@ -24,35 +24,8 @@ namespace zev::qt {
 
 namespace {
 
-QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite = 0) {
-    auto* e = new QLineEdit(eltern);
-    e->setObjectName(name);
-    e->setMaxLength(laenge);
-    if (breite > 0) e->setFixedWidth(breite);
-    return e;
-}
-
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    return b;
-}
-
-// A form row whose label names the control for assistive technology.
-void Zeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
-    auto* label = new QLabel(beschriftung);
-    QString name(beschriftung);
-    if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
-        c->Benennen(name);
-        label->setBuddy(c->Schluessel());
-    } else {
-        if (feld->accessibleName().isEmpty()) feld->setAccessibleName(name);
-        label->setBuddy(feld);
-    }
-    form->addRow(label, feld);
-}
-
-QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name, std::initializer_list<const char*> texte) {
+QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name,
+                    std::initializer_list<const char*> texte) {
     auto* w = new QWidget(eltern);
     w->setObjectName(name);
     auto* zeile = new QHBoxLayout(w);
@@ -66,10 +39,6 @@ QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name, st
     }
     zeile->addStretch(1);
     return w;
-}
-
-void Setzen(QLineEdit* e, const std::string& text) {
-    if (e->text() != Q(text)) e->setText(Q(text));
 }
 
 void Auswahlen(QButtonGroup* g, int id) {
@@ -87,8 +56,7 @@ QWidget* Rollbar(QWidget* inhalt) {
 } // namespace
 
 LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
-    : QWidget(eltern), st_(st),
-      logik_(std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m)) {
+    : QWidget(eltern), st_(st), logik_(std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m)) {
     setObjectName("lehrerSeite");
     auswahl_ = new UEAuswahlDialog(m, this);
     auto* layout = new QVBoxLayout(this);
@@ -127,14 +95,16 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
 }
 
 // The views read the screen model; they go before it does.
-LehrerSeitenWidget::~LehrerSeitenWidget() { delete tabs_; }
+LehrerSeitenWidget::~LehrerSeitenWidget() {
+    delete tabs_;
+}
 
 RasterAnsicht* LehrerSeitenWidget::Tabelle(CodeRaster& r, const char* name) {
     auto* t = new RasterAnsicht(r);
     t->setObjectName(name);
     t->setFixedWidth(t->Gesamtbreite());
-    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->defaultSectionSize() * r.Zeilen() +
-                      2 * t->frameWidth() + 2);
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
+                      t->verticalHeader()->defaultSectionSize() * r.Zeilen() + 2 * t->frameWidth() + 2);
     connect(&t->Modell(), &RasterModell::zelleGeaendert, this, [this] { SummenZeigen(); });
     tabellen_.push_back(t);
     return t;
@@ -159,25 +129,25 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     auto* gruppe = new QGroupBox("Grunddaten    (nur bei Schulen in freier Trägerschaft)", seite);
     auto* form = new QFormLayout(gruppe);
     lehrernummer_ = Textfeld(gruppe, "lehrernummer", 10, 120);
-    Zeile(form, "Lehrernummer", lehrernummer_);
+    FormZeile(form, "Lehrernummer", lehrernummer_);
     id_ = Textfeld(gruppe, "lehrerId", 12, 120);
     id_->setReadOnly(true);
-    Zeile(form, "interne ID-Nummer", id_);
+    FormZeile(form, "interne ID-Nummer", id_);
     name_ = Textfeld(gruppe, "lehrerName", 30, 300);
-    Zeile(form, "Name", name_);
+    FormZeile(form, "Name", name_);
     vorname_ = Textfeld(gruppe, "lehrerVorname", 30, 300);
-    Zeile(form, "Vorname", vorname_);
+    FormZeile(form, "Vorname", vorname_);
     titel_ = Textfeld(gruppe, "lehrerTitel", 10, 120);
-    Zeile(form, "Titel", titel_);
+    FormZeile(form, "Titel", titel_);
     auto* geschlecht = Wahlgruppe(gruppe, geschlecht_, "geschlecht", {"???", "männlich", "weiblich"});
-    Zeile(form, "Geschlecht", geschlecht);
+    FormZeile(form, "Geschlecht", geschlecht);
     geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, gruppe);
     geburtsdatum_->setObjectName("geburtsdatum");
-    Zeile(form, "Geburtsdatum", geburtsdatum_);
+    FormZeile(form, "Geburtsdatum", geburtsdatum_);
     staat_ = new CodeFeldWidget(l.staat, 48, gruppe);
-    Zeile(form, "Staatsangehörigkeit", staat_);
+    FormZeile(form, "Staatsangehörigkeit", staat_);
     beschaeftigung_ = new CodeFeldWidget(l.beschaeftigung, 40, gruppe);
-    Zeile(form, "Beschäftigung", beschaeftigung_);
+    FormZeile(form, "Beschäftigung", beschaeftigung_);
     layout->addWidget(gruppe);
 
     auto* raster = new QHBoxLayout();
@@ -195,7 +165,8 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
 
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerGrunddaten); });
     const std::pair<CodeFeldWidget*, std::pair<CodeFeld LehrerSeite::*, const KomboListe*>> felder[] = {
-        {staat_, {&LehrerSeite::staat, &l.staat}}, {beschaeftigung_, {&LehrerSeite::beschaeftigung, &l.beschaeftigung}}};
+        {staat_, {&LehrerSeite::staat, &l.staat}},
+        {beschaeftigung_, {&LehrerSeite::beschaeftigung, &l.beschaeftigung}}};
     for (const auto& [w, ziel] : felder)
         connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
             Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
@@ -215,11 +186,11 @@ QWidget* LehrerSeitenWidget::StundenAufbauen() {
     g->addWidget(lehramt);
     auto* form = new QFormLayout();
     regelstunden_ = Textfeld(gruppe, "regelstunden", 5, 80);
-    Zeile(form, "Regelstunden", regelstunden_);
+    FormZeile(form, "Regelstunden", regelstunden_);
     vertragsstunden_ = Textfeld(gruppe, "vertragsstunden", 5, 80);
-    Zeile(form, "Vertragsstunden", vertragsstunden_);
+    FormZeile(form, "Vertragsstunden", vertragsstunden_);
     vertretung_ = Textfeld(gruppe, "vertretung", 5, 80);
-    Zeile(form, "Vertretung (-sstunden)", vertretung_);
+    FormZeile(form, "Vertretung (-sstunden)", vertretung_);
     g->addLayout(form);
     g->addStretch(1);
     layout->addWidget(gruppe);
@@ -267,8 +238,8 @@ QWidget* LehrerSeitenWidget::ArbeitszeitAufbauen() {
     };
     gruppe("Arbeitszeitregelung    (nur bei Schulen in freier Trägerschaft)", s.azRegelung, "tabelleAZRegelung",
            regelungEffektiv_, "regelungEffektiv");
-    gruppe("Arbeitszeitkonto    (nur bei Schulen in freier Trägerschaft)", s.azKonto, "tabelleAZKonto",
-           kontoEffektiv_, "kontoEffektiv");
+    gruppe("Arbeitszeitkonto    (nur bei Schulen in freier Trägerschaft)", s.azKonto, "tabelleAZKonto", kontoEffektiv_,
+           "kontoEffektiv");
     auto* pruefen = Knopf(seite, "knopfPruefenArbeitszeit", "Seiten (Std.n + Arb.zeit-...) prüfen (PLAUSI)");
     layout->addWidget(pruefen, 0, Qt::AlignLeft);
     layout->addStretch(1);
@@ -287,10 +258,11 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     auto* so = new QHBoxLayout(sonstiges);
     auto* form = new QFormLayout();
     taetigkeit_ = new CodeFeldWidget(l.taetigkeit, 40, sonstiges);
-    Zeile(form, "Tätigkeit", taetigkeit_);
+    FormZeile(form, "Tätigkeit", taetigkeit_);
     klassenleiter_ = Textfeld(sonstiges, "klassenleiter", 10, 120);
-    Zeile(form, "Klassenleiter (Klasse ...)", klassenleiter_);
-    Zeile(form, "Schulleiter", Wahlgruppe(sonstiges, schulleiter_, "schulleiter", {"???", "Schulleiter", "Stellvertreter"}));
+    FormZeile(form, "Klassenleiter (Klasse ...)", klassenleiter_);
+    FormZeile(form, "Schulleiter",
+              Wahlgruppe(sonstiges, schulleiter_, "schulleiter", {"???", "Schulleiter", "Stellvertreter"}));
     so->addLayout(form, 1);
     auto* personen = new QGroupBox("Personengruppe", sonstiges);
     (new QVBoxLayout(personen))->addWidget(Tabelle(s.personengruppe, "tabellePersonengruppe"));
@@ -407,20 +379,20 @@ void LehrerSeitenWidget::SummenZeigen() {
 void LehrerSeitenWidget::ModellInWidgets() {
     const LehrerSeite& s = logik_->Seite();
     kopf_->setText(Q(s.anzeigeName));
-    Setzen(lehrernummer_, s.lehrernummer);
-    Setzen(id_, s.id);
-    Setzen(name_, s.name);
-    Setzen(vorname_, s.vorname);
-    Setzen(titel_, s.titel);
+    TextSetzen(lehrernummer_, s.lehrernummer);
+    TextSetzen(id_, s.id);
+    TextSetzen(name_, s.name);
+    TextSetzen(vorname_, s.vorname);
+    TextSetzen(titel_, s.titel);
     Auswahlen(geschlecht_, s.geschlecht);
     geburtsdatum_->Kastentext(s.geburtsdatum);
     staat_->Anzeigen(s.staat);
     beschaeftigung_->Anzeigen(s.beschaeftigung);
-    Setzen(regelstunden_, s.regelstunden);
-    Setzen(vertragsstunden_, s.vertragsstunden);
-    Setzen(vertretung_, s.vertretung);
+    TextSetzen(regelstunden_, s.regelstunden);
+    TextSetzen(vertragsstunden_, s.vertragsstunden);
+    TextSetzen(vertretung_, s.vertretung);
     taetigkeit_->Anzeigen(s.taetigkeit);
-    Setzen(klassenleiter_, s.klassenleiter);
+    TextSetzen(klassenleiter_, s.klassenleiter);
     Auswahlen(schulleiter_, s.schulleiter);
     zugang_->Anzeigen(s.zugang);
     zugangDatum_->Kastentext(s.zugangDatum);
