@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace zev;
@@ -156,12 +157,8 @@ private slots:
         // The widths of the grid, grown where a heading would not fit.
         const int breiten[6] = {80, 150, 100, 70, 50, 120};
         QHeaderView* kopf = f.Tabelle()->horizontalHeader();
-        for (int s = 0; s < 6; ++s) {
-            QVERIFY(kopf->sectionSize(s) >= breiten[s]);
-            QVERIFY(kopf->sectionSize(s) >= kopf->sectionSizeHint(s));
-            QVERIFY(kopf->sectionSize(s) == breiten[s] || kopf->sectionSize(s) == kopf->sectionSizeHint(s) || s == 5);
-        }
-        QCOMPARE(kopf->sectionSize(1), 150);
+        for (int s = 0; s < 5; ++s) QCOMPARE(kopf->sectionSize(s), std::max(breiten[s], kopf->sectionSizeHint(s)));
+        QVERIFY(kopf->sectionSize(5) >= std::max(breiten[5], kopf->sectionSizeHint(5)));
 
         QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.BeendenKnopf()));
         QStringList beschriftungen;

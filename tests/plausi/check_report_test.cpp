@@ -235,23 +235,5 @@ TEST(GroupReport, HtmlIsATableOfTheGridWithTheResultColumnBoldAndColoured) {
               "</html>\n");
 }
 
-TEST(GroupReport, SavedByNameLikeTheSingleRunReport) {
-    test::TempOrdner o;
-    test::SkriptMeldungen m;
-    const Gruppenanzeige g = DreiLehrer();
-    ASSERT_TRUE(BerichtSpeichern(o / "g.CSV", g, "12345", "01.02.2026", m));
-    ASSERT_TRUE(BerichtSpeichern(o / "g.html", g, "12345", "01.02.2026", m));
-    EXPECT_TRUE(m.gezeigt.empty());
-    EXPECT_EQ(test::DateiBytes(o / "g.CSV"), Bytes(BerichtCsv(g)));
-    EXPECT_EQ(test::DateiBytes(o / "g.html"), Bytes(BerichtHtml(g, "12345", "01.02.2026")));
-    EXPECT_FALSE(BerichtSpeichern(o / "g.txt", g, "12345", "01.02.2026", m));
-    EXPECT_EQ(m.Texte(), std::vector<std::string>{MeldungUnbekanntesBerichtsformat(o / "g.txt")});
-    EXPECT_FALSE(BerichtSchreiben(o / "fehlt/g.csv", BerichtsFormat::Csv, g, "", "", m));
-    EXPECT_EQ(m.Texte().back(), "Die Datei:\r" + (o / "fehlt/g.csv") +
-                                    "\rkann nicht geschrieben werden!\r\rNo such file or directory\r\rDie bisherige "
-                                    "Datei bleibt unverändert.");
-    EXPECT_EQ(test::Inhalt(o.Pfad()), (std::vector<std::string>{"g.CSV", "g.html"}));
-}
-
 } // namespace
 } // namespace zev
