@@ -117,9 +117,6 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         }
     }
     if (bereich.empty() || (mitNummer && bereich != "lehrer")) return aufruf();
-    // The overview of all teachers is a grid, not a result listing: no report of it.
-    const bool bericht = htmlDatei || csvDatei;
-    if (bericht && bereich == "lehrer" && !mitNummer) return aufruf();
 
     KonsolenMeldungen konsole(k.err, k.antwortJa);
     OhneBestaetigung m(konsole);
@@ -138,14 +135,18 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         for (Bereich b : bereiche) st.Laden(b);
     };
     const PruefKontext kontext{e, kataloge, *d};
-    // Printed as the window shows it, and kept as report files where asked for.
+    // Kept as report files where asked for: a result listing or the teachers' grid.
+    const auto berichte = [&](const auto& anzeige) {
+        if (!htmlDatei && !csvDatei) return;
+        const std::string schulnummer = Cp1252ToUtf8(e.Schulnummer.view()), datum = HeutigesDatum();
+        if (htmlDatei) BerichtSchreiben(*htmlDatei, BerichtsFormat::Html, anzeige, schulnummer, datum, m);
+        if (csvDatei) BerichtSchreiben(*csvDatei, BerichtsFormat::Csv, anzeige, schulnummer, datum, m);
+    };
+    // Printed as the window shows it.
     const auto ausgeben = [&] {
         const Ergebnisanzeige a = ErgebnisseAufbauen(p, texte);
         EinzelAusgeben(k, a, p.Alarmschwelle, json);
-        if (!bericht) return;
-        const std::string schulnummer = Cp1252ToUtf8(e.Schulnummer.view()), datum = HeutigesDatum();
-        if (htmlDatei) BerichtSchreiben(*htmlDatei, BerichtsFormat::Html, a, schulnummer, datum, m);
-        if (csvDatei) BerichtSchreiben(*csvDatei, BerichtsFormat::Csv, a, schulnummer, datum, m);
+        berichte(a);
     };
     int status;
     if (bereich == "schule") {
@@ -169,8 +170,9 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
             status = p.AlarmSumme() == 0 ? kOk : kGefunden;
         } else {
             GrossePlausiAusfuehren(p, *d, st.Einstellungen(), kataloge, m, {});
-            GruppeAusgeben(k, GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, d->Lehrer), d->Lehrer,
-                           p.Alarmschwelle, json);
+            const Gruppenanzeige g = GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, d->Lehrer);
+            GruppeAusgeben(k, g, d->Lehrer, p.Alarmschwelle, json);
+            berichte(g);
             long summe = 0;
             for (const TLehrerDS& l : d->Lehrer.DB) summe += l.Warnungen + l.Fehler;
             status = summe == 0 ? kOk : kGefunden;

@@ -67,7 +67,7 @@ const std::vector<Befehl>& Befehle() {
          "  --seed N     Startwert für den Blindfehlertest\n"
          "  --html DATEI schreibt das Ergebnis zusätzlich als HTML-Bericht (zum Ansehen und Drucken)\n"
          "  --csv DATEI  schreibt die Einzel-Tests zusätzlich als CSV-Tabelle (UTF-8, \";\"-getrennt)\n"
-         "               (--html und --csv nur mit check schule oder check lehrer --nr)\n"
+         "               (ohne --nr bei check lehrer: die Übersicht, eine Zeile je Lehrer)\n"
          "Die Frage nach Daten freier Träger beantworten --yes oder --no (Vorgabe).\n"
          "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
          "Aufruf, 3 nach einer Fehlermeldung.\n",

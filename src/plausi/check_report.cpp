@@ -3,6 +3,7 @@
 #include "io/file_io.h"
 #include "io/file_messages.h"
 
+#include <array>
 #include <ctime>
 
 namespace zev {
@@ -68,6 +69,51 @@ std::string CsvFeld(std::string_view text) {
     return q + '"';
 }
 
+// Both CSV reports: byte order mark first, ";" between fields, CRLF after each row.
+constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
+
+template <class Felder> std::string CsvZeile(const Felder& felder) {
+    std::string z;
+    bool erstes = true;
+    for (const auto& f : felder) {
+        if (!erstes) z += ';';
+        erstes = false;
+        z += CsvFeld(f);
+    }
+    return z + "\r\n";
+}
+
+// Everything of a page up to its first table or list: title, styles, caption,
+// school number, date and the threshold in its colour.
+std::string HtmlAnfang(std::string_view titel, std::string_view stil, std::string_view schulnummer,
+                       std::string_view datum, const std::string& schwelle, Farbe schwelleFarbe) {
+    std::string h = "<!DOCTYPE html>\n"
+                    "<html lang=\"de\">\n"
+                    "<head>\n"
+                    "<meta charset=\"utf-8\">\n"
+                    "<title>";
+    h += Html(titel) + " – " + Html(schulnummer) + " – " + Html(datum);
+    h += "</title>\n<style>\nbody { font-family: sans-serif; margin: 2em; }\n";
+    h += stil;
+    h += "* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+         "</style>\n"
+         "</head>\n"
+         "<body>\n"
+         "<h1>";
+    h += Html(titel);
+    h += "</h1>\n<p>Schulnummer: " + Html(schulnummer) + "\nDatum: " + Html(datum) + "</p>\n";
+    h += "<p>Test-Alarm-Schwelle: " + Farbig(schwelle, schwelleFarbe) + "</p>\n";
+    return h;
+}
+
+bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {
+    const auto fehler =
+        io::SicherSchreiben(pfad, {reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size()});
+    if (!fehler) return true;
+    m.Fehler(MeldungSchreibfehler(pfad, fehler->text));
+    return false;
+}
+
 char Klein(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -86,25 +132,10 @@ std::optional<BerichtsFormat> BerichtsFormatVon(std::string_view pfad) {
 }
 
 std::string BerichtHtml(const Ergebnisanzeige& a, std::string_view schulnummer, std::string_view datum) {
-    std::string h = "<!DOCTYPE html>\n"
-                    "<html lang=\"de\">\n"
-                    "<head>\n"
-                    "<meta charset=\"utf-8\">\n"
-                    "<title>";
-    h += Html(kFensterTitel) + " – " + Html(schulnummer) + " – " + Html(datum);
-    h += "</title>\n"
-         "<style>\n"
-         "body { font-family: sans-serif; margin: 2em; }\n"
-         "p, pre { white-space: pre-wrap; }\n"
-         ".urteil { font-size: 1.4em; font-weight: bold; }\n"
-         "* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
-         "</style>\n"
-         "</head>\n"
-         "<body>\n"
-         "<h1>";
-    h += Html(kFensterTitel);
-    h += "</h1>\n<p>Schulnummer: " + Html(schulnummer) + "\nDatum: " + Html(datum) + "</p>\n";
-    h += "<p>Test-Alarm-Schwelle: " + Farbig(a.schwelleText, a.schwelleFarbe) + "</p>\n";
+    std::string h = HtmlAnfang(kFensterTitel,
+                               "p, pre { white-space: pre-wrap; }\n"
+                               ".urteil { font-size: 1.4em; font-weight: bold; }\n",
+                               schulnummer, datum, a.schwelleText, a.schwelleFarbe);
     h += "<h2>Einzel-Tests mit Ergebnissen:</h2>\n<pre>\n";
     for (const AnzeigeZeile& z : a.zeilen) h += (z.text.empty() ? std::string() : Farbig(z.text, z.farbe)) + "\n";
     h += "</pre>\n<p class=\"urteil\">Gesamt-Test-Ergebnis: " + Farbig(a.urteil, a.urteilFarbe) + "</p>\n";
@@ -115,35 +146,98 @@ std::string BerichtHtml(const Ergebnisanzeige& a, std::string_view schulnummer, 
     return h;
 }
 
+std::string BerichtHtml(const Gruppenanzeige& g, std::string_view schulnummer, std::string_view datum) {
+    // The grid draws its headings plainly, only the cells marked bold stand out.
+    std::string h = HtmlAnfang(g.titel,
+                               "h1, p { white-space: pre-wrap; }\n"
+                               "table { border-collapse: collapse; }\n"
+                               "th, td { border: 1px solid #C0C0C0; padding: 2px 6px; text-align: left; "
+                               "white-space: pre; }\n"
+                               "th { font-weight: normal; background: #F0F0F0; }\n"
+                               ".fett { font-weight: bold; }\n",
+                               schulnummer, datum, g.schwelle.text, g.schwelle.farbe);
+    h += "<h2>Übersicht über die Einzeltests:</h2>\n<table>\n";
+    const auto zeile = [&](std::size_t z, const char* tag) {
+        h += "<tr>";
+        for (const GruppenZelle& c : g.zeilen[z]) {
+            h += std::string("<") + tag;
+            if (c.fett) h += " class=\"fett\"";
+            if (c.farbe) h += " style=\"color:" + HexVon(*c.farbe) + "\"";
+            h += ">" + Html(c.text) + "</" + tag + ">";
+        }
+        h += "</tr>\n";
+    };
+    if (!g.zeilen.empty()) {
+        h += "<thead>\n";
+        zeile(0, "th");
+        h += "</thead>\n<tbody>\n";
+        for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) zeile(z, "td");
+        h += "</tbody>\n";
+    }
+    h += "</table>\n</body>\n</html>\n";
+    return h;
+}
+
 std::string BerichtCsv(const Ergebnisanzeige& a) {
-    std::string c = "\xEF\xBB\xBFNummer;Code;Titel;Text\r\n";
+    std::string c =
+        std::string(kCsvAnfang) + CsvZeile(std::array<std::string_view, 4>{"Nummer", "Code", "Titel", "Text"});
     for (const ListenEintrag& e : a.eintraege) {
         std::string_view text = e.text;
         if (text.starts_with(kPfeil)) text.remove_prefix(kPfeil.size());
-        c += std::to_string(e.nummer) + ";" + std::to_string(e.code) + ";" + CsvFeld(e.titel) + ";" + CsvFeld(text) +
-             "\r\n";
+        c += CsvZeile(
+            std::array<std::string, 4>{std::to_string(e.nummer), std::to_string(e.code), e.titel, std::string(text)});
     }
+    return c;
+}
+
+std::string BerichtCsv(const Gruppenanzeige& g) {
+    std::string c(kCsvAnfang);
+    const auto texte = [&](std::size_t z) {
+        std::array<std::string_view, 6> t;
+        for (std::size_t s = 0; s < 6; ++s) t[s] = g.zeilen[z][s].text;
+        return t;
+    };
+    if (g.zeilen.empty()) return c;
+    c += CsvZeile(texte(0));
+    for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) c += CsvZeile(texte(z));
     return c;
 }
 
 bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Ergebnisanzeige& a,
                       std::string_view schulnummer, std::string_view datum, Meldungen& m) {
-    const std::string inhalt = format == BerichtsFormat::Html ? BerichtHtml(a, schulnummer, datum) : BerichtCsv(a);
-    const auto fehler =
-        io::SicherSchreiben(pfad, {reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size()});
-    if (!fehler) return true;
-    m.Fehler(MeldungSchreibfehler(pfad, fehler->text));
-    return false;
+    return InhaltSchreiben(pfad, format == BerichtsFormat::Html ? BerichtHtml(a, schulnummer, datum) : BerichtCsv(a),
+                           m);
 }
 
-bool BerichtSpeichern(const std::string& pfad, const Ergebnisanzeige& a, std::string_view schulnummer,
-                      std::string_view datum, Meldungen& m) {
+bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Gruppenanzeige& g,
+                      std::string_view schulnummer, std::string_view datum, Meldungen& m) {
+    return InhaltSchreiben(pfad, format == BerichtsFormat::Html ? BerichtHtml(g, schulnummer, datum) : BerichtCsv(g),
+                           m);
+}
+
+namespace {
+
+template <class Anzeige>
+bool NachEndungSpeichern(const std::string& pfad, const Anzeige& a, std::string_view schulnummer,
+                         std::string_view datum, Meldungen& m) {
     const auto format = BerichtsFormatVon(pfad);
     if (!format) {
         m.Fehler(MeldungUnbekanntesBerichtsformat(pfad));
         return false;
     }
     return BerichtSchreiben(pfad, *format, a, schulnummer, datum, m);
+}
+
+} // namespace
+
+bool BerichtSpeichern(const std::string& pfad, const Ergebnisanzeige& a, std::string_view schulnummer,
+                      std::string_view datum, Meldungen& m) {
+    return NachEndungSpeichern(pfad, a, schulnummer, datum, m);
+}
+
+bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::string_view schulnummer,
+                      std::string_view datum, Meldungen& m) {
+    return NachEndungSpeichern(pfad, g, schulnummer, datum, m);
 }
 
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad) {

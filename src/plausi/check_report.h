@@ -1,8 +1,10 @@
 // The findings of a check run as a file to keep, print or pass on: an HTML page
-// that looks like the result window, or a CSV table with one row per test.
+// that looks like the result window (or the grid of the group window), or a CSV
+// table with one row per test (or per teacher).
 #pragma once
 
 #include "model/messages.h"
+#include "plausi/group_check.h"
 #include "plausi/result_listing.h"
 
 #include <optional>
@@ -26,14 +28,26 @@ std::string BerichtHtml(const Ergebnisanzeige& a, std::string_view schulnummer, 
 // A "\r" inside a text is a line break within its field.
 std::string BerichtCsv(const Ergebnisanzeige& a);
 
+// The group grid as a page: caption, school number, date, threshold, then a
+// table of the headings and the teachers' rows with each cell's weight and colour.
+std::string BerichtHtml(const Gruppenanzeige& g, std::string_view schulnummer, std::string_view datum);
+
+// The group grid as CSV, written as the single-run CSV is: the headings, then one
+// row per teacher (the grid's empty padding rows are left out).
+std::string BerichtCsv(const Gruppenanzeige& g);
+
 // Writes the report in the given format to `pfad` (whole file, or the previous
 // one stays); a failure is reported through `m`. True when written.
 bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Ergebnisanzeige& a,
+                      std::string_view schulnummer, std::string_view datum, Meldungen& m);
+bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Gruppenanzeige& g,
                       std::string_view schulnummer, std::string_view datum, Meldungen& m);
 
 // The same, the format taken from the suffix; another suffix is reported and
 // nothing is written.
 bool BerichtSpeichern(const std::string& pfad, const Ergebnisanzeige& a, std::string_view schulnummer,
+                      std::string_view datum, Meldungen& m);
+bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::string_view schulnummer,
                       std::string_view datum, Meldungen& m);
 
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad);

@@ -47,6 +47,7 @@ Gruppenanzeige GruppenAnzeigeAufbauen(int gruppenart, int alarmschwelle, const B
 
     g.titel = "Ergebnis: große PLAUSI -->  L e h r e r";
     g.breiten = {80, 150, 100, 70, 50, 120};
+    g.datenzeilen = lehrer.DB.size();
     const char* ueberschriften[] = {"Lehrernummer", "Name", "Vorname", "Warnungen", "Fehler"};
     for (std::size_t s = 0; s < 5; ++s) g.zeilen[0][s].text = ueberschriften[s];
     g.zeilen[0][5] = ergebnisZelle("Ergebnis");

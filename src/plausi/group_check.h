@@ -31,6 +31,7 @@ struct Gruppenanzeige {
     AnzeigeZeile schwelle;
     std::array<int, 6> breiten{};
     std::vector<std::array<GruppenZelle, 6>> zeilen; // row 0 the headings; at least 11 rows
+    std::size_t datenzeilen = 0;                     // rows 1..datenzeilen hold one teacher each, the rest is padding
 };
 
 inline constexpr int kGruppenartLehrer = 1;

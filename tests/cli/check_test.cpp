@@ -190,10 +190,37 @@ TEST_F(Check, ReportFailuresAndUsage) {
                          "unverändert.\n");
     EXPECT_NE(l.out.find("Gesamt-Test-Ergebnis: "), std::string::npos);
 
-    // The overview of all teachers has no result listing to report.
-    EXPECT_EQ(Zev({"check", "lehrer", "--html", home / "x.html"}).status, 2);
     EXPECT_EQ(Zev({"check", "schule", "--csv"}).status, 2);
-    EXPECT_FALSE(test::Da(home / "x.html"));
+    EXPECT_EQ(Zev({"check", "lehrer", "--html"}).status, 2);
+}
+
+TEST_F(Check, TheOverviewOfAllTeachersAsAReport) {
+    const std::string vorher = HeutigesDatum();
+    const Lauf l = Zev({"check", "lehrer", "--html", home / "g.html", "--csv", home / "g.csv"});
+    const std::string nachher = HeutigesDatum();
+    EXPECT_EQ(l.status, 1);
+    EXPECT_EQ(l.out, Zev({"check", "lehrer"}).out);
+    // Two teachers, not the eleven rows of the grid.
+    EXPECT_EQ(Text(home / "g.csv"), "\xEF\xBB\xBFLehrernummer;Name;Vorname;Warnungen;Fehler;Ergebnis\r\n"
+                                    "L1;  - frei -;;0;0;alles i.O.\r\n"
+                                    "Lä;  - frei -;;0;1;fehlerhaft!!!\r\n");
+    const std::string h = Text(home / "g.html");
+    EXPECT_EQ(h.rfind("<!DOCTYPE html>\n", 0), 0u);
+    EXPECT_TRUE(h.find("<p>Schulnummer: 12345\nDatum: " + vorher + "</p>\n") != std::string::npos ||
+                h.find("<p>Schulnummer: 12345\nDatum: " + nachher + "</p>\n") != std::string::npos);
+    EXPECT_NE(h.find("<tbody>\n"
+                     "<tr><td>L1</td><td>  - frei -</td><td></td><td>0</td><td>0</td><td class=\"fett\" "
+                     "style=\"color:#008000\">alles i.O.</td></tr>\n"
+                     "<tr><td>Lä</td><td>  - frei -</td><td></td><td>0</td><td>1</td><td class=\"fett\" "
+                     "style=\"color:#FF0000\">fehlerhaft!!!</td></tr>\n"
+                     "</tbody>\n"),
+              std::string::npos);
+
+    const Lauf f = Zev({"check", "lehrer", "--json", "--csv", home / "fehlt/g.csv"});
+    EXPECT_EQ(f.status, 3);
+    EXPECT_NE(f.err.find("Fehler: Die Datei:\n" + (home / "fehlt/g.csv") + "\nkann nicht geschrieben werden!\n"),
+              std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(f.out)["teachers"].size(), 2u);
 }
 
 TEST_F(Check, Usage) {

@@ -165,5 +165,75 @@ TEST_F(Report, AFailedWriteKeepsThePreviousReportAndNamesTheFile) {
                                                   "directory\r\rDie bisherige Datei bleibt unverändert."});
 }
 
+// Three teachers, one per verdict, with texts a report has to quote and escape;
+// the grid pads them to eleven rows.
+Gruppenanzeige DreiLehrer() {
+    BereichsDaten<TLehrerDS> l;
+    l.DB.resize(3);
+    for (TLehrerDS& x : l.DB) InitLehrer(x, "12345");
+    l.DB[0].Lehrernummer = "L1";
+    l.DB[0].Grunddaten.Name = "M\xFCller";
+    l.DB[0].Grunddaten.Vorname = "Anna";
+    l.DB[1].Lehrernummer = "L;2";
+    l.DB[1].Grunddaten.Titel = "Dr.";
+    l.DB[1].Grunddaten.Name = "Schmidt \"Sch\"";
+    l.DB[1].Grunddaten.Vorname = "B<e>";
+    l.DB[1].Warnungen = 2;
+    l.DB[2].Lehrernummer = "L3";
+    l.DB[2].Grunddaten.Name = "Ohne";
+    l.DB[2].Warnungen = 1;
+    l.DB[2].Fehler = 3;
+    return GruppenAnzeigeAufbauen(kGruppenartLehrer, 1, l);
+}
+
+TEST(GroupReport, CsvHasTheHeadingsAndOneRowPerTeacherButNoPadding) {
+    const Gruppenanzeige g = DreiLehrer();
+    ASSERT_EQ(g.zeilen.size(), 11u);
+    EXPECT_EQ(BerichtCsv(g), "\xEF\xBB\xBFLehrernummer;Name;Vorname;Warnungen;Fehler;Ergebnis\r\n"
+                             "L1;Müller;Anna;0;0;alles i.O.\r\n"
+                             "\"L;2\";\"Dr. Schmidt \"\"Sch\"\"\";B<e>;2;0;mit Warnung(en)!\r\n"
+                             "L3;Ohne;;1;3;fehlerhaft!!!\r\n");
+}
+
+TEST(GroupReport, HtmlIsATableOfTheGridWithTheResultColumnBoldAndColoured) {
+    EXPECT_EQ(BerichtHtml(DreiLehrer(), "12345", "01.02.2026"),
+              "<!DOCTYPE html>\n"
+              "<html lang=\"de\">\n"
+              "<head>\n"
+              "<meta charset=\"utf-8\">\n"
+              "<title>Ergebnis: große PLAUSI --&gt;  L e h r e r – 12345 – 01.02.2026</title>\n"
+              "<style>\n"
+              "body { font-family: sans-serif; margin: 2em; }\n"
+              "h1, p { white-space: pre-wrap; }\n"
+              "table { border-collapse: collapse; }\n"
+              "th, td { border: 1px solid #C0C0C0; padding: 2px 6px; text-align: left; white-space: pre; }\n"
+              "th { font-weight: normal; background: #F0F0F0; }\n"
+              ".fett { font-weight: bold; }\n"
+              "* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+              "</style>\n"
+              "</head>\n"
+              "<body>\n"
+              "<h1>Ergebnis: große PLAUSI --&gt;  L e h r e r</h1>\n"
+              "<p>Schulnummer: 12345\nDatum: 01.02.2026</p>\n"
+              "<p>Test-Alarm-Schwelle: <span style=\"color:#FF00FF\">ab schwerwiegenden Warnungen</span></p>\n"
+              "<h2>Übersicht über die Einzeltests:</h2>\n"
+              "<table>\n"
+              "<thead>\n"
+              "<tr><th>Lehrernummer</th><th>Name</th><th>Vorname</th><th>Warnungen</th><th>Fehler</th>"
+              "<th class=\"fett\">Ergebnis</th></tr>\n"
+              "</thead>\n"
+              "<tbody>\n"
+              "<tr><td>L1</td><td>Müller</td><td>Anna</td><td>0</td><td>0</td>"
+              "<td class=\"fett\" style=\"color:#008000\">alles i.O.</td></tr>\n"
+              "<tr><td>L;2</td><td>Dr. Schmidt &quot;Sch&quot;</td><td>B&lt;e&gt;</td><td>2</td><td>0</td>"
+              "<td class=\"fett\" style=\"color:#FF00FF\">mit Warnung(en)!</td></tr>\n"
+              "<tr><td>L3</td><td>Ohne</td><td></td><td>1</td><td>3</td>"
+              "<td class=\"fett\" style=\"color:#FF0000\">fehlerhaft!!!</td></tr>\n"
+              "</tbody>\n"
+              "</table>\n"
+              "</body>\n"
+              "</html>\n");
+}
+
 } // namespace
 } // namespace zev

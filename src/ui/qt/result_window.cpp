@@ -4,9 +4,6 @@
 
 #include <QAbstractListModel>
 #include <QBrush>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,31 +48,6 @@ private:
     std::vector<AnzeigeZeile> zeilen_;
 };
 
-namespace {
-
-QLineEdit* Feld(const char* name, const QString& zugaenglich) {
-    auto* f = new QLineEdit;
-    f->setObjectName(name);
-    f->setReadOnly(true);
-    f->setAccessibleName(zugaenglich);
-    return f;
-}
-
-QLabel* Beschriftung(const QString& text, QWidget* buddy) {
-    auto* l = new QLabel(text);
-    l->setBuddy(buddy);
-    return l;
-}
-
-void Farbig(QLineEdit* f, const std::string& text, Farbe farbe) {
-    f->setText(QString::fromStdString(text));
-    QPalette p = f->palette();
-    p.setColor(QPalette::Text, QFarbe(farbe));
-    f->setPalette(p);
-}
-
-} // namespace
-
 ErgebnisFenster::ErgebnisFenster(QWidget* eltern) : QDialog(eltern), eigeneMeldungen_(this), m_(eigeneMeldungen_) {
     Aufbauen();
 }
@@ -88,7 +60,6 @@ void ErgebnisFenster::Aufbauen() {
     setObjectName("ergebnisFenster");
     setWindowTitle(kFensterTitel);
     setModal(true);
-    ordner_ = QDir::homePath();
 
     modell_ = new ErgebnisModell(this);
     liste_ = new QListView;
@@ -99,16 +70,16 @@ void ErgebnisFenster::Aufbauen() {
     liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     liste_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    schwelle_ = Feld("schwelle", "Test-Alarm-Schwelle:");
+    schwelle_ = LeseFeld("schwelle", "Test-Alarm-Schwelle:");
     schwelle_->setMinimumWidth(schwelle_->fontMetrics().horizontalAdvance("ab schwerwiegenden Warnungen") + 16);
-    urteil_ = Feld("urteil", "Gesamt-Test-Ergebnis:");
+    urteil_ = LeseFeld("urteil", "Gesamt-Test-Ergebnis:");
     QFont gross = urteil_->font();
     gross.setBold(true);
     gross.setPointSizeF(gross.pointSizeF() * 1.5);
     urteil_->setFont(gross);
     urteil_->setAlignment(Qt::AlignCenter);
-    warnungen_ = Feld("warnungen", "Warnung(en)");
-    fehler_ = Feld("fehler", "Fehler");
+    warnungen_ = LeseFeld("warnungen", "Warnung(en)");
+    fehler_ = LeseFeld("fehler", "Fehler");
     for (QLineEdit* f : {warnungen_, fehler_}) {
         f->setAlignment(Qt::AlignRight);
         f->setFixedWidth(f->fontMetrics().horizontalAdvance("00000") + 12);
@@ -165,10 +136,10 @@ void ErgebnisFenster::Anzeigen(const Ergebnisanzeige& a, std::string schulnummer
     zaehlerZeile_->hide();
     warnungen_->clear();
     fehler_->clear();
-    Farbig(schwelle_, a.schwelleText, a.schwelleFarbe);
+    FarbigSetzen(schwelle_, a.schwelleText, a.schwelleFarbe);
     modell_->Setzen(a.zeilen);
     liste_->scrollToTop();
-    Farbig(urteil_, a.urteil, a.urteilFarbe);
+    FarbigSetzen(urteil_, a.urteil, a.urteilFarbe);
     if (a.zaehlerSichtbar) {
         warnungen_->setText(QString::number(a.warnungen));
         fehler_->setText(QString::number(a.fehler));
@@ -187,27 +158,10 @@ void ErgebnisFenster::showEvent(QShowEvent* e) {
     beenden_->setFocus();
 }
 
-QString ErgebnisFenster::Vorschlag() const {
-    const QString nummer = QString::fromStdString(schulnummer_).trimmed();
-    return QDir(ordner_).filePath(nummer.isEmpty() ? QString("Datentest.html") : "Datentest_" + nummer + ".html");
-}
-
 void ErgebnisFenster::Speichern() {
-    const QString name = frage_(this, Vorschlag());
-    if (name.isEmpty()) return;
-    if (BerichtSpeichern(name.toStdString(), anzeige_, schulnummer_, datum_, m_))
-        ordner_ = QFileInfo(name).absolutePath();
-}
-
-QString ErgebnisFenster::DateiDialog(QWidget* eltern, const QString& vorschlag) {
-    QFileDialog d(eltern, "Bericht speichern", vorschlag, "HTML (*.html);;CSV (*.csv)");
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setDefaultSuffix("html");
-    // A name typed without a suffix gets the one of the chosen filter.
-    connect(&d, &QFileDialog::filterSelected, &d,
-            [&d](const QString& filter) { d.setDefaultSuffix(filter.startsWith("CSV") ? "csv" : "html"); });
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-    return d.selectedFiles().constFirst();
+    datei_.Speichern(this, "Datentest", schulnummer_, [&](const std::string& pfad) {
+        return BerichtSpeichern(pfad, anzeige_, schulnummer_, datum_, m_);
+    });
 }
 
 } // namespace zev::qt

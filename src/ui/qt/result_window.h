@@ -17,12 +17,12 @@
 #include "model/messages.h"
 #include "plausi/check_report.h"
 #include "plausi/result_listing.h"
+#include "ui/qt/check_window_pieces.h"
 #include "ui/qt/message_box.h"
 
 #include <QDialog>
 #include <QString>
 
-#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -38,7 +38,7 @@ class ErgebnisFenster : public QDialog {
 public:
     // Asks for the file name of a report, starting from `vorschlag`; an empty
     // name means the user cancelled.
-    using DateiFrage = std::function<QString(QWidget* eltern, const QString& vorschlag)>;
+    using DateiFrage = BerichtsDatei::Frage;
 
     // Messages (a report that cannot be written) go to message boxes of its own,
     // or to `m`.
@@ -51,9 +51,11 @@ public:
     void Zeigen(const Ergebnisanzeige& a, std::string schulnummer);
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
-    void DateiFrageSetzen(DateiFrage frage) { frage_ = std::move(frage); }
+    void DateiFrageSetzen(DateiFrage frage) { datei_.FrageSetzen(std::move(frage)); }
     // The file dialog used unless replaced: HTML or CSV, asking before it overwrites.
-    static QString DateiDialog(QWidget* eltern, const QString& vorschlag);
+    static QString DateiDialog(QWidget* eltern, const QString& vorschlag) {
+        return BerichtsDatei::Dialog(eltern, vorschlag);
+    }
 
     const Ergebnisanzeige& Anzeige() const { return anzeige_; }
     QListView* Liste() const { return liste_; }
@@ -71,14 +73,12 @@ protected:
 private:
     void Aufbauen();
     void Speichern();
-    QString Vorschlag() const;
 
     QtMeldungen eigeneMeldungen_;
     Meldungen& m_;
-    DateiFrage frage_ = DateiDialog;
+    BerichtsDatei datei_;
     Ergebnisanzeige anzeige_;
     std::string schulnummer_, datum_;
-    QString ordner_; // where the last report went
 
     ErgebnisModell* modell_;
     QListView* liste_;
