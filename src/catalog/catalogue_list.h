@@ -19,6 +19,9 @@ class Katalog {
 public:
     void clear();
     void push_back(std::string eintrag);
+    // Replaces entry `i`; nothing happens when there is no such entry. The lookup
+    // index is rebuilt at the next lookup, so replacing costs no scan.
+    void Setzen(std::size_t i, std::string eintrag);
     std::size_t size() const { return e_.size(); }
     bool empty() const { return e_.empty(); }
     const std::string& operator[](std::size_t i) const { return e_[i]; }

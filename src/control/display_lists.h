@@ -7,6 +7,8 @@
 #include "catalog/catalogue_loader.h"
 #include "model/database.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zev {
@@ -19,11 +21,27 @@ void KlassenListeAufbauen(Katalog& liste, const BereichsDaten<TKlasseDS>& klasse
 // " -???-; []", then per teacher [Titel + " "] + Name + ", " + Vorname + "; [" + Lehrernummer + "]".
 void LehrerAuswahlAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer);
 
+// The entry of one record, as the lists above hold it.
+std::string AnzeigeEintrag(const TLehrerDS& r);
+std::string AnzeigeEintrag(const TSchuelerDS& r);
+std::string AnzeigeEintrag(const TKlasseDS& r);
+std::string AuswahlEintrag(const TLehrerDS& r);
+
+// Rewrites the entry of element `index` from the array, leaving the other
+// entries alone (moving through an area must not cost a whole list). An index
+// outside the array or the list changes nothing.
+template <class R> void AnzeigeEintragNeu(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (!b.IndexGueltig(index)) return;
+    liste.Setzen(static_cast<std::size_t>(index), AnzeigeEintrag(b.DB[static_cast<std::size_t>(index)]));
+}
+// The teacher choice holds its placeholder first, so element i is entry i + 1.
+void AuswahlEintragNeu(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
+
 // One description per lesson unit in use; completes an empty `UE_ID_Text` in the
 // record with the decimal identifier. `reihenfolge` is the settings'
 // `UEInfoReihenfolge` (1: subject first; otherwise the record's own order).
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
-                              const Katalog& lehrerAuswahl, int reihenfolge);
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
+                              int reihenfolge);
 
 // Empties every lesson unit that equals an earlier one in all fields but `Fach_Text`.
 void IdentischeUELoeschen(TSchuleDS& schule);

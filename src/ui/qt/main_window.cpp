@@ -2,6 +2,7 @@
 
 #include "model/encoding.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/record_list.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
 
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -36,7 +36,9 @@ namespace {
 
 constexpr int kVersionsjahr = 2026;
 
-std::size_t Nr(Seite s) { return static_cast<std::size_t>(s); }
+std::size_t Nr(Seite s) {
+    return static_cast<std::size_t>(s);
+}
 
 void Einfaerben(QWidget* w, Farbe f) {
     QPalette p = w->palette();
@@ -53,11 +55,15 @@ QLineEdit* NurLesen(QWidget* eltern, const char* name) {
     return e;
 }
 
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 } // namespace
 
-QString HauptFenster::Titel() { return QString("ZEV-Manager %1").arg(kVersionsjahr); }
+QString HauptFenster::Titel() {
+    return QString("ZEV-Manager %1").arg(kVersionsjahr);
+}
 
 HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     : QMainWindow(eltern), meldungen_(this), programmOrdner_(programmOrdner) {
@@ -75,6 +81,9 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
+    navigation_ = std::make_unique<Navigation>(*steuerung_, meldungen_, Navigationsdienste{[this] {
+        for (QAction* a : zwischenablage_) a->setEnabled(true);
+    }});
     info_ = new InfoDialog(steuerung_->Info(), this);
 
     sicherung_.setSingleShot(true);
@@ -87,8 +96,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     schulSeite_ = new SchulSeitenWidget(*steuerung_, meldungen_, unterseiten_[Nr(Seite::Schule)], this);
     seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
-    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
-                    "   Schüler   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}), "   Schüler   ");
     setCentralWidget(seiten_);
     connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
 
@@ -99,7 +107,9 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
 
 HauptFenster::~HauptFenster() = default;
 
-QTabWidget* HauptFenster::Unterseiten(Seite s) const { return unterseiten_[Nr(s)]; }
+QTabWidget* HauptFenster::Unterseiten(Seite s) const {
+    return unterseiten_[Nr(s)];
+}
 
 void HauptFenster::MenuesAufbauen() {
     const auto aktion = [this](const char* name, const QString& text, const QString& hinweis,
@@ -113,8 +123,7 @@ void HauptFenster::MenuesAufbauen() {
     };
     auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
     auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
-    auto* speichern =
-        aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
+    auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
     auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
@@ -128,8 +137,8 @@ void HauptFenster::MenuesAufbauen() {
         zwischenablage_[i]->setEnabled(false);
     }
     einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
-    speichernAussetzen_ = aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen",
-                                 "beim nächsten Seitenwechsel nicht speichern");
+    speichernAussetzen_ =
+        aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen", "beim nächsten Seitenwechsel nicht speichern");
     speichernAussetzen_->setCheckable(true);
 
     auto* datei = menuBar()->addMenu("&Datei");
@@ -278,24 +287,18 @@ QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterse
                 }
             }
         } else if (i == 0 && s != Seite::Schule) {
-            // The record list with its counter beside the sheets.
+            // The record list on the left; the area's record pages go to its right.
             auto* zeile = new QHBoxLayout();
-            auto* links = new QVBoxLayout();
-            auto* liste = new QListWidget(blatt);
-            liste->setObjectName(QString("liste_") + namen[Nr(s)]);
+            auto* liste = new DatensatzListe(*steuerung_, *navigation_, *BereichVon(s), blatt);
             liste->setMinimumWidth(260);
             liste->setMaximumWidth(320);
-            liste_[Nr(s)] = liste;
-            auto* zaehler = new QLabel("1 / 1", blatt);
-            zaehler->setObjectName(QString("zaehler_") + namen[Nr(s)]);
-            zaehler_[Nr(s)] = zaehler;
-            links->addWidget(liste);
-            links->addWidget(zaehler);
-            zeile->addLayout(links);
-            zeile->addStretch(1);
+            listen_[Nr(s)] = liste;
+            auto* rest = new QWidget(blatt);
+            rest->setObjectName(QString("blatt_") + namen[Nr(s)]);
+            zeile->addWidget(liste);
+            zeile->addWidget(rest, 1);
             layout->addLayout(zeile);
-            // The list shows the current record; moving through it comes with the record navigation.
-            connect(liste, &QListWidget::currentRowChanged, this, [this, s](int) { ListeZeigen(s); });
+            connect(liste, &DatensatzListe::datensatzEingefuegt, this, [tabs] { tabs->setCurrentIndex(0); });
         } else {
             layout->addStretch(1);
         }
@@ -341,23 +344,7 @@ void HauptFenster::UnterseiteGewechselt(Seite s, int index) {
 }
 
 void HauptFenster::ListeZeigen(Seite s) {
-    QListWidget* liste = liste_[Nr(s)];
-    if (!liste) return;
-    const Datenbestand& d = steuerung_->Daten();
-    const Katalog* k = nullptr;
-    int aktuell = 0;
-    if (s == Seite::Lehrer) k = &steuerung_->LehrerListe(), aktuell = d.Lehrer.Aktuell;
-    if (s == Seite::Klassen) k = &steuerung_->KlassenListe(), aktuell = d.Klassen.Aktuell;
-    if (s == Seite::Schueler) k = &steuerung_->SchuelerListe(), aktuell = d.Schueler.Aktuell;
-    const QSignalBlocker sperre(liste);
-    if (liste->count() != static_cast<int>(k->size())) {
-        liste->clear();
-        for (const std::string& z : k->Eintraege()) liste->addItem(Text(Cp1252ToUtf8(z)));
-    } else {
-        for (int i = 0; i < liste->count(); ++i)
-            liste->item(i)->setText(Text(Cp1252ToUtf8((*k)[static_cast<std::size_t>(i)])));
-    }
-    liste->setCurrentRow(aktuell);
+    if (DatensatzListe* liste = listen_[Nr(s)]) liste->Aktualisieren();
 }
 
 void HauptFenster::ZustandZeigen() {
@@ -371,9 +358,7 @@ void HauptFenster::ZustandZeigen() {
     Einfaerben(achtung_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Rot);
     Einfaerben(pruefen_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Blau);
 
-    const Seite seiten[] = {Seite::Lehrer, Seite::Klassen, Seite::Schueler};
-    for (std::size_t i = 0; i < 3; ++i)
-        zaehler_[Nr(seiten[i])]->setText(QString("%1 / %2").arg(st.zaehler[i].first).arg(st.zaehler[i].second));
+    for (Seite s : {Seite::Lehrer, Seite::Klassen, Seite::Schueler}) listen_[Nr(s)]->ZaehlerZeigen();
 
     {
         const QSignalBlocker sperre(speichernAussetzen_);
@@ -396,9 +381,9 @@ void HauptFenster::EinstellungenZeigen() {
 }
 
 void HauptFenster::Oeffnen() {
-    const QString pfad = QFileDialog::getOpenFileName(this, "Einlesen ...",
-                                                      QString::fromStdString(steuerung_->Ordnerpfade().Import),
-                                                      "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
+    const QString pfad =
+        QFileDialog::getOpenFileName(this, "Einlesen ...", QString::fromStdString(steuerung_->Ordnerpfade().Import),
+                                     "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
     if (pfad.isEmpty()) return;
     steuerung_->Oeffnen(pfad.toStdString());
     ListeZeigen(steuerung_->AktuelleSeite());
