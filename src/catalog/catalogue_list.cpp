@@ -26,6 +26,18 @@ void Katalog::Setzen(std::size_t i, std::string eintrag) {
     indexAktuell_ = false;
 }
 
+void Katalog::Einfuegen(std::size_t i, std::string eintrag) {
+    if (i > e_.size()) return;
+    e_.insert(e_.begin() + static_cast<std::ptrdiff_t>(i), std::move(eintrag));
+    indexAktuell_ = false;
+}
+
+void Katalog::Entfernen(std::size_t i) {
+    if (i >= e_.size()) return;
+    e_.erase(e_.begin() + static_cast<std::ptrdiff_t>(i));
+    indexAktuell_ = false;
+}
+
 // Every occurrence of "[" + key + "]" in an entry is a pair of an opening bracket
 // and a later closing one, so indexing the text of every such pair finds exactly
 // the entries a substring search would find.
@@ -39,10 +51,8 @@ void Katalog::IndexAufbauen() const {
         auf.clear();
         zu.clear();
         for (std::size_t p = 0; p < s.size(); ++p) {
-            if (s[p] == '[')
-                auf.push_back(p);
-            else if (s[p] == ']')
-                zu.push_back(p);
+            if (s[p] == '[') auf.push_back(p);
+            else if (s[p] == ']') zu.push_back(p);
         }
         if (auf.size() * zu.size() > kHoechstePaare) {
             ungeindext_.push_back(static_cast<int>(i));
@@ -72,9 +82,7 @@ int Katalog::FindeSchluessel(std::string_view key) const {
     return treffer == std::numeric_limits<int>::max() ? -1 : treffer;
 }
 
-bool IsEmptyValue(std::string_view text) {
-    return text.empty() || text == kNichts || text == kUnbekannt;
-}
+bool IsEmptyValue(std::string_view text) { return text.empty() || text == kNichts || text == kUnbekannt; }
 
 std::string KeyOfEntry(std::string_view eintrag) {
     const auto auf = eintrag.find('[');
@@ -93,9 +101,7 @@ void CatalogueDisplayOfKey(const Katalog& liste, std::string_view key, std::stri
     if (i >= 0) ergebnis = liste[static_cast<std::size_t>(i)];
 }
 
-int CatalogueIndexOfKey(const Katalog& liste, std::string_view key) {
-    return std::max(0, liste.FindeSchluessel(key));
-}
+int CatalogueIndexOfKey(const Katalog& liste, std::string_view key) { return std::max(0, liste.FindeSchluessel(key)); }
 
 std::string TextteilVon(std::string_view eintrag) {
     return std::string(eintrag.substr(0, std::min(eintrag.size(), eintrag.find_first_of("\t;|"))));

@@ -29,12 +29,8 @@ template <class R> void ListeAufbauen(Katalog& liste, const BereichsDaten<R>& b)
 
 } // namespace
 
-std::string AnzeigeEintrag(const TLehrerDS& r) {
-    return PersonenEintrag(r);
-}
-std::string AnzeigeEintrag(const TSchuelerDS& r) {
-    return PersonenEintrag(r);
-}
+std::string AnzeigeEintrag(const TLehrerDS& r) { return PersonenEintrag(r); }
+std::string AnzeigeEintrag(const TSchuelerDS& r) { return PersonenEintrag(r); }
 std::string AnzeigeEintrag(const TKlasseDS& r) {
     return Kurz(r.Klassenname.str() + " [", 12) + std::to_string(r.ID.get()) + "]";
 }
@@ -46,9 +42,7 @@ std::string AuswahlEintrag(const TLehrerDS& l) {
     return s;
 }
 
-void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) {
-    ListeAufbauen(liste, lehrer);
-}
+void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) { ListeAufbauen(liste, lehrer); }
 
 void SchuelerListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& schueler) {
     ListeAufbauen(liste, schueler);
@@ -69,8 +63,20 @@ void AuswahlEintragNeu(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, s
     liste.Setzen(static_cast<std::size_t>(index) + 1, AuswahlEintrag(lehrer.DB[static_cast<std::size_t>(index)]));
 }
 
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
-                              int reihenfolge) {
+void AuswahlEintragEingefuegt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index) {
+    if (!lehrer.IndexGueltig(index)) return;
+    if (liste.size() != lehrer.DB.size()) return LehrerAuswahlAufbauen(liste, lehrer);
+    liste.Einfuegen(static_cast<std::size_t>(index) + 1, AuswahlEintrag(lehrer.DB[static_cast<std::size_t>(index)]));
+}
+
+void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) > lehrer.DB.size()) return;
+    if (liste.size() != lehrer.DB.size() + 2) return LehrerAuswahlAufbauen(liste, lehrer);
+    liste.Entfernen(static_cast<std::size_t>(index) + 1);
+}
+
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
+                              const Katalog& lehrerAuswahl, int reihenfolge) {
     liste.clear();
     const auto text = [](const Katalog& k, std::string_view key) {
         std::string e;

@@ -27,21 +27,48 @@ std::string AnzeigeEintrag(const TSchuelerDS& r);
 std::string AnzeigeEintrag(const TKlasseDS& r);
 std::string AuswahlEintrag(const TLehrerDS& r);
 
-// Rewrites the entry of element `index` from the array, leaving the other
-// entries alone (moving through an area must not cost a whole list). An index
-// outside the array or the list changes nothing.
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& b) {
+    LehrerListeAufbauen(liste, b);
+}
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& b) {
+    SchuelerListeAufbauen(liste, b);
+}
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TKlasseDS>& b) {
+    KlassenListeAufbauen(liste, b);
+}
+
+// The lists follow a change of one array element with one entry, so moving
+// through an area or adding a record does not cost whole lists. An index
+// outside the array changes nothing; a list whose length did not match the array
+// before the change is built anew.
+//
+// Element `index` was rewritten:
 template <class R> void AnzeigeEintragNeu(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
     if (!b.IndexGueltig(index)) return;
     liste.Setzen(static_cast<std::size_t>(index), AnzeigeEintrag(b.DB[static_cast<std::size_t>(index)]));
 }
-// The teacher choice holds its placeholder first, so element i is entry i + 1.
+// Element `index` was inserted:
+template <class R> void AnzeigeEintragEingefuegt(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (!b.IndexGueltig(index)) return;
+    if (liste.size() + 1 != b.DB.size()) return AnzeigeListeAufbauen(liste, b);
+    liste.Einfuegen(static_cast<std::size_t>(index), AnzeigeEintrag(b.DB[static_cast<std::size_t>(index)]));
+}
+// Element `index` was removed:
+template <class R> void AnzeigeEintragEntfernt(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) > b.DB.size()) return;
+    if (liste.size() != b.DB.size() + 1) return AnzeigeListeAufbauen(liste, b);
+    liste.Entfernen(static_cast<std::size_t>(index));
+}
+// The same for the teacher choice, which holds its placeholder first.
 void AuswahlEintragNeu(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
+void AuswahlEintragEingefuegt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
+void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
 
 // One description per lesson unit in use; completes an empty `UE_ID_Text` in the
 // record with the decimal identifier. `reihenfolge` is the settings'
 // `UEInfoReihenfolge` (1: subject first; otherwise the record's own order).
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
-                              int reihenfolge);
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
+                              const Katalog& lehrerAuswahl, int reihenfolge);
 
 // Empties every lesson unit that equals an earlier one in all fields but `Fach_Text`.
 void IdentischeUELoeschen(TSchuleDS& schule);

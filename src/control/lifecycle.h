@@ -6,8 +6,6 @@
 #pragma once
 
 #include "catalog/catalogue_loader.h"
-#include "control/area_loading.h"
-#include "control/info_box.h"
 #include "model/colours.h"
 #include "model/database.h"
 #include "model/messages.h"
@@ -15,7 +13,9 @@
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
 #include "plausi/run_state.h"
+#include "control/area_loading.h"
 #include "storage/folders.h"
+#include "control/info_box.h"
 
 #include <array>
 #include <functional>
@@ -31,19 +31,19 @@ enum class Seite { Start, Schule, Lehrer, Klassen, Schueler };
 // What the window provides. Every hook may stay empty: a page then shows and
 // collects nothing, no timer runs and no notice appears.
 struct Fensterdienste {
-    std::function<void(Seite)> seiteZeigen;      // record or buffer onto the page
-    std::function<void(Seite)> seiteUebernehmen; // page into record or buffer
+    std::function<void(Seite)> seiteZeigen;       // record or buffer onto the page
+    std::function<void(Seite)> seiteUebernehmen;  // page into record or buffer
     std::function<void(int millisekunden)> sicherungsTimerStarten;
     std::function<void(const InfoTexte&, std::uint16_t dauer)> showInfo;
 };
 
 // The start page and the status fields, as the window draws them.
 struct Statusanzeige {
-    std::string schulnummer; // UTF-8
+    std::string schulnummer;   // UTF-8
     std::string datenOrdner;
     AnzeigeZeile quelle;
     AnzeigeZeile zugriff;
-    bool hinweiseSchwarz = false;                 // the two hints lose their first-start colours
+    bool hinweiseSchwarz = false; // the two hints lose their first-start colours
     std::array<std::pair<int, int>, 3> zaehler{}; // teachers, classes, students: current + 1, last + 1
     bool speichernGedrueckt = false;
     AnzeigeZeile speichernKnopf{"Speichern 1x aussetzen", Farbe::Schwarz};
@@ -92,7 +92,7 @@ public:
     // Loads an area from its internal file, whatever the source setting.
     void InternLaden(Bereich b);
     std::vector<ImportBericht> Importieren(Bereich b);
-    bool Schreiben(Bereich b);   // internal file (with the protection of unreadable files)
+    bool Schreiben(Bereich b);  // internal file (with the protection of unreadable files)
     bool Exportieren(Bereich b); // XML file
     bool Geladen(Bereich b) const;
 
@@ -124,8 +124,11 @@ public:
     void Uebernehmen(Seite s);
     // The display lists of a list area anew (teachers: with the teacher choice).
     void ListenAufbauen(Bereich b);
-    // Only the entries of element `index`, from the array (teachers: with the teacher choice).
+    // Only the entries of element `index`, from the array (teachers: with the teacher
+    // choice): after it was rewritten, inserted or removed.
     void ListenEintragNeu(Bereich b, std::int32_t index);
+    void ListenEintragEingefuegt(Bereich b, std::int32_t index);
+    void ListenEintragEntfernt(Bereich b, std::int32_t index);
 
 private:
     void LadenWennNoetig(Bereich b);

@@ -144,6 +144,7 @@ public:
         st_.Uebernehmen(SeiteVon(b_));
         // A current index outside the area has no place to insert before.
         if (!PufferSpeichern(d_, d_.Aktuell, m_)) return false;
+        st_.ListenEintragNeu(b_, d_.Aktuell);
         R neu{};
         if constexpr (std::is_same_v<R, TSchuelerDS>) {
             if (e.VorgaengerAlsVorlage != 0)
@@ -155,7 +156,7 @@ public:
         }
         neu.ID = NeueID(d_, m_);
         d_.DB.insert(d_.DB.begin() + d_.Aktuell, neu);
-        st_.ListenAufbauen(b_);
+        st_.ListenEintragEingefuegt(b_, d_.Aktuell);
         PufferLaden(d_, d_.Aktuell);
         Zeigen();
         return true;
@@ -168,15 +169,20 @@ public:
             d_.DB.resize(1);
             InitDatensatz(d_.Puffer, e.Schulnummer.view());
             PufferSpeichern(d_, 0, m_);
+            st_.ListenAufbauen(b_);
             geloescht = true;
         } else if (!d_.IndexGueltig(d_.Aktuell)) {
             m_.Fehler(Texte<R>::Ungueltig);
         } else if (m_.Frage(Texte<R>::Frage(d_.DB[static_cast<std::size_t>(d_.Aktuell)]))) {
-            d_.DB.erase(d_.DB.begin() + d_.Aktuell);
+            const std::int32_t weg = d_.Aktuell;
+            d_.DB.erase(d_.DB.begin() + weg);
             if (d_.Aktuell != 0) --d_.Aktuell;
+            st_.ListenEintragEntfernt(b_, weg);
             geloescht = true;
+        } else {
+            // The lists show the array as stored; only the current record's entry can lag behind it.
+            st_.ListenEintragNeu(b_, d_.Aktuell);
         }
-        st_.ListenAufbauen(b_);
         PufferLaden(d_, d_.Aktuell);
         Zeigen();
         return geloescht;

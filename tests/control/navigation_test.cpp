@@ -273,20 +273,26 @@ TYPED_TEST(JederBereich, DeletingTheFirstOfSeveralKeepsIndexZero) {
     EXPECT_EQ(d.Aktuell, 0);
     EXPECT_EQ(d.Puffer.ID.get(), 2);
     EXPECT_TRUE(this->uebernommen.empty());
-    EXPECT_EQ(this->Eintraege().size(), 2u);
+    EXPECT_EQ(this->Eintraege().Eintraege(),
+              (Liste{Art<TypeParam>::Eintrag("R1", 2), Art<TypeParam>::Eintrag("R2", 3)}));
     EXPECT_EQ(this->gezeigt, (std::vector<std::pair<Seite, std::int32_t>>{{this->S, 2}}));
     EXPECT_EQ(this->m.gezeigt.at(0).art, MeldungsArt::Frage);
 }
 
 TYPED_TEST(JederBereich, DeletingTheLastMovesTheIndexBackAndNoKeepsAll) {
+    using A = Art<TypeParam>;
     auto& d = this->template Fuellen<TypeParam>(3, 2);
-    d.Puffer.ID = 99; // what the page shows goes back to what is stored, answer or not
+    d.Puffer.ID = 99;                // what the page shows goes back to what is stored, answer or not
+    A::Name(d.DB[2], "Gesichert"); // stored when the page was last left
     EXPECT_FALSE(this->nav->DeleteRecord(this->B));
-    EXPECT_EQ(this->Namen(), (Liste{"R0", "R1", "R2"}));
+    EXPECT_EQ(this->Namen(), (Liste{"R0", "R1", "Gesichert"}));
     EXPECT_EQ(d.Puffer.ID.get(), 3);
+    EXPECT_EQ(this->Eintraege().Eintraege(),
+              (Liste{A::Eintrag("R0", 1), A::Eintrag("R1", 2), A::Eintrag("Gesichert", 3)}));
     this->m.Antworten({true});
     EXPECT_TRUE(this->nav->DeleteRecord(this->B));
     EXPECT_EQ(this->Namen(), (Liste{"R0", "R1"}));
+    EXPECT_EQ(this->Eintraege().Eintraege(), (Liste{A::Eintrag("R0", 1), A::Eintrag("R1", 2)}));
     EXPECT_EQ(d.Aktuell, 1);
     EXPECT_EQ(d.Puffer.ID.get(), 2);
 }
@@ -367,6 +373,10 @@ TEST_F(Nachrichten, TeacherChoiceFollowsAMoveAndAnInsert) {
     nav->InsertRecord(Bereich::Lehrer);
     EXPECT_EQ(st->LehrerAuswahl().Eintraege(),
               (Liste{" -???-; []", "R0, Eva; [L7]", "  - frei -, ; []", "R1, ; []", "R2, ; []"}));
+    m.Antworten({true});
+    nav->DeleteRecord(Bereich::Lehrer);
+    EXPECT_EQ(st->LehrerAuswahl().Eintraege(), (Liste{" -???-; []", "R0, Eva; [L7]", "R1, ; []", "R2, ; []"}));
+    EXPECT_EQ(st->LehrerListe().Eintraege(), (Liste{"R0, Eva [1]", "R1,  [2]", "R2,  [3]"}));
 }
 
 class Vorgaenger : public NavigationsTest, public ::testing::Test {

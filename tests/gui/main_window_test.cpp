@@ -40,7 +40,8 @@ private slots:
         QtMeldungen::Skriptbetrieb(true);
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
+            QFile::copy(kataloge.filePath(f), Pfad(f));
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
         fenster_->SicherungsTimer().setInterval(60000); // no backup while a test runs
         fenster_->show();

@@ -122,11 +122,26 @@ private slots:
         LehrerSeite({"Adam", "Berg", "Cordes"});
         auto* kopieren = fenster_->findChild<QAction*>("aktionKopieren");
         kopieren->setEnabled(false);
+        int gewaehlt = 0;
+        auto& freigeben = fenster_->Blaettern().Dienste().zwischenablageFreigeben;
+        freigeben = [&gewaehlt, weiter = freigeben] {
+            ++gewaehlt;
+            weiter();
+        };
         Klicken("Cordes,  [3]");
+        QCOMPARE(gewaehlt, 1);
         QCOMPARE(Lehrer().Aktuell, 2);
         QCOMPARE(Lehrer().Puffer.ID.get(), 3);
         QCOMPARE(Zaehler(), QString("3 / 3"));
         QVERIFY(kopieren->isEnabled());
+
+        // The current entry clicked again: stored and shown anew, so a changed name reaches the list.
+        QTest::qWait(1);
+        Lehrer().Puffer.Grunddaten.Name = "Cramer";
+        Klicken("Cordes,  [3]");
+        QCOMPARE(gewaehlt, 2);
+        QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "Berg,  [2]", "Cramer,  [3]"}));
+        QCOMPARE(Markiert(), QString("Cramer,  [3]"));
     }
 
     void plusThenMinus() {

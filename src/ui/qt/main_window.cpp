@@ -36,9 +36,7 @@ namespace {
 
 constexpr int kVersionsjahr = 2026;
 
-std::size_t Nr(Seite s) {
-    return static_cast<std::size_t>(s);
-}
+std::size_t Nr(Seite s) { return static_cast<std::size_t>(s); }
 
 void Einfaerben(QWidget* w, Farbe f) {
     QPalette p = w->palette();
@@ -55,15 +53,11 @@ QLineEdit* NurLesen(QWidget* eltern, const char* name) {
     return e;
 }
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 } // namespace
 
-QString HauptFenster::Titel() {
-    return QString("ZEV-Manager %1").arg(kVersionsjahr);
-}
+QString HauptFenster::Titel() { return QString("ZEV-Manager %1").arg(kVersionsjahr); }
 
 HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     : QMainWindow(eltern), meldungen_(this), programmOrdner_(programmOrdner) {
@@ -96,7 +90,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     schulSeite_ = new SchulSeitenWidget(*steuerung_, meldungen_, unterseiten_[Nr(Seite::Schule)], this);
     seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
-    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}), "   Schüler   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
+                    "   Schüler   ");
     setCentralWidget(seiten_);
     connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
 
@@ -107,9 +102,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
 
 HauptFenster::~HauptFenster() = default;
 
-QTabWidget* HauptFenster::Unterseiten(Seite s) const {
-    return unterseiten_[Nr(s)];
-}
+QTabWidget* HauptFenster::Unterseiten(Seite s) const { return unterseiten_[Nr(s)]; }
 
 void HauptFenster::MenuesAufbauen() {
     const auto aktion = [this](const char* name, const QString& text, const QString& hinweis,
@@ -123,7 +116,8 @@ void HauptFenster::MenuesAufbauen() {
     };
     auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
     auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
-    auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
+    auto* speichern =
+        aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
     auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
@@ -137,8 +131,8 @@ void HauptFenster::MenuesAufbauen() {
         zwischenablage_[i]->setEnabled(false);
     }
     einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
-    speichernAussetzen_ =
-        aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen", "beim nächsten Seitenwechsel nicht speichern");
+    speichernAussetzen_ = aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen",
+                                 "beim nächsten Seitenwechsel nicht speichern");
     speichernAussetzen_->setCheckable(true);
 
     auto* datei = menuBar()->addMenu("&Datei");
@@ -381,9 +375,9 @@ void HauptFenster::EinstellungenZeigen() {
 }
 
 void HauptFenster::Oeffnen() {
-    const QString pfad =
-        QFileDialog::getOpenFileName(this, "Einlesen ...", QString::fromStdString(steuerung_->Ordnerpfade().Import),
-                                     "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
+    const QString pfad = QFileDialog::getOpenFileName(this, "Einlesen ...",
+                                                      QString::fromStdString(steuerung_->Ordnerpfade().Import),
+                                                      "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
     if (pfad.isEmpty()) return;
     steuerung_->Oeffnen(pfad.toStdString());
     ListeZeigen(steuerung_->AktuelleSeite());

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zev::qt {
@@ -180,6 +181,10 @@ DatensatzListe::DatensatzListe(Steuerung& st, Navigation& nav, Bereich b, QWidge
     // A click, or the arrow keys in the list, as the list's own selection.
     connect(ansicht_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& i) { Gewaehlt(i); });
+    // A click on the entry that is already current changes no selection, but is a click all the same.
+    connect(ansicht_, &QAbstractItemView::pressed, this, [this](const QModelIndex& i) {
+        if (!geradeGewaehlt_) Gewaehlt(i);
+    });
     connect(suche_, &QLineEdit::textChanged, this, &DatensatzListe::Filtern);
     Aktualisieren();
 }
@@ -224,6 +229,9 @@ void DatensatzListe::Gewaehlt(const QModelIndex& index) {
     const std::int32_t alt = AktuellerIndex();
     nav_.SelectFromList(b_, quelle.row());
     NachWechsel(alt);
+    // The press that made this selection reports it once more; it is the same click.
+    geradeGewaehlt_ = true;
+    QTimer::singleShot(0, this, [this] { geradeGewaehlt_ = false; });
 }
 
 // Only the entry of the record left behind was rewritten.

@@ -81,7 +81,8 @@ private:
     QLineEdit* aktuell_ = nullptr;
     QLineEdit* letzter_ = nullptr;
     std::array<QPushButton*, 8> knoepfe_{};
-    bool eigeneAuswahl_ = false; // the selection is being set from the current record, not by the user
+    bool eigeneAuswahl_ = false;  // the selection is being set from the current record, not by the user
+    bool geradeGewaehlt_ = false; // a choice was made in the event being handled
 };
 
 } // namespace zev::qt
