@@ -116,6 +116,10 @@ private slots:
         QCOMPARE(Markiert(), QString("Ahrens,  [1]"));
         QVERIFY(!Taste(DatensatzListe::Erster)->isEnabled());
         QVERIFY(Taste(DatensatzListe::SeiteVor)->isEnabled());
+
+        Liste()->Waehlen(1); // a jump from elsewhere, as the group check's grid makes it
+        QCOMPARE(Markiert(), QString("Berg,  [2]"));
+        QCOMPARE(Zaehler(), QString("2 / 3"));
     }
 
     void clickingAnEntryChoosesItAndFreesTheClipboard() {

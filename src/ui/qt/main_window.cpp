@@ -289,6 +289,7 @@ QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterse
             listen_[Nr(s)] = liste;
             auto* rest = new QWidget(blatt);
             rest->setObjectName(QString("blatt_") + namen[Nr(s)]);
+            (new QVBoxLayout(rest))->setContentsMargins(0, 0, 0, 0);
             zeile->addWidget(liste);
             zeile->addWidget(rest, 1);
             layout->addLayout(zeile);

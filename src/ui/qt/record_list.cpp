@@ -226,12 +226,16 @@ void DatensatzListe::Gewaehlt(const QModelIndex& index) {
     if (eigeneAuswahl_ || !index.isValid()) return;
     const QModelIndex quelle = filter_->mapToSource(index);
     if (!quelle.isValid()) return;
-    const std::int32_t alt = AktuellerIndex();
-    nav_.SelectFromList(b_, quelle.row());
-    NachWechsel(alt);
+    Waehlen(quelle.row());
     // The press that made this selection reports it once more; it is the same click.
     geradeGewaehlt_ = true;
     QTimer::singleShot(0, this, [this] { geradeGewaehlt_ = false; });
+}
+
+void DatensatzListe::Waehlen(std::int32_t index) {
+    const std::int32_t alt = AktuellerIndex();
+    nav_.SelectFromList(b_, index);
+    NachWechsel(alt);
 }
 
 // Only the entry of the record left behind was rewritten.

@@ -49,6 +49,8 @@ public:
     void Aktualisieren();
     // The position counter from the controller's status.
     void ZaehlerZeigen();
+    // Record `index` chosen as by a click in the full list (also for a jump from elsewhere).
+    void Waehlen(std::int32_t index);
 
     QListView* Ansicht() const { return ansicht_; }
     QLineEdit* Suche() const { return suche_; }
