@@ -20,6 +20,24 @@ void Katalog::push_back(std::string eintrag) {
     indexAktuell_ = false;
 }
 
+void Katalog::Setzen(std::size_t i, std::string eintrag) {
+    if (i >= e_.size()) return;
+    e_[i] = std::move(eintrag);
+    indexAktuell_ = false;
+}
+
+void Katalog::Einfuegen(std::size_t i, std::string eintrag) {
+    if (i > e_.size()) return;
+    e_.insert(e_.begin() + static_cast<std::ptrdiff_t>(i), std::move(eintrag));
+    indexAktuell_ = false;
+}
+
+void Katalog::Entfernen(std::size_t i) {
+    if (i >= e_.size()) return;
+    e_.erase(e_.begin() + static_cast<std::ptrdiff_t>(i));
+    indexAktuell_ = false;
+}
+
 // Every occurrence of "[" + key + "]" in an entry is a pair of an opening bracket
 // and a later closing one, so indexing the text of every such pair finds exactly
 // the entries a substring search would find.

@@ -19,6 +19,12 @@ class Katalog {
 public:
     void clear();
     void push_back(std::string eintrag);
+    // Replace, insert before or remove entry `i`; nothing happens when there is no
+    // such entry (inserting: at most one past the end). The lookup index is rebuilt
+    // at the next lookup, so none of them costs a scan.
+    void Setzen(std::size_t i, std::string eintrag);
+    void Einfuegen(std::size_t i, std::string eintrag);
+    void Entfernen(std::size_t i);
     std::size_t size() const { return e_.size(); }
     bool empty() const { return e_.empty(); }
     const std::string& operator[](std::size_t i) const { return e_[i]; }

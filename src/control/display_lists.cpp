@@ -15,39 +15,64 @@ std::string Kurz(std::string s, std::size_t n) {
     return s;
 }
 
-template <class R> void PersonenListe(Katalog& liste, const BereichsDaten<R>& b) {
+template <class R> std::string PersonenEintrag(const R& r) {
+    std::string s = Kurz(r.Grunddaten.Name.str() + ", ", 32);
+    s = Kurz(s + r.Grunddaten.Vorname.str(), 62);
+    s = Kurz(s + " [", 64);
+    return s + std::to_string(r.ID.get()) + "]";
+}
+
+template <class R> void ListeAufbauen(Katalog& liste, const BereichsDaten<R>& b) {
     liste.clear();
-    for (const R& r : b.DB) {
-        std::string s = Kurz(r.Grunddaten.Name.str() + ", ", 32);
-        s = Kurz(s + r.Grunddaten.Vorname.str(), 62);
-        s = Kurz(s + " [", 64);
-        liste.push_back(s + std::to_string(r.ID.get()) + "]");
-    }
+    for (const R& r : b.DB) liste.push_back(AnzeigeEintrag(r));
 }
 
 } // namespace
 
-void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) { PersonenListe(liste, lehrer); }
+std::string AnzeigeEintrag(const TLehrerDS& r) { return PersonenEintrag(r); }
+std::string AnzeigeEintrag(const TSchuelerDS& r) { return PersonenEintrag(r); }
+std::string AnzeigeEintrag(const TKlasseDS& r) {
+    return Kurz(r.Klassenname.str() + " [", 12) + std::to_string(r.ID.get()) + "]";
+}
+
+std::string AuswahlEintrag(const TLehrerDS& l) {
+    std::string s;
+    if (l.Grunddaten.Titel.view() > std::string_view(" ")) s = Kurz(l.Grunddaten.Titel.str() + " ", 11);
+    s += l.Grunddaten.Name.str() + ", " + l.Grunddaten.Vorname.str() + "; [" + l.Lehrernummer.str() + "]";
+    return s;
+}
+
+void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) { ListeAufbauen(liste, lehrer); }
 
 void SchuelerListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& schueler) {
-    PersonenListe(liste, schueler);
+    ListeAufbauen(liste, schueler);
 }
 
 void KlassenListeAufbauen(Katalog& liste, const BereichsDaten<TKlasseDS>& klassen) {
-    liste.clear();
-    for (const TKlasseDS& k : klassen.DB)
-        liste.push_back(Kurz(k.Klassenname.str() + " [", 12) + std::to_string(k.ID.get()) + "]");
+    ListeAufbauen(liste, klassen);
 }
 
 void LehrerAuswahlAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) {
     liste.clear();
     liste.push_back(std::string(kUnbekannt));
-    for (const TLehrerDS& l : lehrer.DB) {
-        std::string s;
-        if (l.Grunddaten.Titel.view() > std::string_view(" ")) s = Kurz(l.Grunddaten.Titel.str() + " ", 11);
-        s += l.Grunddaten.Name.str() + ", " + l.Grunddaten.Vorname.str() + "; [" + l.Lehrernummer.str() + "]";
-        liste.push_back(std::move(s));
-    }
+    for (const TLehrerDS& l : lehrer.DB) liste.push_back(AuswahlEintrag(l));
+}
+
+void AuswahlEintragNeu(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index) {
+    if (!lehrer.IndexGueltig(index)) return;
+    liste.Setzen(static_cast<std::size_t>(index) + 1, AuswahlEintrag(lehrer.DB[static_cast<std::size_t>(index)]));
+}
+
+void AuswahlEintragEingefuegt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index) {
+    if (!lehrer.IndexGueltig(index)) return;
+    if (liste.size() != lehrer.DB.size()) return LehrerAuswahlAufbauen(liste, lehrer);
+    liste.Einfuegen(static_cast<std::size_t>(index) + 1, AuswahlEintrag(lehrer.DB[static_cast<std::size_t>(index)]));
+}
+
+void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) > lehrer.DB.size()) return;
+    if (liste.size() != lehrer.DB.size() + 2) return LehrerAuswahlAufbauen(liste, lehrer);
+    liste.Entfernen(static_cast<std::size_t>(index) + 1);
 }
 
 void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,

@@ -7,6 +7,8 @@
 #include "catalog/catalogue_loader.h"
 #include "model/database.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zev {
@@ -18,6 +20,49 @@ void SchuelerListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& sch
 void KlassenListeAufbauen(Katalog& liste, const BereichsDaten<TKlasseDS>& klassen);
 // " -???-; []", then per teacher [Titel + " "] + Name + ", " + Vorname + "; [" + Lehrernummer + "]".
 void LehrerAuswahlAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer);
+
+// The entry of one record, as the lists above hold it.
+std::string AnzeigeEintrag(const TLehrerDS& r);
+std::string AnzeigeEintrag(const TSchuelerDS& r);
+std::string AnzeigeEintrag(const TKlasseDS& r);
+std::string AuswahlEintrag(const TLehrerDS& r);
+
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& b) {
+    LehrerListeAufbauen(liste, b);
+}
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& b) {
+    SchuelerListeAufbauen(liste, b);
+}
+inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TKlasseDS>& b) {
+    KlassenListeAufbauen(liste, b);
+}
+
+// The lists follow a change of one array element with one entry, so moving
+// through an area or adding a record does not cost whole lists. An index
+// outside the array changes nothing; a list whose length did not match the array
+// before the change is built anew.
+//
+// Element `index` was rewritten:
+template <class R> void AnzeigeEintragNeu(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (!b.IndexGueltig(index)) return;
+    liste.Setzen(static_cast<std::size_t>(index), AnzeigeEintrag(b.DB[static_cast<std::size_t>(index)]));
+}
+// Element `index` was inserted:
+template <class R> void AnzeigeEintragEingefuegt(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (!b.IndexGueltig(index)) return;
+    if (liste.size() + 1 != b.DB.size()) return AnzeigeListeAufbauen(liste, b);
+    liste.Einfuegen(static_cast<std::size_t>(index), AnzeigeEintrag(b.DB[static_cast<std::size_t>(index)]));
+}
+// Element `index` was removed:
+template <class R> void AnzeigeEintragEntfernt(Katalog& liste, const BereichsDaten<R>& b, std::int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) > b.DB.size()) return;
+    if (liste.size() != b.DB.size() + 1) return AnzeigeListeAufbauen(liste, b);
+    liste.Entfernen(static_cast<std::size_t>(index));
+}
+// The same for the teacher choice, which holds its placeholder first.
+void AuswahlEintragNeu(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
+void AuswahlEintragEingefuegt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
+void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer, std::int32_t index);
 
 // One description per lesson unit in use; completes an empty `UE_ID_Text` in the
 // record with the decimal identifier. `reihenfolge` is the settings'

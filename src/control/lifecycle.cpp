@@ -183,6 +183,54 @@ void Steuerung::Uebernehmen(Seite s) {
     if (dienste_.seiteUebernehmen) dienste_.seiteUebernehmen(s);
 }
 
+void Steuerung::ListenAufbauen(Bereich b) {
+    switch (b) {
+        case Bereich::Lehrer:
+            LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
+            LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
+            break;
+        case Bereich::Klassen: KlassenListeAufbauen(klassenListe_, d_->Klassen); break;
+        case Bereich::Schueler: SchuelerListeAufbauen(schuelerListe_, d_->Schueler); break;
+        case Bereich::Schule: break;
+    }
+}
+
+void Steuerung::ListenEintragNeu(Bereich b, std::int32_t index) {
+    switch (b) {
+        case Bereich::Lehrer:
+            AnzeigeEintragNeu(lehrerListe_, d_->Lehrer, index);
+            AuswahlEintragNeu(lehrerAuswahl_, d_->Lehrer, index);
+            break;
+        case Bereich::Klassen: AnzeigeEintragNeu(klassenListe_, d_->Klassen, index); break;
+        case Bereich::Schueler: AnzeigeEintragNeu(schuelerListe_, d_->Schueler, index); break;
+        case Bereich::Schule: break;
+    }
+}
+
+void Steuerung::ListenEintragEingefuegt(Bereich b, std::int32_t index) {
+    switch (b) {
+        case Bereich::Lehrer:
+            AnzeigeEintragEingefuegt(lehrerListe_, d_->Lehrer, index);
+            AuswahlEintragEingefuegt(lehrerAuswahl_, d_->Lehrer, index);
+            break;
+        case Bereich::Klassen: AnzeigeEintragEingefuegt(klassenListe_, d_->Klassen, index); break;
+        case Bereich::Schueler: AnzeigeEintragEingefuegt(schuelerListe_, d_->Schueler, index); break;
+        case Bereich::Schule: break;
+    }
+}
+
+void Steuerung::ListenEintragEntfernt(Bereich b, std::int32_t index) {
+    switch (b) {
+        case Bereich::Lehrer:
+            AnzeigeEintragEntfernt(lehrerListe_, d_->Lehrer, index);
+            AuswahlEintragEntfernt(lehrerAuswahl_, d_->Lehrer, index);
+            break;
+        case Bereich::Klassen: AnzeigeEintragEntfernt(klassenListe_, d_->Klassen, index); break;
+        case Bereich::Schueler: AnzeigeEintragEntfernt(schuelerListe_, d_->Schueler, index); break;
+        case Bereich::Schule: break;
+    }
+}
+
 void Steuerung::PufferZurueck(Seite s) {
     switch (s) {
         case Seite::Lehrer: PufferSpeichern(d_->Lehrer, d_->Lehrer.Aktuell, m_); break;

@@ -119,9 +119,18 @@ public:
     // The lesson-unit descriptions anew, after the school page was taken back.
     void UEBeschreibungenNeu();
 
-private:
+    // The window's hooks: the record or buffer onto page `s`, and the page back.
     void Zeigen(Seite s);
     void Uebernehmen(Seite s);
+    // The display lists of a list area anew (teachers: with the teacher choice).
+    void ListenAufbauen(Bereich b);
+    // Only the entries of element `index`, from the array (teachers: with the teacher
+    // choice): after it was rewritten, inserted or removed.
+    void ListenEintragNeu(Bereich b, std::int32_t index);
+    void ListenEintragEingefuegt(Bereich b, std::int32_t index);
+    void ListenEintragEntfernt(Bereich b, std::int32_t index);
+
+private:
     void LadenWennNoetig(Bereich b);
     void ListenNachLaden(Bereich b);
     void PufferZurueck(Seite s);

@@ -63,6 +63,60 @@ TEST(DisplayLists, TeacherChoiceWithAndWithoutTitle) {
     EXPECT_EQ(CatalogueIndexOfKey(k, "L2"), 2);
 }
 
+TEST(DisplayLists, OneEntryFollowsOneChangedElement) {
+    BereichsDaten<TKlasseDS> b;
+    b.DB.resize(3);
+    for (int i = 0; i < 3; ++i) {
+        b.DB[static_cast<std::size_t>(i)].Klassenname = "5" + std::string(1, static_cast<char>('a' + i));
+        b.DB[static_cast<std::size_t>(i)].ID = i + 1;
+    }
+    Katalog k;
+    KlassenListeAufbauen(k, b);
+    b.DB[1].Klassenname = "6b";
+    b.DB[2].Klassenname = "6c"; // not announced: stays as listed
+    AnzeigeEintragNeu(k, b, 1);
+    AnzeigeEintragNeu(k, b, 3);
+    AnzeigeEintragNeu(k, b, -1);
+    EXPECT_EQ(k.Eintraege(), (Felder{"5a [1]", "6b [2]", "5c [3]"}));
+
+    TKlasseDS neu{};
+    neu.Klassenname = "4a";
+    neu.ID = 4;
+    b.DB.insert(b.DB.begin(), neu);
+    AnzeigeEintragEingefuegt(k, b, 0);
+    EXPECT_EQ(k.Eintraege(), (Felder{"4a [4]", "5a [1]", "6b [2]", "5c [3]"}));
+    b.DB.erase(b.DB.begin() + 2);
+    AnzeigeEintragEntfernt(k, b, 2);
+    EXPECT_EQ(k.Eintraege(), (Felder{"4a [4]", "5a [1]", "5c [3]"}));
+    EXPECT_EQ(CatalogueIndexOfKey(k, "3"), 2); // the lookup sees the changes
+
+    // A list out of step with the array is built anew instead of shifted.
+    b.DB.push_back(neu);
+    b.DB.push_back(neu);
+    AnzeigeEintragEingefuegt(k, b, 4);
+    EXPECT_EQ(k.Eintraege(), (Felder{"4a [4]", "5a [1]", "6c [3]", "4a [4]", "4a [4]"}));
+}
+
+TEST(DisplayLists, TeacherChoiceEntryBehindItsPlaceholder) {
+    BereichsDaten<TLehrerDS> l;
+    l.DB.resize(2);
+    l.DB[0].Grunddaten.Name = "Erst";
+    l.DB[1].Grunddaten.Name = "Zweit";
+    Katalog k;
+    LehrerAuswahlAufbauen(k, l);
+    l.DB[0].Lehrernummer = "L1";
+    AuswahlEintragNeu(k, l, 0);
+    EXPECT_EQ(k.Eintraege(), (Felder{" -???-; []", "Erst, ; [L1]", "Zweit, ; []"}));
+    l.DB.insert(l.DB.begin() + 1, TLehrerDS{});
+    l.DB[1].Grunddaten.Name = "Neu";
+    AuswahlEintragEingefuegt(k, l, 1);
+    EXPECT_EQ(k.Eintraege(), (Felder{" -???-; []", "Erst, ; [L1]", "Neu, ; []", "Zweit, ; []"}));
+    l.DB.erase(l.DB.begin());
+    AuswahlEintragEntfernt(k, l, 0);
+    EXPECT_EQ(k.Eintraege(), (Felder{" -???-; []", "Neu, ; []", "Zweit, ; []"}));
+    EXPECT_EQ(CatalogueIndexOfKey(k, "L1"), 0);
+}
+
 class LessonUnitDescriptions : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -3,6 +3,7 @@
 #include "model/encoding.h"
 #include "plausi/result_listing.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -77,6 +77,9 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
+    navigation_ = std::make_unique<Navigation>(*steuerung_, meldungen_, Navigationsdienste{[this] {
+        for (QAction* a : zwischenablage_) a->setEnabled(true);
+    }});
     info_ = new InfoDialog(steuerung_->Info(), this);
 
     sicherung_.setSingleShot(true);
@@ -282,24 +285,19 @@ QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterse
                 }
             }
         } else if (i == 0 && s != Seite::Schule) {
-            // The record list with its counter beside the sheets.
+            // The record list on the left; the area's record pages go to its right.
             auto* zeile = new QHBoxLayout();
-            auto* links = new QVBoxLayout();
-            auto* liste = new QListWidget(blatt);
-            liste->setObjectName(QString("liste_") + namen[Nr(s)]);
+            auto* liste = new DatensatzListe(*steuerung_, *navigation_, *BereichVon(s), blatt);
             liste->setMinimumWidth(260);
             liste->setMaximumWidth(320);
-            liste_[Nr(s)] = liste;
-            auto* zaehler = new QLabel("1 / 1", blatt);
-            zaehler->setObjectName(QString("zaehler_") + namen[Nr(s)]);
-            zaehler_[Nr(s)] = zaehler;
-            links->addWidget(liste);
-            links->addWidget(zaehler);
-            zeile->addLayout(links);
-            zeile->addStretch(1);
+            listen_[Nr(s)] = liste;
+            auto* rest = new QWidget(blatt);
+            rest->setObjectName(QString("blatt_") + namen[Nr(s)]);
+            (new QVBoxLayout(rest))->setContentsMargins(0, 0, 0, 0);
+            zeile->addWidget(liste);
+            zeile->addWidget(rest, 1);
             layout->addLayout(zeile);
-            // The list shows the current record; moving through it comes with the record navigation.
-            connect(liste, &QListWidget::currentRowChanged, this, [this, s](int) { ListeZeigen(s); });
+            connect(liste, &DatensatzListe::datensatzEingefuegt, this, [tabs] { tabs->setCurrentIndex(0); });
         } else {
             layout->addStretch(1);
         }
@@ -345,23 +343,7 @@ void HauptFenster::UnterseiteGewechselt(Seite s, int index) {
 }
 
 void HauptFenster::ListeZeigen(Seite s) {
-    QListWidget* liste = liste_[Nr(s)];
-    if (!liste) return;
-    const Datenbestand& d = steuerung_->Daten();
-    const Katalog* k = nullptr;
-    int aktuell = 0;
-    if (s == Seite::Lehrer) k = &steuerung_->LehrerListe(), aktuell = d.Lehrer.Aktuell;
-    if (s == Seite::Klassen) k = &steuerung_->KlassenListe(), aktuell = d.Klassen.Aktuell;
-    if (s == Seite::Schueler) k = &steuerung_->SchuelerListe(), aktuell = d.Schueler.Aktuell;
-    const QSignalBlocker sperre(liste);
-    if (liste->count() != static_cast<int>(k->size())) {
-        liste->clear();
-        for (const std::string& z : k->Eintraege()) liste->addItem(Text(Cp1252ToUtf8(z)));
-    } else {
-        for (int i = 0; i < liste->count(); ++i)
-            liste->item(i)->setText(Text(Cp1252ToUtf8((*k)[static_cast<std::size_t>(i)])));
-    }
-    liste->setCurrentRow(aktuell);
+    if (DatensatzListe* liste = listen_[Nr(s)]) liste->Aktualisieren();
 }
 
 void HauptFenster::ZustandZeigen() {
@@ -375,9 +357,7 @@ void HauptFenster::ZustandZeigen() {
     Einfaerben(achtung_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Rot);
     Einfaerben(pruefen_, st.hinweiseSchwarz ? Farbe::Schwarz : Farbe::Blau);
 
-    const Seite seiten[] = {Seite::Lehrer, Seite::Klassen, Seite::Schueler};
-    for (std::size_t i = 0; i < 3; ++i)
-        zaehler_[Nr(seiten[i])]->setText(QString("%1 / %2").arg(st.zaehler[i].first).arg(st.zaehler[i].second));
+    for (Seite s : {Seite::Lehrer, Seite::Klassen, Seite::Schueler}) listen_[Nr(s)]->ZaehlerZeigen();
 
     {
         const QSignalBlocker sperre(speichernAussetzen_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "control/lifecycle.h"
+#include "control/navigation.h"
 #include "ui/qt/info_dialog.h"
 #include "ui/qt/message_box.h"
 
@@ -15,7 +16,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace zev::qt {
 
+class DatensatzListe;
 class ErgebnisFenster;
 class SchulSeitenWidget;
 
@@ -33,6 +34,11 @@ public:
     ~HauptFenster() override;
 
     Steuerung& Kontrolle() { return *steuerung_; }
+    Navigation& Blaettern() { return *navigation_; }
+    // The record list of a list area (null for the start and school pages); its
+    // signal `datensatzEingefuegt` tells the area's page to show its first sub-page
+    // with the focus in the name box.
+    DatensatzListe* Liste(Seite s) const { return listen_[static_cast<std::size_t>(s)]; }
     QTabWidget* Seiten() const { return seiten_; }
     QTabWidget* Unterseiten(Seite s) const;
     InfoDialog* Info() const { return info_; }
@@ -65,6 +71,7 @@ private:
     QtMeldungen meldungen_;
     QTimer sicherung_;
     std::unique_ptr<Steuerung> steuerung_;
+    std::unique_ptr<Navigation> navigation_;
     std::string programmOrdner_;
     bool gezeigt_ = false;
     bool schliessend_ = false;
@@ -73,8 +80,7 @@ private:
     QTabWidget* seiten_ = nullptr;
     std::array<QTabWidget*, 5> unterseiten_{};
     std::array<QPlainTextEdit*, 5> xmlText_{};
-    std::array<QListWidget*, 5> liste_{};
-    std::array<QLabel*, 5> zaehler_{};
+    std::array<DatensatzListe*, 5> listen_{};
 
     // start page
     QLineEdit* datenOrdner_ = nullptr;

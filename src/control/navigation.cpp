@@ -1,0 +1,336 @@
+#include "control/navigation.h"
+
+#include "model/database.h"
+#include "model/encoding.h"
+#include "model/ids.h"
+
+#include <cmath>
+#include <string>
+#include <type_traits>
+
+namespace zev {
+
+namespace {
+
+constexpr Bewegungsknoepfe kNachErstem = {false, false, true, true, false, true};
+constexpr Bewegungsknoepfe kNachLetztem = {true, true, false, false, true, false};
+constexpr Bewegungsknoepfe kAlleAn = {true, true, true, true, true, true};
+
+// The texts that differ between the areas.
+template <class R> struct Texte;
+
+template <> struct Texte<TLehrerDS> {
+    static constexpr const char* Ungueltig = "Es íst kein gültiger Lehrer zum Löschen ausgewählt!";
+    static constexpr const char* Voll =
+        "Es können höchstens 65.536 Lehrer gespeichert werden!\rEin neuer Lehrer kann nicht mehr angelegt werden.";
+    static std::string Frage(const TLehrerDS& r) {
+        return "Wollen Sie den aktuellen Lehrer:\r" + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + " " +
+               Cp1252ToUtf8(r.Grunddaten.Name.view()) + " [" + std::to_string(r.ID.get()) + "]" + "\r" +
+               "jetzt endgültig löschen?";
+    }
+};
+
+template <> struct Texte<TKlasseDS> {
+    static constexpr const char* Ungueltig = "Es íst keine gültige Klasse zum Löschen ausgewählt!";
+    static constexpr const char* Voll =
+        "Es können höchstens 65.536 Klassen gespeichert werden!\rEine neue Klasse kann nicht mehr angelegt werden.";
+    static std::string Frage(const TKlasseDS& r) {
+        return "Wollen Sie die Klasse:" + Cp1252ToUtf8(r.Klassenname.view()) + "\r" + "jetzt endgültig löschen?";
+    }
+};
+
+template <> struct Texte<TSchuelerDS> {
+    static constexpr const char* Ungueltig = "Es íst kein gültiger Schüler zum Löschen ausgewählt!";
+    static constexpr const char* Voll =
+        "Es können höchstens 65.536 Schüler gespeichert werden!\rEin neuer Schüler kann nicht mehr angelegt werden.";
+    static std::string Frage(const TSchuelerDS& r) {
+        return "Wollen Sie den aktuellen Schüler:\r" + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + " " +
+               Cp1252ToUtf8(r.Grunddaten.Name.view()) + " [" + std::to_string(r.ID.get()) + "]" + "\r" +
+               "jetzt endgültig löschen?";
+    }
+};
+
+Seite SeiteVon(Bereich b) {
+    return static_cast<Seite>(static_cast<int>(b));
+}
+
+// Position of an area's buttons in the navigation's table; -1 for the school.
+int Platz(Bereich b) {
+    switch (b) {
+        case Bereich::Lehrer:
+            return 0;
+        case Bereich::Klassen:
+            return 1;
+        case Bereich::Schueler:
+            return 2;
+        case Bereich::Schule:
+            break;
+    }
+    return -1;
+}
+
+// Calls `f` with the area's data; nothing for the school, which has no records to move through.
+template <class F> void Mit(Datenbestand& d, Bereich b, F&& f) {
+    switch (b) {
+        case Bereich::Lehrer:
+            f(d.Lehrer);
+            break;
+        case Bereich::Klassen:
+            f(d.Klassen);
+            break;
+        case Bereich::Schueler:
+            f(d.Schueler);
+            break;
+        case Bereich::Schule:
+            break;
+    }
+}
+
+// The operations over one area's data.
+template <class R> class Ablauf {
+public:
+    Ablauf(Steuerung& st, Meldungen& m, Bereich b, BereichsDaten<R>& d, Bewegungsknoepfe& k)
+        : st_(st), m_(m), b_(b), d_(d), k_(k) {}
+
+    void MoveFirst() {
+        if (d_.Aktuell != 0)
+            Wechseln(0);
+        else
+            d_.Aktuell = 0;
+        k_ = kNachErstem;
+    }
+    void MovePrevious() {
+        if (d_.Aktuell < 1) return MoveFirst();
+        Wechseln(d_.Aktuell - 1);
+        k_ = kAlleAn;
+    }
+    void MoveNext() {
+        if (d_.Aktuell >= d_.Letzter()) return MoveLast();
+        Wechseln(d_.Aktuell + 1);
+        k_ = kAlleAn;
+    }
+    void MoveLast() {
+        if (d_.Aktuell < d_.Letzter())
+            Wechseln(d_.Letzter());
+        else
+            d_.Aktuell = d_.Letzter();
+        k_ = kNachLetztem;
+    }
+    void PageForward(int schritt) {
+        // In 64 bits: a current index taken from outside the area may lie anywhere.
+        const std::int64_t ziel = std::int64_t{d_.Aktuell} + schritt;
+        if (ziel >= d_.Letzter()) return MoveLast();
+        Wechseln(static_cast<std::int32_t>(ziel));
+        k_ = kAlleAn;
+    }
+    void PageBack(int schritt) {
+        if (schritt >= d_.Aktuell) return MoveFirst();
+        Wechseln(d_.Aktuell - schritt);
+        k_ = kAlleAn;
+    }
+
+    void SelectFromList(std::int32_t index) {
+        if (d_.IndexGueltig(index))
+            Wechseln(index);
+        else
+            d_.Aktuell = index;
+    }
+
+    bool InsertRecord(const TEinstellungen& e) {
+        if (d_.Letzter() + 1 >= kHoechstzahlDatensaetze) {
+            m_.Fehler(Texte<R>::Voll);
+            return false;
+        }
+        st_.Uebernehmen(SeiteVon(b_));
+        // A current index outside the area has no place to insert before.
+        if (!PufferSpeichern(d_, d_.Aktuell, m_)) return false;
+        st_.ListenEintragNeu(b_, d_.Aktuell);
+        R neu{};
+        if constexpr (std::is_same_v<R, TSchuelerDS>) {
+            if (e.VorgaengerAlsVorlage != 0)
+                neu = SchuelerAusVorgaenger(d_.Puffer, e);
+            else
+                InitSchueler(neu, e.Schulnummer.view());
+        } else {
+            InitDatensatz(neu, e.Schulnummer.view());
+        }
+        neu.ID = NeueID(d_, m_);
+        d_.DB.insert(d_.DB.begin() + d_.Aktuell, neu);
+        st_.ListenEintragEingefuegt(b_, d_.Aktuell);
+        PufferLaden(d_, d_.Aktuell);
+        Zeigen();
+        return true;
+    }
+
+    bool DeleteRecord(const TEinstellungen& e) {
+        bool geloescht = false;
+        if (d_.Letzter() <= 0) {
+            d_.Aktuell = 0;
+            d_.DB.resize(1);
+            InitDatensatz(d_.Puffer, e.Schulnummer.view());
+            PufferSpeichern(d_, 0, m_);
+            st_.ListenAufbauen(b_);
+            geloescht = true;
+        } else if (!d_.IndexGueltig(d_.Aktuell)) {
+            m_.Fehler(Texte<R>::Ungueltig);
+        } else if (m_.Frage(Texte<R>::Frage(d_.DB[static_cast<std::size_t>(d_.Aktuell)]))) {
+            const std::int32_t weg = d_.Aktuell;
+            d_.DB.erase(d_.DB.begin() + weg);
+            if (d_.Aktuell != 0) --d_.Aktuell;
+            st_.ListenEintragEntfernt(b_, weg);
+            geloescht = true;
+        } else {
+            // The lists show the array as stored; only the current record's entry can lag behind it.
+            st_.ListenEintragNeu(b_, d_.Aktuell);
+        }
+        PufferLaden(d_, d_.Aktuell);
+        Zeigen();
+        return geloescht;
+    }
+
+private:
+    // The page into the buffer, the buffer into the array at the old index and
+    // its list entry anew, then the new record onto the page.
+    void Wechseln(std::int32_t neu) {
+        st_.Uebernehmen(SeiteVon(b_));
+        const std::int32_t alt = d_.Aktuell;
+        if (PufferSpeichern(d_, alt, m_)) st_.ListenEintragNeu(b_, alt);
+        d_.Aktuell = neu;
+        PufferLaden(d_, neu);
+        Zeigen();
+    }
+
+    void Zeigen() {
+        st_.StatusAnzeigen(); // the position counters belong to every show
+        st_.Zeigen(SeiteVon(b_));
+    }
+
+    Steuerung& st_;
+    Meldungen& m_;
+    Bereich b_;
+    BereichsDaten<R>& d_;
+    Bewegungsknoepfe& k_;
+};
+
+} // namespace
+
+Navigation::Navigation(Steuerung& st, Meldungen& m, Navigationsdienste dienste)
+    : st_(st), m_(m), dienste_(std::move(dienste)) {
+    knoepfe_.fill(kAlleAn);
+}
+
+template <class F> void Navigation::MitAblauf(Bereich b, F&& f) {
+    const int p = Platz(b);
+    if (p < 0) return;
+    Mit(st_.Daten(), b, [&](auto& d) {
+        Ablauf a(st_, m_, b, d, knoepfe_[static_cast<std::size_t>(p)]);
+        f(a);
+    });
+}
+
+const Bewegungsknoepfe& Navigation::Knoepfe(Bereich b) const {
+    const int p = Platz(b);
+    return p < 0 ? kAlleAn : knoepfe_[static_cast<std::size_t>(p)];
+}
+
+void Navigation::MoveFirst(Bereich b) {
+    MitAblauf(b, [](auto& a) { a.MoveFirst(); });
+}
+void Navigation::MovePrevious(Bereich b) {
+    MitAblauf(b, [](auto& a) { a.MovePrevious(); });
+}
+void Navigation::MoveNext(Bereich b) {
+    MitAblauf(b, [](auto& a) { a.MoveNext(); });
+}
+void Navigation::MoveLast(Bereich b) {
+    MitAblauf(b, [](auto& a) { a.MoveLast(); });
+}
+void Navigation::PageBack(Bereich b, int schritt) {
+    MitAblauf(b, [schritt](auto& a) { a.PageBack(schritt); });
+}
+void Navigation::PageForward(Bereich b, int schritt) {
+    MitAblauf(b, [schritt](auto& a) { a.PageForward(schritt); });
+}
+
+void Navigation::Bewegen(Bereich b, Bewegung w, int schritt) {
+    switch (w) {
+        case Bewegung::Erster:
+            return MoveFirst(b);
+        case Bewegung::Voriger:
+            return MovePrevious(b);
+        case Bewegung::Naechster:
+            return MoveNext(b);
+        case Bewegung::Letzter:
+            return MoveLast(b);
+        case Bewegung::SeiteZurueck:
+            return PageBack(b, schritt);
+        case Bewegung::SeiteVor:
+            return PageForward(b, schritt);
+    }
+}
+
+void Navigation::SelectFromList(Bereich b, std::int32_t index) {
+    if (Platz(b) < 0) return;
+    if (dienste_.zwischenablageFreigeben) dienste_.zwischenablageFreigeben();
+    MitAblauf(b, [index](auto& a) { a.SelectFromList(index); });
+}
+
+bool Navigation::InsertRecord(Bereich b) {
+    bool ok = false;
+    MitAblauf(b, [&](auto& a) { ok = a.InsertRecord(st_.Einstellungen()); });
+    return ok;
+}
+
+bool Navigation::DeleteRecord(Bereich b) {
+    bool ok = false;
+    MitAblauf(b, [&](auto& a) { ok = a.DeleteRecord(st_.Einstellungen()); });
+    return ok;
+}
+
+int SeitenSchritt(int hoehe, int zeilenhoehe) {
+    if (hoehe <= 0 || zeilenhoehe < 0) return 1;
+    // Round half to even, as the rows were always counted.
+    const double zeilen = std::nearbyint(static_cast<double>(hoehe) / (zeilenhoehe + 1));
+    return zeilen < 1 ? 1 : static_cast<int>(zeilen);
+}
+
+TSchuelerDS SchuelerAusVorgaenger(const TSchuelerDS& vorgaenger, const TEinstellungen& e) {
+    TSchuelerDS s = vorgaenger;
+    s.Schulnummer = e.Schulnummer.view();
+    s.Schuelernummer = "";
+    s.ID = 0;
+    s.Reserviert4 = 0;
+    s.Warnungen = 0;
+    s.Fehler = 0;
+    for (U16& z : s.Zaehler) z = 0;
+    s.Reserviert26.b[0] = 0; // the head text
+    auto& g = s.Grunddaten;
+    g.Name = kFreiName;
+    g.Vorname = "";
+    g.Geschlecht = 0;
+    g.Geburtsdatum = "";
+    g.Zuzug = "";
+    auto& j = s.Jahrgangsdaten;
+    j.Ganztag = "";
+    j.Bildungsgang = "";
+    j.LRS = "";
+    j.Dyskalkulie = "";
+    j.Extern = "";
+    s.Foerderbedarf.Bedarf = "";
+    s.Foerderbedarf.Tatsaechlich = "";
+    if (e.WeiterfuehrendeSchule != 0) {
+        g.Einschulung.Einschulungsjahr = "";
+        g.Einschulung.Einschulungsart = "";
+        g.Anschrift.Gemeinde = "";
+        g.Anschrift.Wohnort = "";
+        g.Anschrift.PLZ = "";
+        g.Anschrift.Strasse = "";
+        g.vorherige_Schule = "";
+        g.Herkunft.Schulart = "";
+        g.Herkunft.Jahrgang = "";
+        s.Ausbildung.Standort = "";
+    }
+    return s;
+}
+
+} // namespace zev

@@ -1,0 +1,231 @@
+#include "ui/qt/main_window.h"
+#include "ui/qt/record_list.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using zev::Bereich;
+using zev::Seite;
+using zev::qt::DatensatzListe;
+using zev::qt::HauptFenster;
+using zev::qt::QtMeldungen;
+
+class DatensatzListeTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<HauptFenster> fenster_;
+
+    DatensatzListe* Liste(Seite s = Seite::Lehrer) const { return fenster_->Liste(s); }
+    QListView* Ansicht(Seite s = Seite::Lehrer) const { return Liste(s)->Ansicht(); }
+    QPushButton* Taste(DatensatzListe::Knopf k, Seite s = Seite::Lehrer) const { return Liste(s)->Taste(k); }
+    zev::BereichsDaten<zev::TLehrerDS>& Lehrer() { return fenster_->Kontrolle().Daten().Lehrer; }
+
+    // The texts the view shows, top to bottom.
+    QStringList Gezeigt(Seite s = Seite::Lehrer) const {
+        QStringList t;
+        const auto* m = Ansicht(s)->model();
+        for (int i = 0; i < m->rowCount(); ++i) t << m->index(i, 0).data().toString();
+        return t;
+    }
+    QString Markiert(Seite s = Seite::Lehrer) const {
+        const QModelIndexList markiert = Ansicht(s)->selectionModel()->selectedIndexes();
+        return markiert.size() == 1 ? markiert[0].data().toString() : QString("(%1 markiert)").arg(markiert.size());
+    }
+    QString Zaehler(Seite s = Seite::Lehrer) const {
+        return Liste(s)->ZaehlerAktuell()->text() + " / " + Liste(s)->ZaehlerLetzter()->text();
+    }
+
+    // The teacher page with teachers named by `namen`, identifiers 1, 2, ...
+    void LehrerSeite(const QStringList& namen) {
+        fenster_->Seiten()->setCurrentIndex(2);
+        auto& l = Lehrer();
+        l.DB.assign(static_cast<std::size_t>(namen.size()), zev::TLehrerDS{});
+        for (int i = 0; i < namen.size(); ++i) {
+            l.DB[static_cast<std::size_t>(i)].Grunddaten.Name = namen[i].toLatin1().toStdString();
+            l.DB[static_cast<std::size_t>(i)].ID = i + 1;
+        }
+        l.Aktuell = 0;
+        zev::PufferLaden(l, 0);
+        fenster_->Kontrolle().ListenAufbauen(Bereich::Lehrer);
+        fenster_->Kontrolle().StatusAnzeigen();
+        Liste()->Aktualisieren();
+    }
+
+    // A click on the row showing `text`.
+    void Klicken(const QString& text) {
+        const auto* m = Ansicht()->model();
+        for (int i = 0; i < m->rowCount(); ++i) {
+            const QModelIndex zeile = m->index(i, 0);
+            if (zeile.data().toString() != text) continue;
+            QTest::mouseClick(Ansicht()->viewport(), Qt::LeftButton, {}, Ansicht()->visualRect(zeile).center());
+            return;
+        }
+        QFAIL(qPrintable("no row " + text));
+    }
+
+private slots:
+    void init() {
+        QtMeldungen::Skriptbetrieb(true);
+        QtMeldungen::Protokoll().clear();
+        home_ = std::make_unique<QTemporaryDir>();
+        QDir kataloge(ZEV_CATALOGUE_DIR);
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
+            QFile::copy(kataloge.filePath(f), home_->path() + "/" + f);
+        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        fenster_->SicherungsTimer().setInterval(60000);
+        fenster_->show();
+        fenster_->SicherungsTimer().stop();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+    }
+
+    void cleanup() {
+        fenster_.reset();
+        home_.reset();
+    }
+
+    void nextMovesAndTheListHighlightsTheNewRecord() {
+        LehrerSeite({"Adam", "Berg", "Cordes"});
+        QCOMPARE(Markiert(), QString("Adam,  [1]"));
+        QCOMPARE(Zaehler(), QString("1 / 3"));
+        QVERIFY(Taste(DatensatzListe::Naechster)->isEnabled());
+
+        Lehrer().Puffer.Grunddaten.Name = "Ahrens"; // as the page leaves a typed name in the buffer
+        QTest::mouseClick(Taste(DatensatzListe::Naechster), Qt::LeftButton);
+        QCOMPARE(Lehrer().Aktuell, 1);
+        QCOMPARE(Markiert(), QString("Berg,  [2]"));
+        QCOMPARE(Zaehler(), QString("2 / 3"));
+        QCOMPARE(Gezeigt(), QStringList({"Ahrens,  [1]", "Berg,  [2]", "Cordes,  [3]"}));
+
+        QTest::mouseClick(Taste(DatensatzListe::Letzter), Qt::LeftButton);
+        QCOMPARE(Markiert(), QString("Cordes,  [3]"));
+        const bool nachLetztem[] = {true, true, false, false, true, false, true, true};
+        for (int k = 0; k < 8; ++k) QCOMPARE(Taste(static_cast<DatensatzListe::Knopf>(k))->isEnabled(), nachLetztem[k]);
+
+        QTest::mouseClick(Taste(DatensatzListe::SeiteZurueck), Qt::LeftButton); // many rows fit: to the first
+        QCOMPARE(Markiert(), QString("Ahrens,  [1]"));
+        QVERIFY(!Taste(DatensatzListe::Erster)->isEnabled());
+        QVERIFY(Taste(DatensatzListe::SeiteVor)->isEnabled());
+
+        Liste()->Waehlen(1); // a jump from elsewhere, as the group check's grid makes it
+        QCOMPARE(Markiert(), QString("Berg,  [2]"));
+        QCOMPARE(Zaehler(), QString("2 / 3"));
+    }
+
+    void clickingAnEntryChoosesItAndFreesTheClipboard() {
+        LehrerSeite({"Adam", "Berg", "Cordes"});
+        auto* kopieren = fenster_->findChild<QAction*>("aktionKopieren");
+        kopieren->setEnabled(false);
+        int gewaehlt = 0;
+        auto& freigeben = fenster_->Blaettern().Dienste().zwischenablageFreigeben;
+        freigeben = [&gewaehlt, weiter = freigeben] {
+            ++gewaehlt;
+            weiter();
+        };
+        Klicken("Cordes,  [3]");
+        QCOMPARE(gewaehlt, 1);
+        QCOMPARE(Lehrer().Aktuell, 2);
+        QCOMPARE(Lehrer().Puffer.ID.get(), 3);
+        QCOMPARE(Zaehler(), QString("3 / 3"));
+        QVERIFY(kopieren->isEnabled());
+
+        // The current entry clicked again: stored and shown anew, so a changed name reaches the list.
+        QTest::qWait(1);
+        Lehrer().Puffer.Grunddaten.Name = "Cramer";
+        Klicken("Cordes,  [3]");
+        QCOMPARE(gewaehlt, 2);
+        QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "Berg,  [2]", "Cramer,  [3]"}));
+        QCOMPARE(Markiert(), QString("Cramer,  [3]"));
+    }
+
+    void plusThenMinus() {
+        LehrerSeite({"Adam", "Berg"});
+        QTest::mouseClick(Taste(DatensatzListe::Naechster), Qt::LeftButton);
+        fenster_->Unterseiten(Seite::Lehrer)->setCurrentIndex(0);
+        QSignalSpy neu(Liste(), &DatensatzListe::datensatzEingefuegt);
+        QTest::mouseClick(Taste(DatensatzListe::Neu), Qt::LeftButton);
+        QCOMPARE(neu.count(), 1);
+        QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "  - frei -,  [3]", "Berg,  [2]"}));
+        QCOMPARE(Markiert(), QString("  - frei -,  [3]"));
+        QCOMPARE(Zaehler(), QString("2 / 3"));
+
+        QtMeldungen::NaechsteAntwort(true);
+        QTest::mouseClick(Taste(DatensatzListe::Loeschen), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+                 QString("Wollen Sie den aktuellen Lehrer:\r   - frei - [3]\rjetzt endgültig löschen?"));
+        QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "Berg,  [2]"}));
+        QCOMPARE(Markiert(), QString("Adam,  [1]"));
+        QCOMPARE(Zaehler(), QString("1 / 2"));
+        QCOMPARE(neu.count(), 1);
+    }
+
+    void searchNarrowsChoosesAndClears() {
+        LehrerSeite({"Adam", "Berg", "Cordes", "Bergmann", "Dietz"});
+        QTest::keyClicks(Liste()->Suche(), "BER");
+        QCOMPARE(Gezeigt(), QStringList({"Berg,  [2]", "Bergmann,  [4]"}));
+        QCOMPARE(Markiert(), QString("(0 markiert)")); // the current teacher is not among them
+        QCOMPARE(Lehrer().Aktuell, 0);
+
+        Klicken("Bergmann,  [4]");
+        QCOMPARE(Lehrer().Aktuell, 3);
+        QCOMPARE(Lehrer().Puffer.ID.get(), 4);
+        QCOMPARE(Markiert(), QString("Bergmann,  [4]"));
+
+        QTest::keyClicks(Liste()->Suche(), "[2"); // matching anywhere, brackets as plain text
+        QCOMPARE(Gezeigt(), QStringList());
+        Liste()->Suche()->clear();
+        QCOMPARE(Gezeigt().size(), 5);
+        QCOMPARE(Markiert(), QString("Bergmann,  [4]"));
+        QCOMPARE(Lehrer().Aktuell, 3);
+
+        QTest::keyClicks(Liste()->Suche(), "TZ,");
+        QCOMPARE(Gezeigt(), QStringList({"Dietz,  [5]"}));
+        QTest::mouseClick(Taste(DatensatzListe::Naechster), Qt::LeftButton); // moving ignores the search
+        QCOMPARE(Lehrer().Aktuell, 4);
+        QCOMPARE(Markiert(), QString("Dietz,  [5]"));
+    }
+
+    void aFullAreaFillsAndScrollsAtOnce() {
+        QStringList namen;
+        for (int i = 0; i < 65536; ++i) namen << QString("L%1").arg(i);
+        LehrerSeite(namen);
+        QCOMPARE(Ansicht()->model()->rowCount(), 65536);
+        QTest::mouseClick(Taste(DatensatzListe::Letzter), Qt::LeftButton);
+        QCOMPARE(Zaehler(), QString("65536 / 65536"));
+        QCOMPARE(Markiert(), QString("L65535,  [65536]"));
+        QVERIFY(Ansicht()->viewport()->rect().intersects(Ansicht()->visualRect(Ansicht()->currentIndex())));
+
+        QTest::mouseClick(Taste(DatensatzListe::Neu), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+                 QString("Es können höchstens 65.536 Lehrer gespeichert werden!\rEin neuer Lehrer kann nicht mehr "
+                         "angelegt werden."));
+        QCOMPARE(Ansicht()->model()->rowCount(), 65536);
+    }
+
+    void eachListAreaHasItsPanel() {
+        for (Seite s : {Seite::Klassen, Seite::Schueler}) {
+            fenster_->Seiten()->setCurrentIndex(static_cast<int>(s));
+            QCOMPARE(Gezeigt(s).size(), 1);
+            QCOMPARE(Liste(s)->Suche()->accessibleName(), QString("Suche"));
+            QCOMPARE(Taste(DatensatzListe::SeiteVor, s)->accessibleName(), QString(">>"));
+            QVERIFY(fenster_->findChild<QWidget*>(s == Seite::Klassen ? "blatt_klassen" : "blatt_schueler"));
+            QTest::mouseClick(Taste(DatensatzListe::Neu, s), Qt::LeftButton);
+            QCOMPARE(Gezeigt(s).size(), 2);
+            QCOMPARE(Zaehler(s), QString("1 / 2"));
+        }
+        QVERIFY(!fenster_->Liste(Seite::Schule));
+    }
+};
+
+QTEST_MAIN(DatensatzListeTest)
+#include "record_list_test.moc"
