@@ -63,10 +63,11 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
             k.out << "keine Import-Datei gefunden\n";
             continue;
         }
+        // Written only when some file gave records: the area is unchanged otherwise.
         bool eingelesen = false;
         for (const ImportBericht& r : berichte) {
             k.out << BerichtText(r);
-            eingelesen = eingelesen || r.gelesen;
+            eingelesen = eingelesen || (r.gelesen && r.datensaetze > 0);
         }
         if (!probe && eingelesen && s.Schreiben(b)) k.out << "gespeichert in " << s.Ordnerpfade().Daten << "\n";
     }

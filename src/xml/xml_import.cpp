@@ -43,6 +43,7 @@ struct Lesestand {
     Marker marker;
     bool annehmen = true;
     bool abgelehnt = false;
+    bool zuViele = false; // more records than an area can hold
     void NeuerDatensatz() {
         annehmen = true;
         abgelehnt = false;
@@ -122,8 +123,40 @@ template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z,
         ++b.abgelehnt;
         return;
     }
+    if (out.size() >= kBereichKapazitaet) {
+        z.zuViele = true;
+        return;
+    }
     out.push_back(r);
     ++b.datensaetze;
+}
+
+// A file that gives no record leaves the area as it is: replacing it with a blank
+// record and saving would lose the data, and the next run the previous version too.
+void KeineDatensaetze(const std::string& pfad, Meldungen& m, ImportBericht& bericht) {
+    m.Information("Die Datei " + pfad +
+                  " enthält keine übernehmbaren Datensätze. Die vorhandenen Daten bleiben unverändert.");
+    bericht.keineDatensaetze = true;
+}
+
+// The records of a list file, or nullopt when the file holds more than an area
+// can take: a file cut short would lose records without a word, so it is refused whole.
+template <class R>
+std::optional<std::vector<R>> Ergebnis(std::vector<R>& out, const Lesestand& z, const std::string& pfad, Meldungen& m,
+                                       ImportBericht& bericht) {
+    if (z.zuViele) {
+        m.Fehler("Die Datei:\r" + pfad + "\renthält mehr als 65536 Datensätze und wird nicht importiert!\r\r" +
+                 std::string(kMeldungBereichVoll.substr(kMeldungBereichVoll.find("Ein Bereich"))) +
+                 "\rDie vorhandenen Daten bleiben unverändert.");
+        bericht.gelesen = false;
+        bericht.zuViele = true;
+        return std::nullopt;
+    }
+    if (out.empty()) {
+        KeineDatensaetze(pfad, m, bericht);
+        return std::nullopt;
+    }
+    return std::move(out);
 }
 
 // A teacher group whose entries may share one container: a new entry begins at
@@ -148,11 +181,13 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     TSchuleDS s;
     InitSchule(s, e.Schulnummer.view());
     Lesestand z;
-    int schulart = 0, ue = 0, ne = 0;
+    int schulart = 0, ue = 0, ne = 0, schulen = 0;
     const auto start = [&](int i) {
         switch (i) {
             case Alle_Schulen: z.marker = Alle_Schulen, schulart = ue = ne = 0; break;
             case Schule:
+                z.marker = i, ++schulen;
+                break;
             case Schuldaten:
             case freie_Traeger:
             case Schulleiter: z.marker = i; break;
@@ -225,6 +260,11 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     if (!Lesen(pfad, {SchulTags(), "Alle_Schulen", "Schul"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
     if (z.abgelehnt) {
         bericht.abgelehnt = 1;
+        KeineDatensaetze(pfad, m, bericht);
+        return std::nullopt;
+    }
+    if (schulen == 0) {
+        KeineDatensaetze(pfad, m, bericht);
         return std::nullopt;
     }
     bericht.datensaetze = 1;
@@ -355,7 +395,7 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
         }
     };
     if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
@@ -382,7 +422,7 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
     };
     if (!Lesen(pfad, {KlassenTags(), "Alle_Klassen", "Klassen"}, z, e, m, bericht, start, ende, text))
         return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e,
@@ -484,7 +524,7 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
     };
     if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende, text))
         return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 template <class R>
@@ -598,9 +638,11 @@ void MergeSchoolImport(TSchuleDS& a, const TSchuleDS& i, int datensaetze, int ei
 std::string BerichtText(const ImportBericht& b) {
     std::string s = "Datei: " + b.datei + "\n";
     if (!b.root.empty()) s += "Root-Tag: " + Cp1252ToUtf8(b.root) + "\n";
+    if (b.zuViele) return s + "mehr als 65536 Datensätze: nicht eingelesen\n";
     if (!b.gelesen) return s + "nicht eingelesen\n";
     s += "Datensätze übernommen: " + std::to_string(b.datensaetze) + "\n";
     if (b.abgelehnt > 0) s += "Datensätze anderer Schulen abgelehnt: " + std::to_string(b.abgelehnt) + "\n";
+    if (b.keineDatensaetze) s += "keine übernehmbaren Datensätze: die vorhandenen Daten bleiben unverändert\n";
     if (b.ueUebernommen > 0 || b.ueNichtPlatziert > 0) {
         s += "Unterrichtseinheiten übernommen: " + std::to_string(b.ueUebernommen) + "\n";
         if (b.ueNichtPlatziert > 0)

@@ -528,8 +528,9 @@ TEST_F(Hostile, HugeTextAndDeepNestingDoNotHurt) {
     for (int i = 0; i < 100000; ++i) tief += "</a>";
     tief += "</Alle_Lehrer>";
     v = ImportTeacherXml(Datei(tief), e, m, bericht);
-    ASSERT_TRUE(v);
-    EXPECT_TRUE(v->empty());
+    EXPECT_FALSE(v); // read to its end, but without a record
+    EXPECT_TRUE(bericht.gelesen);
+    EXPECT_TRUE(bericht.keineDatensaetze);
     EXPECT_EQ(bericht.unbekannt["a"], 100000);
 }
 
@@ -570,16 +571,20 @@ TEST_F(Import, Utf8AndWindows1252ArriveAsTheSameBytes) {
     EXPECT_TRUE(m.gezeigt.empty());
 }
 
-TEST_F(Import, AFileWithoutRecordsLeavesOneBlankRecord) {
+TEST_F(Import, AFileWithoutRecordsLeavesTheAreaAsItWas) {
     e.XMLImport[3][1].Datei = Datei("<Alle_Klassen></Alle_Klassen>", "Klassen.XML");
     auto d = std::make_unique<Datenbestand>();
     d->Klassen.DB.resize(4);
+    d->Klassen.DB[3].Klassenname = "4d";
     const auto berichte = BereichImportieren(Bereich::Klassen, *d, e, m);
     ASSERT_EQ(berichte.size(), 1u);
     EXPECT_TRUE(berichte[0].gelesen);
-    ASSERT_EQ(d->Klassen.DB.size(), 1u);
-    EXPECT_EQ(d->Klassen.DB[0].ID.get(), 1);
-    EXPECT_EQ(d->Klassen.DB[0].Schulnummer.str(), "12345");
+    EXPECT_TRUE(berichte[0].keineDatensaetze);
+    ASSERT_EQ(d->Klassen.DB.size(), 4u);
+    EXPECT_EQ(d->Klassen.DB[3].Klassenname.str(), "4d");
+    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Die Datei " + (o / "Klassen.XML") +
+                                                  " enthält keine übernehmbaren Datensätze. Die vorhandenen Daten "
+                                                  "bleiben unverändert."});
 }
 
 TEST_F(Import, OrdersStopAtTheFirstMissingFileAndTheLastReplaces) {
@@ -591,7 +596,7 @@ TEST_F(Import, OrdersStopAtTheFirstMissingFileAndTheLastReplaces) {
     e.XMLImport[3][3].Datei = Datei("<Alle_Klassen/>", "k3.xml");
     auto d = std::make_unique<Datenbestand>();
     EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 3u);
-    EXPECT_EQ(d->Klassen.DB.size(), 1u); // the third file had no record
+    EXPECT_EQ(d->Klassen.DB.size(), 2u); // the third file had no record and left the second's
 
     e.XMLImport[3][2].Datei = o / "fehlt.xml";
     EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 1u);
