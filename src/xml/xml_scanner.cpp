@@ -160,9 +160,8 @@ static XML_Parser NeuerParser(XmlPartScanner::Zustand* z) {
 }
 
 bool XmlPartScanner::Laden(const std::string& pfad, std::string& fehler) {
-    datei_ = std::ifstream(pfad, std::ios::binary);
-    if (!datei_) {
-        fehler = std::strerror(errno);
+    if (!datei_.Oeffnen(pfad)) {
+        fehler = datei_.Fehler();
         return false;
     }
     if (z_->parser) XML_ParserFree(z_->parser);
@@ -198,10 +197,18 @@ bool XmlPartScanner::Nachfuellen() {
         if (!puffer) {
             status = XML_STATUS_ERROR;
         } else {
-            datei_.read(static_cast<char*>(puffer), static_cast<std::streamsize>(kBlock));
-            const auto n = datei_.gcount();
-            eingabeEnde_ = n < static_cast<std::streamsize>(kBlock);
-            status = XML_ParseBuffer(z_->parser, static_cast<int>(n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
+            const auto n = datei_.Teil(puffer, kBlock);
+            if (!n) {
+                // A failed read ends the document as broken, with the system's reason.
+                fehlerhaft_ = true;
+                zeile_ = XML_GetCurrentLineNumber(z_->parser);
+                spalte_ = XML_GetCurrentColumnNumber(z_->parser) + 1;
+                fehlerText_ = datei_.Fehler();
+                z_->anzahl = 0;
+                return false;
+            }
+            eingabeEnde_ = *n == 0;
+            status = XML_ParseBuffer(z_->parser, static_cast<int>(*n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
         }
     }
     if (status != XML_STATUS_OK) {

@@ -8,8 +8,9 @@
 // no external entity or DTD is ever loaded.
 #pragma once
 
+#include "io/file_io.h"
+
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ private:
     bool Nachfuellen();
 
     std::unique_ptr<Zustand> z_;
-    std::ifstream datei_;
+    io::EingabeDatei datei_;
     std::string speicher_; // text scanned from memory
     bool ausSpeicher_ = false;
     bool eingabeEnde_ = false;
