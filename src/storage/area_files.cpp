@@ -64,7 +64,8 @@ LeseStatus BereichsdateiLesen(const std::string& pfad, BereichsDatei<R>& out, st
     io::EingabeDatei d;
     if (!d.Oeffnen(pfad)) {
         systemFehler = d.Fehler();
-        return LeseStatus::NichtLesbar;
+        // A device or FIFO under the file's name: the message names the file, not the folder.
+        return systemFehler == io::kKeineDatei ? LeseStatus::Lesefehler : LeseStatus::NichtLesbar;
     }
     auto gelesen = [&](void* ziel, std::size_t n) {
         if (d.Lesen(ziel, n)) return LeseStatus::Ok;
