@@ -111,7 +111,7 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
     if (sc.Fehlerhaft()) {
         m.Fehler("Der Parser hat einen Fehler in der XML-Datei\rbzw. in der XML-Struktur festgestellt!" +
                  std::string("\r\r(Zeile ") + std::to_string(sc.FehlerZeile()) + ", Spalte " +
-                 std::to_string(sc.FehlerSpalte()) + ")");
+                 std::to_string(sc.FehlerSpalte()) + ": " + sc.FehlerText() + ")");
         return false;
     }
     bericht.gelesen = true;

@@ -487,7 +487,9 @@ TEST_F(Hostile, BrokenFilesAreRefusedWhole) {
 }
 
 TEST_F(Hostile, TheParserErrorNamesLineAndColumn) {
-    ErwarteAbgelehnt("<Alle_Lehrer>\n<Lehrer>\n</Alle_Lehrer>", kParserFehler + "3, Spalte 3)");
+    ErwarteAbgelehnt("<Alle_Lehrer>\n<Lehrer>\n</Alle_Lehrer>", kParserFehler + "3, Spalte 3: mismatched tag)");
+    ErwarteAbgelehnt("<Alle_Lehrer><Lehrer>a & b</Lehrer></Alle_Lehrer>",
+                     kParserFehler + "1, Spalte 25: not well-formed (invalid token))");
 }
 
 TEST_F(Hostile, EntityExpansionAndExternalEntities) {
