@@ -68,6 +68,7 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
         m.Fehler(MeldungLesefehler(pfad, fehler));
         return false;
     }
+    bericht.alsWindows1252 = sc.AlsWindows1252();
     XmlTeil t;
     std::string root;
     while (sc.Naechster(t)) {
@@ -639,6 +640,7 @@ std::string BerichtText(const ImportBericht& b) {
     std::string s = "Datei: " + b.datei + "\n";
     if (!b.root.empty()) s += "Root-Tag: " + Cp1252ToUtf8(b.root) + "\n";
     if (b.zuViele) return s + "mehr als 65536 Datensätze: nicht eingelesen\n";
+    if (b.alsWindows1252) s += "ohne Kodierungsangabe und nicht UTF-8: als Windows-1252 gelesen\n";
     if (!b.gelesen) return s + "nicht eingelesen\n";
     s += "Datensätze übernommen: " + std::to_string(b.datensaetze) + "\n";
     if (b.abgelehnt > 0) s += "Datensätze anderer Schulen abgelehnt: " + std::to_string(b.abgelehnt) + "\n";

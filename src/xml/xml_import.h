@@ -16,14 +16,15 @@ namespace zev {
 // What one import did, for the user: nothing dropped goes unmentioned.
 struct ImportBericht {
     std::string datei;
-    std::string root;             // the root element found (Windows-1252)
-    bool gelesen = false;         // the file was read to its end and used
-    bool zuViele = false;         // refused: more records than an area can hold
-    bool keineDatensaetze = false; // read, but no record to take: the area stays as it was
-    int datensaetze = 0;          // records taken over (school: 1)
-    int abgelehnt = 0;            // records refused after the school-number question
-    int ueUebernommen = 0;        // school lesson units merged
-    int ueNichtPlatziert = 0;     // school lesson units without a target
+    std::string root;                     // the root element found (Windows-1252)
+    bool gelesen = false;                 // the file was read to its end and used
+    bool zuViele = false;                 // refused: more records than an area can hold
+    bool keineDatensaetze = false;        // read, but no record to take: the area stays as it was
+    bool alsWindows1252 = false;          // no encoding declared and not UTF-8: read as Windows-1252
+    int datensaetze = 0;                  // records taken over (school: 1)
+    int abgelehnt = 0;                    // records refused after the school-number question
+    int ueUebernommen = 0;                // school lesson units merged
+    int ueNichtPlatziert = 0;             // school lesson units without a target
     std::map<std::string, int> unbekannt; // element names not known to the file, with their counts
 };
 

@@ -51,6 +51,10 @@ public:
     // them into one blank.
     static void Normalisieren(std::string& text);
 
+    // The file declared no encoding, had no byte-order mark and was not UTF-8:
+    // it is read as Windows-1252.
+    bool AlsWindows1252() const { return windows1252_; }
+
     struct Zustand; // the handlers' view, defined with them
 
 private:
@@ -62,6 +66,7 @@ private:
     bool ausSpeicher_ = false;
     bool eingabeEnde_ = false;
     bool fehlerhaft_ = false;
+    bool windows1252_ = false;
     std::uint64_t zeile_ = 0, spalte_ = 0;
     std::string fehlerText_;
 };

@@ -573,6 +573,28 @@ TEST_F(Import, Utf8AndWindows1252ArriveAsTheSameBytes) {
     EXPECT_TRUE(m.gezeigt.empty());
 }
 
+TEST_F(Import, UndeclaredFilesThatAreNotUtf8AreReadAsWindows1252) {
+    const std::string koerper = "<Alle_Klassen><Klasse><Klassenname>5\xE4 \x80</Klassenname></Klasse></Alle_Klassen>";
+    for (const std::string& kopf : {std::string(), std::string("<?xml version=\"1.0\"?>\n")}) {
+        SCOPED_TRACE(kopf);
+        bericht = ImportBericht{};
+        auto v = ImportClassXml(Datei(kopf + koerper), e, m, bericht);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->at(0).Klassenname.str(), "5\xE4 \x80");
+        EXPECT_TRUE(bericht.alsWindows1252);
+        EXPECT_EQ(BerichtText(bericht), "Datei: " + (o / "f.xml") +
+                                            "\nRoot-Tag: Alle_Klassen\nohne Kodierungsangabe und nicht UTF-8: als "
+                                            "Windows-1252 gelesen\nDatensätze übernommen: 1\n");
+    }
+    // UTF-8 stays UTF-8, and a declared encoding keeps its rules.
+    bericht = ImportBericht{};
+    ASSERT_TRUE(ImportClassXml(Datei("<Alle_Klassen><Klasse><Klassenname>5ä</Klassenname></Klasse></Alle_Klassen>"), e,
+                               m, bericht));
+    EXPECT_FALSE(bericht.alsWindows1252);
+    EXPECT_FALSE(ImportClassXml(Datei("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + koerper), e, m, bericht));
+    EXPECT_TRUE(m.gezeigt.size() == 1 && m.gezeigt[0].text.starts_with(kParserFehler));
+}
+
 TEST_F(Import, AFileWithoutRecordsLeavesTheAreaAsItWas) {
     e.XMLImport[3][1].Datei = Datei("<Alle_Klassen></Alle_Klassen>", "Klassen.XML");
     auto d = std::make_unique<Datenbestand>();
