@@ -28,10 +28,11 @@ std::optional<std::int32_t> Ganzzahl(std::string_view s) {
 std::uint16_t Geschlecht(std::string_view t) { return t == "1" ? 1 : t == "2" ? 2 : 0; }
 
 // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
+// The number comes from the text as stored (cut to its width), so the two agree.
 void Verweis(TUEVerweis& v, std::string_view t) {
     v.UE_ID = t;
-    if (t.empty()) return;
-    v.Nummer = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(t).value_or(0)));
+    if (v.UE_ID.empty()) return;
+    v.Nummer = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(v.UE_ID.view()).value_or(0)));
 }
 
 // Stores into element `k` of a group when it lies within the group's capacity.
@@ -240,7 +241,8 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
                 if (u) {
                     u->UE_ID_Text = t;
                     // A number that is none gets an identifier below 0, so the merge leaves it out.
-                    const auto zahl = Ganzzahl(t);
+                    // Taken from the text as stored, so number and text agree.
+                    const auto zahl = Ganzzahl(u->UE_ID_Text.view());
                     u->UE_ID = zahl ? *zahl : NeueImportUEID(s);
                 }
                 break;

@@ -368,6 +368,25 @@ TEST_F(Import, CapacitiesDropTheSurplus) {
     EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID.get(), -2147483647); // not a number: below 0, never merged
 }
 
+TEST_F(Import, IdentifierNumbersComeFromTheTextAsStored) {
+    auto v = ImportTeacherXml(Xml("<Alle_Lehrer><Lehrer><Lehrerdaten><Sonstiges><Unterrichtseinheit>123456"
+                                  "</Unterrichtseinheit><Unterrichtseinheit>9876543</Unterrichtseinheit></Sonstiges>"
+                                  "</Lehrerdaten></Lehrer></Alle_Lehrer>"),
+                              e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[1].UE_ID.str(), "12345");
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[1].Nummer.get(), 12345);
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[2].UE_ID.str(), "98765");
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[2].Nummer.get(), 98765 - 65536); // low 16 bits of what is stored
+
+    auto s = ImportSchoolXml(Xml("<Alle_Schulen><Schule><Schuldaten><Unterrichtseinheit><UE_ID>123456</UE_ID>"
+                                 "</Unterrichtseinheit></Schuldaten></Schule></Alle_Schulen>"),
+                             e, m, bericht);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID_Text.str(), "12345");
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID.get(), 12345);
+}
+
 TEST_F(Import, OrgformIsSplitBackIntoCodeAndText) {
     auto s = ImportSchoolXml(Xml("<Alle_Schulen><Schule><Schuldaten><Orgform>41, Waldorf, frei</Orgform>"
                                  "</Schuldaten></Schule></Alle_Schulen>"),
