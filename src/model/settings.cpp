@@ -3,7 +3,16 @@
 #include "model/encoding.h"
 #include "model/paths.h"
 
+#include <ctime>
+
 namespace zev {
+
+int AktuellesJahr() {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm t{};
+    if (!::localtime_r(&jetzt, &t)) return 2004;
+    return t.tm_year + 1900;
+}
 
 const s80& XMLDateiName(const TEinstellungen& e, int bereich) {
     switch (bereich) {
@@ -45,7 +54,9 @@ void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner) {
         e.XMLImport[a][1].Datei = Utf8ToCp1252(import) + XMLDateiName(e, a).str();
     }
     e.AlleTestsZeigen = 0;
-    e.Berichtsjahr = "2004";
+    // The year the file is started in: a fixed old year made every date check of the
+    // teachers fail until the user found the field.
+    e.Berichtsjahr = std::to_string(AktuellesJahr());
 }
 
 } // namespace zev

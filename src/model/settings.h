@@ -99,6 +99,10 @@ static_assert(offsetof(TEinstellungen, Reserviert4366) == 4366);
 // to 250 characters.
 void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner);
 
+// The calendar year of the system clock (local time); a new settings file starts
+// with it as the report year.
+int AktuellesJahr();
+
 // The XML file name setting of an import area (1..4).
 const s80& XMLDateiName(const TEinstellungen& e, int bereich);
 

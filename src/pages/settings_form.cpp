@@ -12,6 +12,16 @@
 
 namespace zev {
 
+std::vector<std::string> BerichtsjahrAuswahl(int aktuellesJahr) {
+    std::vector<std::string> jahre;
+    for (int j = 2004; j <= std::max(2004, aktuellesJahr + 1); ++j) jahre.push_back(std::to_string(j));
+    return jahre;
+}
+
+Berichtsjahre::Berichtsjahre() : jahre_(BerichtsjahrAuswahl(AktuellesJahr())) {
+    for (const std::string& j : jahre_) zeiger_.push_back(j.c_str());
+}
+
 namespace {
 
 constexpr std::array<const char*, 4> kStandardDateinamen = {"Schule.XML", "Lehrer.XML", "Klassen.XML", "Schueler.XML"};

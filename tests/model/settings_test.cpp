@@ -1,4 +1,5 @@
 #include "model/settings.h"
+#include "support/this_year.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(SettingsDefaults, FoldersBelowTheProgramFolderAndTheDocumentedValues) {
     EXPECT_EQ(e.StartSicherung.get(), 1);
     EXPECT_EQ(e.Reserviert1092.get(), 1);
     EXPECT_EQ(e.FreierTraeger.get(), 0);
-    EXPECT_EQ(e.Berichtsjahr.str(), "2004");
+    EXPECT_EQ(e.Berichtsjahr.str(), std::to_string(test::DiesesJahr())); // a new file starts in its own year
     EXPECT_EQ(e.SchwelleLehrer.get(), 0);
     // The class tab, order 1: import folder + "Klassen.XML", "anhängen", "alle überschreiben".
     EXPECT_EQ(e.XMLImport[3][1].Datei.str(), "/opt/zev/Daten/Import/Klassen.XML");
