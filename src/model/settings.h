@@ -106,6 +106,10 @@ int AktuellesJahr();
 // The XML file name setting of an import area (1..4).
 const s80& XMLDateiName(const TEinstellungen& e, int bereich);
 
+// Whether a path (UTF-8) can be kept in a path field as it is: every character
+// has a Windows-1252 byte and there are at most 250 of them.
+bool PfadSpeicherbar(std::string_view utf8Pfad);
+
 // Paths are kept as Windows-1252 in the record and as UTF-8 everywhere else.
 std::string PfadAusFeld(const s250& feld);
 void PfadInsFeld(s250& feld, std::string_view utf8Pfad);

@@ -118,7 +118,9 @@ void StandardWiederherstellen(EinstellungsFormular& f, TEinstellungen& e);
 // "OK" without writing: the shown import entry is stored, then every field is
 // taken from the form. Refused file names are reported and get the default.
 void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
-// "OK": as above, then the record goes to the program folder's settings file.
+// "OK": as above, then the record goes to the program folder's settings file. A
+// chosen path the settings cannot hold (not Windows-1252, over 250 characters) is
+// reported and nothing is taken: the record stays as it was when shown.
 bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
 // "Abbrechen": the record as it was when the dialog was shown.
 void FormularAbbrechen(const EinstellungsFormular& f, TEinstellungen& e);

@@ -30,12 +30,21 @@ TEST(SettingsDefaults, FoldersBelowTheProgramFolderAndTheDocumentedValues) {
     EXPECT_EQ(e.XMLImport[1][1].Datei.str(), "/opt/zev/Daten/Import/Schule.XML");
 }
 
-TEST(SettingsDefaults, LongProgramFolderIsCutTo250Characters) {
+TEST(SettingsDefaults, AProgramFolderTheFieldsCannotHoldLeavesThemEmptyRatherThanCut) {
     TEinstellungen e;
     const std::string lang = "/" + std::string(260, 'x') + "/";
     EinstellungenStandard(e, lang);
-    EXPECT_EQ(e.DatenPfad.size(), 250u);
-    EXPECT_EQ(e.DatenPfad.str(), lang.substr(0, 250));
+    EXPECT_TRUE(e.DatenPfad.empty());
+    EXPECT_TRUE(e.ImportPfad.empty());
+    EXPECT_TRUE(e.XMLImport[2][1].Datei.empty());
+    // 241 characters + "Daten/" fit; the import folder below it does not.
+    const std::string knapp = "/" + std::string(239, 'y') + "/";
+    EinstellungenStandard(e, knapp);
+    EXPECT_EQ(e.DatenPfad.str(), knapp + "Daten/");
+    EXPECT_TRUE(e.ImportPfad.empty());
+    EXPECT_TRUE(e.XMLImport[2][1].Datei.empty());
+    EinstellungenStandard(e, "/home/Łódź/");
+    EXPECT_TRUE(e.DatenPfad.empty());
 }
 
 TEST(SettingsDefaults, UmlautInTheProgramFolderIsStoredAsWindows1252) {

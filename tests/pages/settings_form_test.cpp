@@ -75,6 +75,36 @@ TEST(Berichtsjahr, AStoredYearKeepsItsValue) {
     EXPECT_EQ(f.Berichtsjahr, "2007");
 }
 
+TEST(SettingsPaths, APathTheSettingsCannotHoldIsRefusedWhereItIsChosen) {
+    TempOrdner o;
+    SkriptMeldungen m;
+    TEinstellungen e;
+    EinstellungenStandard(e, o.Pfad());
+    auto f = FormularAnlegen(o.Pfad());
+    FormularAnzeigen(f, e);
+    const auto vorher = Bild(e);
+    f.Schulnummer = "55555";
+    f.DatenPfad = o / "Łódź";
+    EXPECT_FALSE(FormularOk(f, e, m));
+    EXPECT_EQ(m.Texte(),
+              std::vector<std::string>{"Der Pfad:\r" + (o / "Łódź/") +
+                                       "\rkann nicht in den Einstellungen gespeichert werden!\r\r(Möglich "
+                                       "sind höchstens 250 Zeichen, alle aus dem Windows-Zeichensatz 1252.)"});
+    EXPECT_EQ(Bild(e), vorher);
+    EXPECT_FALSE(test::Da(o / "ZEVEinstellungen.DAT"));
+
+    // An export folder of 251 characters, and a new folder of such a name.
+    m.gezeigt.clear();
+    FormularAnzeigen(f, e);
+    f.ExportPfad = "/" + std::string(249, 'x') + "/";
+    EXPECT_FALSE(FormularOk(f, e, m));
+    EXPECT_EQ(m.gezeigt.size(), 1u);
+    f.ExportPfad = o.Pfad();
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "Łódź", m));
+    EXPECT_FALSE(test::Da(o / "Łódź"));
+    EXPECT_TRUE(FormularOk(f, e, m));
+}
+
 TEST_F(EinstellungsFormularTest, ShowFillsEveryElementFromTheRecord) {
     e.Schulnummer = "12345";
     e.DatenPfad = "/srv/Sch\xFCler/";
