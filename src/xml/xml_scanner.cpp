@@ -18,6 +18,7 @@ struct XmlPartScanner::Zustand {
     std::size_t gelesen = 0;    // parts handed out
     std::vector<std::string> stapel; // names of the open elements; strings reused by depth
     std::size_t tiefe = 0;
+    std::uint64_t ereignisse = 0;    // handler calls, to tell whether a chunk got anywhere
     std::string text;                // character data since the last tag
     bool inCdata = false;
     bool latin1 = false; // declared ISO-8859-1: code points are the bytes
@@ -74,6 +75,7 @@ using Z = XmlPartScanner::Zustand;
 
 void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     z->TextAbschliessen();
     XmlTeil& t = z->Neu(XmlTeilArt::Start);
     z->Bytes(name, std::strlen(name), t.name);
@@ -83,6 +85,7 @@ void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
 
 void XMLCALL Ende(void* d, const XML_Char*) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     z->TextAbschliessen();
     // An empty-element tag ends without bytes of its own: its start becomes one part.
     if (XML_GetCurrentByteCount(z->parser) == 0 && z->anzahl > z->gelesen &&
@@ -98,6 +101,7 @@ void XMLCALL Ende(void* d, const XML_Char*) {
 
 void XMLCALL Zeichen(void* d, const XML_Char* s, int n) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     if (z->inCdata) return;
     // Blanks before any text would be trimmed anyway; most of them lie between tags.
     if (z->text.empty()) {
@@ -237,6 +241,8 @@ bool XmlPartScanner::Laden(const std::string& pfad, std::string& fehler) {
     z_->parser = NeuerParser(z_.get(), windows1252_);
     ausSpeicher_ = false;
     eingabeEnde_ = false;
+    block_ = kBlock;
+    bloecke_ = 0;
     fehlerhaft_ = false;
     return true;
 }
@@ -266,12 +272,11 @@ bool XmlPartScanner::Nachfuellen() {
         status = XML_Parse(z_->parser, speicher_.data(), static_cast<int>(speicher_.size()), XML_TRUE);
         eingabeEnde_ = true;
     } else {
-        constexpr std::size_t kBlock = 256 * 1024;
-        void* puffer = XML_GetBuffer(z_->parser, static_cast<int>(kBlock));
+        void* puffer = XML_GetBuffer(z_->parser, static_cast<int>(block_));
         if (!puffer) {
             status = XML_STATUS_ERROR;
         } else {
-            const auto n = datei_.Teil(puffer, kBlock);
+            const auto n = datei_.Teil(puffer, block_);
             if (!n) {
                 // A failed read ends the document as broken, with the system's reason.
                 fehlerhaft_ = true;
@@ -282,7 +287,13 @@ bool XmlPartScanner::Nachfuellen() {
                 return false;
             }
             eingabeEnde_ = *n == 0;
+            const std::uint64_t vorher = z_->ereignisse;
+            ++bloecke_;
             status = XML_ParseBuffer(z_->parser, static_cast<int>(*n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
+            // Expat scans an unfinished token (a huge attribute or comment) again with
+            // every chunk; a chunk that got nowhere makes the next one twice as large,
+            // so the time stays linear in the file size.
+            block_ = z_->ereignisse == vorher ? std::min(block_ * 2, kGroessterBlock) : kBlock;
         }
     }
     if (status != XML_STATUS_OK) {

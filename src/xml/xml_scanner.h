@@ -55,6 +55,9 @@ public:
     // it is read as Windows-1252.
     bool AlsWindows1252() const { return windows1252_; }
 
+    // Chunks of the file handed to the parser so far.
+    std::size_t Bloecke() const { return bloecke_; }
+
     struct Zustand; // the handlers' view, defined with them
 
 private:
@@ -69,6 +72,10 @@ private:
     bool windows1252_ = false;
     std::uint64_t zeile_ = 0, spalte_ = 0;
     std::string fehlerText_;
+    static constexpr std::size_t kBlock = 256 * 1024;
+    static constexpr std::size_t kGroessterBlock = 64 * 1024 * 1024;
+    std::size_t block_ = kBlock; // bytes read per chunk
+    std::size_t bloecke_ = 0;
 };
 
 } // namespace zev
