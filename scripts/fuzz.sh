@@ -34,7 +34,7 @@ case "${1:-}" in
         t="${2:?Ziel fehlt}"
         sekunden="${3:?Sekunden fehlen}"
         [ -x "$BUILD/bin/$t" ] || bauen
-        nice -n 19 "$BUILD/bin/$t" -max_total_time="$sekunden" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+        nice -n 19 "$BUILD/bin/$t" -max_total_time="$sekunden" -print_final_stats=1 -timeout=60 -rss_limit_mb=2048 \
             -artifact_prefix="$BUILD/" "$(korpus "$t")" "tests/fuzz/corpus/$t"
         ;;
     check)
@@ -46,7 +46,7 @@ case "${1:-}" in
             # to a scratch folder, never into the seeds.
             neu="$(mktemp -d)"
             status=0
-            nice -n 19 "$BUILD/bin/$t" -runs="$runs" -seed=1 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$BUILD/" \
+            nice -n 19 "$BUILD/bin/$t" -runs="$runs" -seed=1 -timeout=60 -rss_limit_mb=2048 -artifact_prefix="$BUILD/" \
                 "$neu" "tests/fuzz/corpus/$t" || status=$?
             rm -rf "$neu"
             [ "$status" -eq 0 ] || exit "$status"

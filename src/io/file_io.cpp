@@ -72,7 +72,12 @@ void OrdnerSichern(const std::string& ordner) {
 // beside the file they belong to. The random part makes names that cannot collide
 // with a stale file of a dead process that had the same id.
 std::string TempPrefix(const std::string& ziel, const char* art) {
-    return "." + NameVon(ziel) + "." + art + ".";
+    std::string p = ".";
+    p += NameVon(ziel);
+    p += '.';
+    p += art;
+    p += '.';
+    return p;
 }
 
 std::string TempName(const std::string& ordner, const std::string& ziel, const char* art) {
