@@ -101,6 +101,33 @@ void BM_ExpatEmptyHandlersBoth(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpatEmptyHandlersBoth)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One huge token (an attribute value or a comment of 25 or 100 MB): the time must
+// grow with the size, not with its square.
+void BM_ImportHugeToken(benchmark::State& state) {
+    const bool kommentar = state.range(0) == 1;
+    const auto groesse = static_cast<std::size_t>(state.range(1)) << 20;
+    const auto pfad = (std::filesystem::temp_directory_path() / "zev-bench-import" / "Gross.XML").string();
+    {
+        std::ofstream f(pfad, std::ios::binary);
+        f << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Alle_Lehrer>" << (kommentar ? "<!--" : "<Lehrer a=\"")
+          << std::string(groesse, 'x') << (kommentar ? "--><Lehrer>" : "\">")
+          << "<Lehrernummer>1</Lehrernummer></Lehrer></Alle_Lehrer>";
+    }
+    zev::StilleMeldungen m;
+    for (auto _ : state) {
+        zev::ImportBericht b;
+        auto l = zev::ImportTeacherXml(pfad, D().e, m, b);
+        if (!l || l->size() != 1) state.SkipWithError("import failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * groesse));
+    std::filesystem::remove(pfad);
+}
+BENCHMARK(BM_ImportHugeToken)
+    ->ArgsProduct({{0, 1}, {25, 100}})
+    ->ArgNames({"kommentar", "MB"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 } // namespace
 
 BENCHMARK_MAIN();

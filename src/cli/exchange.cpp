@@ -25,6 +25,15 @@ bool BereicheAusArgumenten(const std::vector<std::string>& namen, std::vector<Be
     return true;
 }
 
+// The window falls back to the program folder and lets the user choose; a command
+// must not write anywhere but where the settings say.
+bool OrdnerBereit(const Steuerung& s, Meldungen& m) {
+    const Ordner& o = s.Ordnerpfade();
+    if (!o.DatenFehlt.empty())
+        m.Fehler("Der Daten-Ordner:\r" + o.DatenFehlt + "\rkann nicht erstellt werden!\r\rEs wird nichts geschrieben.");
+    return o.DatenFehlt.empty() && o.NichtSpeicherbar.empty();
+}
+
 } // namespace
 
 int Export(const Kontext& k, const std::vector<std::string>& args) {
@@ -34,6 +43,7 @@ int Export(const Kontext& k, const std::vector<std::string>& args) {
     Steuerung s(k.programmOrdner, m);
     s.Erstellen(false);
     s.Gezeigt();
+    if (!OrdnerBereit(s, m)) return kFehlerGemeldet;
     for (Bereich b : bereiche) {
         s.Laden(b);
         if (s.Exportieren(b)) k.out << XmlExportPfad(s.Einstellungen(), static_cast<int>(b), s.Ordnerpfade().Export) << '\n';
@@ -54,6 +64,7 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
     Steuerung s(k.programmOrdner, m);
     s.Erstellen(false);
     s.Gezeigt();
+    if (!OrdnerBereit(s, m)) return kFehlerGemeldet;
     for (Bereich b : bereiche) {
         // The area as it stands in its internal file, then the import over it.
         s.InternLaden(b);
@@ -63,10 +74,11 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
             k.out << "keine Import-Datei gefunden\n";
             continue;
         }
+        // Written only when some file gave records: the area is unchanged otherwise.
         bool eingelesen = false;
         for (const ImportBericht& r : berichte) {
             k.out << BerichtText(r);
-            eingelesen = eingelesen || r.gelesen;
+            eingelesen = eingelesen || (r.gelesen && r.datensaetze > 0);
         }
         if (!probe && eingelesen && s.Schreiben(b)) k.out << "gespeichert in " << s.Ordnerpfade().Daten << "\n";
     }

@@ -1,12 +1,16 @@
 #include "io/file_io.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <random>
+#include <set>
 #include <system_error>
 
 namespace zev::io {
@@ -63,11 +67,81 @@ void OrdnerSichern(const std::string& ordner) {
     ::close(fd);
 }
 
-// A unique name in the folder of `ziel` for a file we are about to create.
-std::string TempName(const std::string& ziel, const char* art) {
-    static unsigned zaehler = 0;
-    return OrdnerVon(ziel) + "/." + NameVon(ziel) + "." + art + "." + std::to_string(::getpid()) + "." +
-           std::to_string(++zaehler);
+// Temporary files are named ".NAME.neu.PID.RANDOM" (the new image) and
+// ".NAME.alt.PID.RANDOM" (a link to the old one on its way to the previous version),
+// beside the file they belong to. The random part makes names that cannot collide
+// with a stale file of a dead process that had the same id.
+std::string TempPrefix(const std::string& ziel, const char* art) {
+    std::string p = ".";
+    p += NameVon(ziel);
+    p += '.';
+    p += art;
+    p += '.';
+    return p;
+}
+
+std::string TempName(const std::string& ordner, const std::string& ziel, const char* art) {
+    static std::mt19937_64 zufall{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
+    static const char zeichen[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string name = ordner + "/" + TempPrefix(ziel, art) + std::to_string(::getpid()) + ".";
+    for (int i = 0; i < 8; ++i) name += zeichen[zufall() % (sizeof zeichen - 1)];
+    return name;
+}
+
+// Temporary files this process has in use; one of ours that is not listed here
+// was left by an earlier process that had our id.
+std::set<std::string>& InArbeit() {
+    static std::set<std::string> namen;
+    return namen;
+}
+
+// Whether the writer of a temporary file no longer runs (the id follows the prefix).
+bool Verwaist(const std::string& pfad, std::string_view rest) {
+    const auto punkt = rest.find('.');
+    if (punkt == 0 || punkt == std::string_view::npos) return false;
+    long pid = 0;
+    for (const char c : rest.substr(0, punkt)) {
+        if (c < '0' || c > '9' || pid > 4194304) return false;
+        pid = pid * 10 + (c - '0');
+    }
+    if (pid <= 0) return false;
+    if (pid == ::getpid()) return InArbeit().count(pfad) == 0;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files of `ziel` in `ordner` whose writers are gone
+// (killed during a save); best effort, so nothing here is counted or reported.
+void Aufraeumen(const std::string& ordner, const std::string& ziel) {
+    DIR* d = ::opendir(ordner.c_str());
+    if (!d) return;
+    const std::string neu = TempPrefix(ziel, "neu"), alt = TempPrefix(ziel, "alt");
+    std::vector<std::string> weg;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name = e->d_name;
+        for (const std::string* p : {&neu, &alt}) {
+            if (name.size() <= p->size() || name.compare(0, p->size(), *p) != 0) continue;
+            const std::string pfad = ordner + "/" + std::string(name);
+            if (Verwaist(pfad, name.substr(p->size()))) weg.push_back(pfad);
+        }
+    }
+    ::closedir(d);
+    for (const std::string& pfad : weg) ::unlink(pfad.c_str());
+}
+
+// The file a path finally names: symbolic links are followed, so a save replaces
+// the link's target and keeps the link (a dangling link names the file to create).
+std::string Aufloesen(const std::string& pfad) {
+    std::string p = pfad;
+    for (int i = 0; i < 40; ++i) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::string ziel(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(p.c_str(), ziel.data(), ziel.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= ziel.size()) return p;
+        ziel.resize(static_cast<std::size_t>(n));
+        p = ziel.front() == '/' ? ziel : OrdnerVon(p) + "/" + ziel;
+    }
+    return p;
 }
 
 } // namespace
@@ -106,20 +180,42 @@ bool EingabeDatei::Oeffnen(const std::string& pfad) {
     fd_ = -1;
     fehler_.clear();
     int fd = -1;
-    if (!Verhindert()) fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: a FIFO in place of a data file would wait for a writer forever.
+    if (!Verhindert()) fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         fehler_ = SystemFehlerText(errno);
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        fehler_ = SystemFehlerText(S_ISDIR(st.st_mode) ? EISDIR : errno);
+    if (::fstat(fd, &st) != 0) {
+        fehler_ = SystemFehlerText(errno);
         ::close(fd);
         return false;
     }
+    if (!S_ISREG(st.st_mode)) {
+        fehler_ = S_ISDIR(st.st_mode) ? SystemFehlerText(EISDIR) : std::string(kKeineDatei);
+        ::close(fd);
+        return false;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     fd_ = fd;
     groesse_ = static_cast<std::uint64_t>(st.st_size);
     return true;
+}
+
+std::optional<std::size_t> EingabeDatei::Teil(void* ziel, std::size_t n) {
+    while (true) {
+        if (fd_ < 0 || Verhindert()) {
+            fehler_ = SystemFehlerText(fd_ < 0 ? EBADF : errno);
+            return std::nullopt;
+        }
+        const ssize_t r = ::read(fd_, ziel, n);
+        if (r >= 0) return static_cast<std::size_t>(r);
+        if (errno == EINTR) continue;
+        fehler_ = SystemFehlerText(errno);
+        return std::nullopt;
+    }
 }
 
 bool EingabeDatei::Lesen(void* ziel, std::size_t n) {
@@ -164,7 +260,10 @@ SichereAusgabe::~SichereAusgabe() { Verwerfen(); }
 void SichereAusgabe::Verwerfen() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        InArbeit().erase(temp_);
+    }
     temp_.clear();
 }
 
@@ -177,13 +276,33 @@ std::optional<SchreibFehler> SichereAusgabe::Fehlschlag(SchreibFehler::Stufe s) 
 std::optional<SchreibFehler> SichereAusgabe::Oeffnen(const std::string& ziel, const std::string& vorgaenger) {
     Verwerfen();
     ziel_ = ziel;
+    echt_ = Aufloesen(ziel);
     vorgaenger_ = vorgaenger;
     fehler_.reset();
+    const std::string ordner = OrdnerVon(echt_);
+    Aufraeumen(ordner, echt_);
+    if (!vorgaenger_.empty() && OrdnerVon(vorgaenger_) != ordner) Aufraeumen(OrdnerVon(vorgaenger_), echt_);
+
+    // The replaced file keeps its permission bits (and owner, where we may set it).
+    struct stat st {};
+    bisher_ = ::stat(echt_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    modus_ = static_cast<unsigned>(st.st_mode & 07777);
+    uid_ = st.st_uid;
+    gid_ = st.st_gid;
+
     // The new image goes under a temporary name beside the target.
-    const std::string temp = TempName(ziel, "neu");
-    if (!Verhindert()) fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (Verhindert()) return Fehlschlag(SchreibFehler::Stufe::Erstellen);
+    for (int versuch = 0; versuch < 100 && fd_ < 0; ++versuch) {
+        const std::string temp = TempName(ordner, echt_, "neu");
+        fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd_ >= 0) {
+            temp_ = temp;
+            InArbeit().insert(temp_);
+        } else if (errno != EEXIST) {
+            break;
+        }
+    }
     if (fd_ < 0) return Fehlschlag(SchreibFehler::Stufe::Erstellen);
-    temp_ = temp;
     return std::nullopt;
 }
 
@@ -196,42 +315,81 @@ bool SichereAusgabe::Schreiben(std::span<const std::uint8_t> daten) {
     return true;
 }
 
+bool SichereAusgabe::VorgaengerBehalten(bool& zielVerschoben) {
+    const std::string ordner = OrdnerVon(vorgaenger_);
+    // A hard link keeps the target in place the whole time.
+    std::string alt;
+    int err = 0;
+    if (Verhindert()) return false;
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        alt = TempName(ordner, echt_, "alt");
+        InArbeit().insert(alt);
+        if (::link(echt_.c_str(), alt.c_str()) == 0) break;
+        err = errno;
+        InArbeit().erase(alt);
+        alt.clear();
+        if (err != EEXIST) break;
+    }
+    if (!alt.empty()) {
+        const bool ok = !Verhindert() && ::rename(alt.c_str(), vorgaenger_.c_str()) == 0;
+        err = errno;
+        // When the previous version already is a link of the target, rename has nothing
+        // to do and leaves the temporary name; it goes in every case.
+        ::unlink(alt.c_str());
+        InArbeit().erase(alt);
+        errno = err;
+        return ok;
+    }
+    // File systems without links: the target itself moves, in the same folder.
+    if (echt_ == ziel_ && ordner == OrdnerVon(echt_)) {
+        if (Verhindert() || ::rename(echt_.c_str(), vorgaenger_.c_str()) != 0) return false;
+        zielVerschoben = true;
+        return true;
+    }
+    // A linked target in another file system: the previous version is a copy.
+    std::string fehler;
+    const auto bisher = GanzLesen(echt_, fehler);
+    if (!bisher) {
+        errno = EIO;
+        return false;
+    }
+    SichereAusgabe kopie;
+    std::optional<SchreibFehler> f = kopie.Oeffnen(vorgaenger_);
+    if (!f) f = kopie.Schreiben(*bisher) ? kopie.Abschliessen() : kopie.Fehler();
+    if (f) errno = EIO;
+    return !f;
+}
+
 std::optional<SchreibFehler> SichereAusgabe::Abschliessen() {
     using Stufe = SchreibFehler::Stufe;
     if (fd_ < 0) return fehler_ ? fehler_ : SchreibFehler{Stufe::Schreiben, SystemFehlerText(EBADF)};
-    // 1. The new image, complete and on disk.
+    // 1. The new image, complete, with the old file's permissions, and on disk.
+    if (bisher_) {
+        if (::fchmod(fd_, static_cast<mode_t>(modus_)) != 0) return Fehlschlag(Stufe::Schreiben);
+        if (uid_ != ::geteuid() || gid_ != ::getegid()) (void)!::fchown(fd_, uid_, gid_); // only where allowed
+    }
     if (Verhindert() || ::fsync(fd_) != 0) return Fehlschlag(Stufe::Schreiben);
-    const bool geschlossen = !Verhindert() && ::close(fd_) == 0;
+    const bool verhindert = Verhindert();
+    const bool geschlossen = ::close(fd_) == 0 && !verhindert;
     fd_ = -1;
     if (!geschlossen) return Fehlschlag(Stufe::Schreiben);
 
-    // 2. The old file becomes the previous version. A hard link keeps the target in
-    //    place the whole time; file systems without links fall back to a rename.
+    // 2. The old file becomes the previous version.
     bool zielVerschoben = false;
-    if (!vorgaenger_.empty() && Existiert(ziel_)) {
-        const std::string alt = TempName(ziel_, "alt");
-        if (!Verhindert() && ::link(ziel_.c_str(), alt.c_str()) == 0) {
-            if (Verhindert() || ::rename(alt.c_str(), vorgaenger_.c_str()) != 0) {
-                const int err = errno;
-                ::unlink(alt.c_str());
-                errno = err;
-                return Fehlschlag(Stufe::Umbenennen);
-            }
-        } else {
-            if (Verhindert() || ::rename(ziel_.c_str(), vorgaenger_.c_str()) != 0) return Fehlschlag(Stufe::Umbenennen);
-            zielVerschoben = true;
-        }
-    }
+    if (!vorgaenger_.empty() && Existiert(echt_) && !VorgaengerBehalten(zielVerschoben))
+        return Fehlschlag(Stufe::Umbenennen);
 
     // 3. The new image takes the place of the target.
-    if (Verhindert() || ::rename(temp_.c_str(), ziel_.c_str()) != 0) {
+    if (Verhindert() || ::rename(temp_.c_str(), echt_.c_str()) != 0) {
         const int err = errno;
-        if (zielVerschoben) ::rename(vorgaenger_.c_str(), ziel_.c_str()); // put the current data back
+        if (zielVerschoben) ::rename(vorgaenger_.c_str(), echt_.c_str()); // put the current data back
         errno = err;
         return Fehlschlag(Stufe::Umbenennen);
     }
+    InArbeit().erase(temp_);
     temp_.clear();
-    OrdnerSichern(OrdnerVon(ziel_));
+    OrdnerSichern(OrdnerVon(echt_));
+    if (!vorgaenger_.empty() && OrdnerVon(vorgaenger_) != OrdnerVon(echt_)) OrdnerSichern(OrdnerVon(vorgaenger_));
     return std::nullopt;
 }
 

@@ -21,7 +21,11 @@ bool IstDatei(const std::string& pfad);
 // Creates a folder and its missing parents; true when it exists afterwards.
 bool OrdnerAnlegen(const std::string& pfad);
 
-// A file opened for reading; closed when the object goes.
+// The reason given for a path that names no regular file (a device, a FIFO, a socket).
+inline constexpr std::string_view kKeineDatei = "keine reguläre Datei";
+
+// A regular file opened for reading; closed when the object goes. Anything else
+// is refused at opening, without waiting (a FIFO never blocks the program).
 class EingabeDatei {
 public:
     EingabeDatei() = default;
@@ -33,6 +37,8 @@ public:
     std::uint64_t Groesse() const { return groesse_; }
     // Reads exactly n bytes; false on a short read or an error.
     bool Lesen(void* ziel, std::size_t n);
+    // Reads up to n bytes; 0 at the end, nullopt on an error.
+    std::optional<std::size_t> Teil(void* ziel, std::size_t n);
     // The system's text of the last failure ("" after a short read at the end).
     const std::string& Fehler() const { return fehler_; }
 
@@ -72,18 +78,25 @@ public:
 private:
     void Verwerfen();
     std::optional<SchreibFehler> Fehlschlag(SchreibFehler::Stufe s);
+    bool VorgaengerBehalten(bool& zielVerschoben);
 
     int fd_ = -1;
-    std::string ziel_, vorgaenger_, temp_;
+    std::string ziel_, echt_, vorgaenger_, temp_; // echt_: the file `ziel_` names after its links
+    bool bisher_ = false;                         // `echt_` existed as a file when opened
+    unsigned modus_ = 0;
+    unsigned uid_ = 0, gid_ = 0;
     std::optional<SchreibFehler> fehler_;
 };
 
 // Writes `daten` as the new content of `ziel`. The image goes to a temporary
 // file in the same folder, is flushed to disk, and only then takes the place of
-// `ziel`. When `vorgaenger` is given and `ziel` exists, the old `ziel` becomes
-// `vorgaenger` (replacing it) in the same step; an existing `vorgaenger` is
-// only ever replaced, never deleted on its own. On any failure the files are as
-// they were before the step that failed, and no temporary file is left.
+// `ziel`; a replaced file keeps its permission bits, and a `ziel` that is a
+// symbolic link stays one: its target is replaced. Temporary files left by
+// writers that no longer run (a save killed halfway) are removed first. When
+// `vorgaenger` is given and `ziel` exists, the old `ziel` becomes `vorgaenger`
+// (replacing it) in the same step; an existing `vorgaenger` is only ever
+// replaced, never deleted on its own. On any failure the files are as they were
+// before the step that failed, and no temporary file is left.
 std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
                                              const std::string& vorgaenger = {});
 

@@ -16,6 +16,13 @@
 
 namespace zev {
 
+// The most records one area can hold: the internal files count them in 16 bits.
+inline constexpr std::size_t kBereichKapazitaet = 65536;
+
+// The message when an area cannot take another record.
+inline constexpr std::string_view kMeldungBereichVoll =
+    "Es kann kein weiterer Datensatz aufgenommen werden!\r\rEin Bereich kann höchstens 65536 Datensätze aufnehmen.";
+
 // An array is never empty; `Letzter()` is its last index (count − 1), so the
 // array length and the last index cannot disagree.
 template <class R> struct BereichsDaten {
@@ -80,6 +87,14 @@ inline void InitDatensatz(TSchuelerDS& r, std::string_view s) { InitSchueler(r, 
 template <class R> void BereichLeeren(BereichsDaten<R>& b) {
     b.Aktuell = 0;
     b.DB.resize(1);
+}
+
+// Whether `anzahl` more records fit into the area; when not, the message is shown.
+// Every place that adds records (insert, paste) asks first.
+template <class R> bool PlatzFuer(const BereichsDaten<R>& b, std::size_t anzahl, Meldungen& m) {
+    if (b.DB.size() + anzahl <= kBereichKapazitaet) return true;
+    m.Fehler(kMeldungBereichVoll);
+    return false;
 }
 
 // Copies element `index` into the buffer. An index outside the array copies

@@ -3,7 +3,16 @@
 #include "model/encoding.h"
 #include "model/paths.h"
 
+#include <ctime>
+
 namespace zev {
+
+int AktuellesJahr() {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm t{};
+    if (!::localtime_r(&jetzt, &t)) return 2004;
+    return t.tm_year + 1900;
+}
 
 const s80& XMLDateiName(const TEinstellungen& e, int bereich) {
     switch (bereich) {
@@ -18,12 +27,23 @@ std::string PfadAusFeld(const s250& feld) { return Cp1252ToUtf8(feld.view()); }
 
 void PfadInsFeld(s250& feld, std::string_view utf8Pfad) { feld = Utf8ToCp1252(utf8Pfad); }
 
+bool PfadSpeicherbar(std::string_view utf8Pfad) {
+    const std::string bytes = Utf8ToCp1252(utf8Pfad);
+    return bytes.size() <= s250::Kapazitaet && Cp1252ToUtf8(bytes) == utf8Pfad;
+}
+
 void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner) {
     e = TEinstellungen{};
     e.Schulnummer = "00000";
-    PfadInsFeld(e.DatenPfad, MitTrenner(std::string(programmOrdner)) + "Daten" + kTrenner);
-    PfadInsFeld(e.ImportPfad, MitTrenner(PfadAusFeld(e.DatenPfad)) + "Import" + kTrenner);
-    PfadInsFeld(e.ExportPfad, MitTrenner(PfadAusFeld(e.DatenPfad)) + "Export" + kTrenner);
+    // A folder the fields cannot hold is left empty, never stored changed: the run
+    // then derives it from the program folder itself and reports it.
+    const auto pfad = [](s250& feld, const std::string& utf8) {
+        if (PfadSpeicherbar(utf8)) PfadInsFeld(feld, utf8);
+    };
+    const std::string daten = MitTrenner(std::string(programmOrdner)) + "Daten" + kTrenner;
+    pfad(e.DatenPfad, daten);
+    pfad(e.ImportPfad, daten + "Import" + kTrenner);
+    pfad(e.ExportPfad, daten + "Export" + kTrenner);
     e.XMLDateiSchule = "Schule.XML";
     e.XMLDateiLehrer = "Lehrer.XML";
     e.XMLDateiKlassen = "Klassen.XML";
@@ -42,10 +62,12 @@ void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner) {
         }
         // Import folder as stored (a path ending in "\" counts as ending in a separator).
         const std::string import = MitTrenner(PfadAusFeld(e.ImportPfad));
-        e.XMLImport[a][1].Datei = Utf8ToCp1252(import) + XMLDateiName(e, a).str();
+        if (!e.ImportPfad.empty()) pfad(e.XMLImport[a][1].Datei, import + Cp1252ToUtf8(XMLDateiName(e, a).view()));
     }
     e.AlleTestsZeigen = 0;
-    e.Berichtsjahr = "2004";
+    // The year the file is started in: a fixed old year made every date check of the
+    // teachers fail until the user found the field.
+    e.Berichtsjahr = std::to_string(AktuellesJahr());
 }
 
 } // namespace zev

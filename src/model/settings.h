@@ -99,8 +99,16 @@ static_assert(offsetof(TEinstellungen, Reserviert4366) == 4366);
 // to 250 characters.
 void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner);
 
+// The calendar year of the system clock (local time); a new settings file starts
+// with it as the report year.
+int AktuellesJahr();
+
 // The XML file name setting of an import area (1..4).
 const s80& XMLDateiName(const TEinstellungen& e, int bereich);
+
+// Whether a path (UTF-8) can be kept in a path field as it is: every character
+// has a Windows-1252 byte and there are at most 250 of them.
+bool PfadSpeicherbar(std::string_view utf8Pfad);
 
 // Paths are kept as Windows-1252 in the record and as UTF-8 everywhere else.
 std::string PfadAusFeld(const s250& feld);

@@ -2,6 +2,7 @@
 
 #include "model/encoding.h"
 #include "model/paths.h"
+#include "storage/folders.h"
 #include "storage/settings_file.h"
 #include "xml/xml_writer.h"
 
@@ -11,6 +12,16 @@
 #include <system_error>
 
 namespace zev {
+
+std::vector<std::string> BerichtsjahrAuswahl(int aktuellesJahr) {
+    std::vector<std::string> jahre;
+    for (int j = 2004; j <= std::max(2004, aktuellesJahr + 1); ++j) jahre.push_back(std::to_string(j));
+    return jahre;
+}
+
+Berichtsjahre::Berichtsjahre() : jahre_(BerichtsjahrAuswahl(AktuellesJahr())) {
+    for (const std::string& j : jahre_) zeiger_.push_back(j.c_str());
+}
 
 namespace {
 
@@ -221,7 +232,23 @@ void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& 
     e.Berichtsjahr = Utf8ToCp1252(f.Berichtsjahr);
 }
 
+// The first chosen path the settings cannot hold as it is ("" when all fit). The
+// import folder below the data folder must fit as well.
+std::string NichtSpeicherbarerPfad(const EinstellungsFormular& f) {
+    const std::string daten = MitTrenner(f.DatenPfad);
+    for (const std::string& p :
+         {daten, daten.empty() ? daten : daten + "Import" + kTrenner, MitTrenner(f.ExportPfad), f.ImportDatei})
+        if (!PfadSpeicherbar(p)) return p;
+    return {};
+}
+
 bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m) {
+    // A path stored changed would send the data to a folder nobody chose.
+    if (const std::string p = NichtSpeicherbarerPfad(f); !p.empty()) {
+        m.Fehler(MeldungPfadNichtSpeicherbar(p));
+        FormularAbbrechen(f, e);
+        return false;
+    }
     FormularUebernehmen(f, e, m);
     return EinstellungenSchreiben(e, f.ProgrammOrdner, m);
 }
@@ -241,6 +268,10 @@ bool NeuenOrdnerErstellen(EinstellungsFormular& f, OrdnerWahl w, std::string_vie
     }
     std::string& gewaehlt = GewaehlterOrdner(f, w);
     const std::string neu = PfadVon(gewaehlt, name);
+    if (OrdnernameZulaessig(name) && !PfadSpeicherbar(MitTrenner(neu))) {
+        m.Fehler(MeldungPfadNichtSpeicherbar(MitTrenner(neu)));
+        return false;
+    }
     // Only a folder made here counts: an existing one was not created.
     std::error_code ec;
     if (!OrdnernameZulaessig(name) || !std::filesystem::create_directory(std::filesystem::path(neu), ec) || ec) {

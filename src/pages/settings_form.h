@@ -69,8 +69,22 @@ inline constexpr const char* kMeldungOrdnerNichtErstellt =
     "KEIN Ordner erstellt!\r\rPrüfen Sie, ob Sie über die notwendigen\rRechte verfügen bzw. ob eventuell nicht\r"
     "zugelassene Zeichen (z.B.: / : < > )\rim Namen enthalten sind!";
 
-// The choices of the "Berichtsjahr" list; any other text may be typed.
-inline constexpr std::array<const char*, 7> kBerichtsjahre = {"2004", "2005", "2006", "2007", "2008", "2009", "2010"};
+// The choices of the "Berichtsjahr" list: 2004 up to the year after `aktuellesJahr`;
+// any other text may be typed.
+std::vector<std::string> BerichtsjahrAuswahl(int aktuellesJahr);
+
+// The choices for the running year, as the dialog lists them.
+class Berichtsjahre {
+public:
+    Berichtsjahre();
+    std::vector<const char*>::const_iterator begin() const { return zeiger_.begin(); }
+    std::vector<const char*>::const_iterator end() const { return zeiger_.end(); }
+
+private:
+    std::vector<std::string> jahre_;
+    std::vector<const char*> zeiger_;
+};
+inline const Berichtsjahre kBerichtsjahre;
 
 // A form for the dialog as created: import tab "   Schule   ", order 1.
 EinstellungsFormular FormularAnlegen(std::string programmOrdner);
@@ -104,7 +118,9 @@ void StandardWiederherstellen(EinstellungsFormular& f, TEinstellungen& e);
 // "OK" without writing: the shown import entry is stored, then every field is
 // taken from the form. Refused file names are reported and get the default.
 void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
-// "OK": as above, then the record goes to the program folder's settings file.
+// "OK": as above, then the record goes to the program folder's settings file. A
+// chosen path the settings cannot hold (not Windows-1252, over 250 characters) is
+// reported and nothing is taken: the record stays as it was when shown.
 bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
 // "Abbrechen": the record as it was when the dialog was shown.
 void FormularAbbrechen(const EinstellungsFormular& f, TEinstellungen& e);

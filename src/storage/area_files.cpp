@@ -36,6 +36,13 @@ template <class R> std::string MeldungBenutzen(const std::string& datenOrdner, c
            "\r" + was;
 }
 
+// An area beyond the format's record count would make a file its own reader refuses.
+template <class R> bool Schreibbar(const BereichsDaten<R>& b, const std::string& pfad, Meldungen& m) {
+    if (b.DB.size() <= kBereichKapazitaet) return true;
+    m.Fehler(MeldungSchreibfehler(pfad, "Ein Bereich kann höchstens 65536 Datensätze aufnehmen."));
+    return false;
+}
+
 } // namespace
 
 std::string DateiPfad(const std::string& datenOrdner, std::string_view name, std::string_view endung) {
@@ -57,7 +64,8 @@ LeseStatus BereichsdateiLesen(const std::string& pfad, BereichsDatei<R>& out, st
     io::EingabeDatei d;
     if (!d.Oeffnen(pfad)) {
         systemFehler = d.Fehler();
-        return LeseStatus::NichtLesbar;
+        // A device or FIFO under the file's name: the message names the file, not the folder.
+        return systemFehler == io::kKeineDatei ? LeseStatus::Lesefehler : LeseStatus::NichtLesbar;
     }
     auto gelesen = [&](void* ziel, std::size_t n) {
         if (d.Lesen(ziel, n)) return LeseStatus::Ok;
@@ -152,6 +160,7 @@ bool BereichSchreiben(const BereichsDaten<R>& b, const std::string& datenOrdner,
                       Meldungen& m, std::string_view vorgaenger) {
     const std::string name(BereichsArt<R>::Dateiname);
     const std::string pfad = DateiPfad(datenOrdner, name, "ZEV");
+    if (!Schreibbar(b, pfad, m)) return false;
     const auto f = io::SicherSchreiben(pfad, BereichsImage(b, e.Schulnummer), DateiPfad(datenOrdner, name, vorgaenger));
     if (!f) return true;
     if (f->stufe == io::SchreibFehler::Stufe::Erstellen)
@@ -165,6 +174,7 @@ template <class R>
 bool BereichKopieLS(const BereichsDaten<R>& b, const std::string& datenOrdner, const TEinstellungen& e, Meldungen& m) {
     const std::string name(BereichsArt<R>::Dateiname);
     const std::string pfad = DateiPfad(datenOrdner, name, "LS1");
+    if (!Schreibbar(b, pfad, m)) return false;
     const auto f = io::SicherSchreiben(pfad, BereichsImage(b, e.Schulnummer), DateiPfad(datenOrdner, name, "LS2"));
     if (!f) return true;
     if (f->stufe != io::SchreibFehler::Stufe::Erstellen) m.Fehler(MeldungSchreibfehler(pfad, f->text));

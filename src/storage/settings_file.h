@@ -10,7 +10,9 @@ namespace zev {
 
 // Defaults first; then the file of the program folder, or else the one in the
 // data folder in use (the working folder while none is determined yet), when it
-// is exactly 5120 bytes. A file of another size is reported and left alone.
+// is exactly 5120 bytes. A file of another size is reported and left alone. Path
+// and text fields holding control characters are reported once and get their
+// defaults.
 void EinstellungenLesen(TEinstellungen& e, const std::string& programmOrdner, const std::string& datenOrdner,
                         Meldungen& m);
 

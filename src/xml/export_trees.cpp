@@ -41,7 +41,7 @@ template <class A, class F> void ErstesImmer(XmlSchreiber& w, Tabelle t, int tag
 
 template <class A> void Verweise(XmlSchreiber& w, Tabelle t, int tag, const A& a) {
     for (int i = 1; i <= A::Letzter; ++i)
-        if (i == 1 || (a[i].UE_ID.len > 0 && a[i].Nummer != 0)) w.Elem(t, tag, a[i].UE_ID.view());
+        if (i == 1 || (!IsEmptyValue(a[i].UE_ID.view()) && a[i].Nummer != 0)) w.Elem(t, tag, a[i].UE_ID.view());
 }
 
 int Layout(const TEinstellungen& e) { return e.XMLLayout.get(); }

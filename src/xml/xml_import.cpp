@@ -28,10 +28,11 @@ std::optional<std::int32_t> Ganzzahl(std::string_view s) {
 std::uint16_t Geschlecht(std::string_view t) { return t == "1" ? 1 : t == "2" ? 2 : 0; }
 
 // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
+// The number comes from the text as stored (cut to its width), so the two agree.
 void Verweis(TUEVerweis& v, std::string_view t) {
     v.UE_ID = t;
-    if (t.empty()) return;
-    v.Nummer = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(t).value_or(0)));
+    if (v.UE_ID.empty()) return;
+    v.Nummer = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(v.UE_ID.view()).value_or(0)));
 }
 
 // Stores into element `k` of a group when it lies within the group's capacity.
@@ -43,6 +44,7 @@ struct Lesestand {
     Marker marker;
     bool annehmen = true;
     bool abgelehnt = false;
+    bool zuViele = false; // more records than an area can hold
     void NeuerDatensatz() {
         annehmen = true;
         abgelehnt = false;
@@ -67,6 +69,7 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
         m.Fehler(MeldungLesefehler(pfad, fehler));
         return false;
     }
+    bericht.alsWindows1252 = sc.AlsWindows1252();
     XmlTeil t;
     std::string root;
     while (sc.Naechster(t)) {
@@ -110,7 +113,7 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
     if (sc.Fehlerhaft()) {
         m.Fehler("Der Parser hat einen Fehler in der XML-Datei\rbzw. in der XML-Struktur festgestellt!" +
                  std::string("\r\r(Zeile ") + std::to_string(sc.FehlerZeile()) + ", Spalte " +
-                 std::to_string(sc.FehlerSpalte()) + ")");
+                 std::to_string(sc.FehlerSpalte()) + ": " + sc.FehlerText() + ")");
         return false;
     }
     bericht.gelesen = true;
@@ -122,8 +125,40 @@ template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z,
         ++b.abgelehnt;
         return;
     }
+    if (out.size() >= kBereichKapazitaet) {
+        z.zuViele = true;
+        return;
+    }
     out.push_back(r);
     ++b.datensaetze;
+}
+
+// A file that gives no record leaves the area as it is: replacing it with a blank
+// record and saving would lose the data, and the next run the previous version too.
+void KeineDatensaetze(const std::string& pfad, Meldungen& m, ImportBericht& bericht) {
+    m.Information("Die Datei " + pfad +
+                  " enthält keine übernehmbaren Datensätze. Die vorhandenen Daten bleiben unverändert.");
+    bericht.keineDatensaetze = true;
+}
+
+// The records of a list file, or nullopt when the file holds more than an area
+// can take: a file cut short would lose records without a word, so it is refused whole.
+template <class R>
+std::optional<std::vector<R>> Ergebnis(std::vector<R>& out, const Lesestand& z, const std::string& pfad, Meldungen& m,
+                                       ImportBericht& bericht) {
+    if (z.zuViele) {
+        m.Fehler("Die Datei:\r" + pfad + "\renthält mehr als 65536 Datensätze und wird nicht importiert!\r\r" +
+                 std::string(kMeldungBereichVoll.substr(kMeldungBereichVoll.find("Ein Bereich"))) +
+                 "\rDie vorhandenen Daten bleiben unverändert.");
+        bericht.gelesen = false;
+        bericht.zuViele = true;
+        return std::nullopt;
+    }
+    if (out.empty()) {
+        KeineDatensaetze(pfad, m, bericht);
+        return std::nullopt;
+    }
+    return std::move(out);
 }
 
 // A teacher group whose entries may share one container: a new entry begins at
@@ -148,11 +183,13 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     TSchuleDS s;
     InitSchule(s, e.Schulnummer.view());
     Lesestand z;
-    int schulart = 0, ue = 0, ne = 0;
+    int schulart = 0, ue = 0, ne = 0, schulen = 0;
     const auto start = [&](int i) {
         switch (i) {
             case Alle_Schulen: z.marker = Alle_Schulen, schulart = ue = ne = 0; break;
             case Schule:
+                z.marker = i, ++schulen;
+                break;
             case Schuldaten:
             case freie_Traeger:
             case Schulleiter: z.marker = i; break;
@@ -204,7 +241,8 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
                 if (u) {
                     u->UE_ID_Text = t;
                     // A number that is none gets an identifier below 0, so the merge leaves it out.
-                    const auto zahl = Ganzzahl(t);
+                    // Taken from the text as stored, so number and text agree.
+                    const auto zahl = Ganzzahl(u->UE_ID_Text.view());
                     u->UE_ID = zahl ? *zahl : NeueImportUEID(s);
                 }
                 break;
@@ -225,6 +263,11 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     if (!Lesen(pfad, {SchulTags(), "Alle_Schulen", "Schul"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
     if (z.abgelehnt) {
         bericht.abgelehnt = 1;
+        KeineDatensaetze(pfad, m, bericht);
+        return std::nullopt;
+    }
+    if (schulen == 0) {
+        KeineDatensaetze(pfad, m, bericht);
         return std::nullopt;
     }
     bericht.datensaetze = 1;
@@ -355,7 +398,7 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
         }
     };
     if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
@@ -382,7 +425,7 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
     };
     if (!Lesen(pfad, {KlassenTags(), "Alle_Klassen", "Klassen"}, z, e, m, bericht, start, ende, text))
         return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e,
@@ -484,7 +527,7 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
     };
     if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende, text))
         return std::nullopt;
-    return out;
+    return Ergebnis(out, z, pfad, m, bericht);
 }
 
 template <class R>
@@ -598,9 +641,12 @@ void MergeSchoolImport(TSchuleDS& a, const TSchuleDS& i, int datensaetze, int ei
 std::string BerichtText(const ImportBericht& b) {
     std::string s = "Datei: " + b.datei + "\n";
     if (!b.root.empty()) s += "Root-Tag: " + Cp1252ToUtf8(b.root) + "\n";
+    if (b.zuViele) return s + "mehr als 65536 Datensätze: nicht eingelesen\n";
+    if (b.alsWindows1252) s += "ohne Kodierungsangabe und nicht UTF-8: als Windows-1252 gelesen\n";
     if (!b.gelesen) return s + "nicht eingelesen\n";
     s += "Datensätze übernommen: " + std::to_string(b.datensaetze) + "\n";
     if (b.abgelehnt > 0) s += "Datensätze anderer Schulen abgelehnt: " + std::to_string(b.abgelehnt) + "\n";
+    if (b.keineDatensaetze) s += "keine übernehmbaren Datensätze: die vorhandenen Daten bleiben unverändert\n";
     if (b.ueUebernommen > 0 || b.ueNichtPlatziert > 0) {
         s += "Unterrichtseinheiten übernommen: " + std::to_string(b.ueUebernommen) + "\n";
         if (b.ueNichtPlatziert > 0)

@@ -16,12 +16,15 @@ namespace zev {
 // What one import did, for the user: nothing dropped goes unmentioned.
 struct ImportBericht {
     std::string datei;
-    std::string root;             // the root element found (Windows-1252)
-    bool gelesen = false;         // the file was read to its end and used
-    int datensaetze = 0;          // records taken over (school: 1)
-    int abgelehnt = 0;            // records refused after the school-number question
-    int ueUebernommen = 0;        // school lesson units merged
-    int ueNichtPlatziert = 0;     // school lesson units without a target
+    std::string root;                     // the root element found (Windows-1252)
+    bool gelesen = false;                 // the file was read to its end and used
+    bool zuViele = false;                 // refused: more records than an area can hold
+    bool keineDatensaetze = false;        // read, but no record to take: the area stays as it was
+    bool alsWindows1252 = false;          // no encoding declared and not UTF-8: read as Windows-1252
+    int datensaetze = 0;                  // records taken over (school: 1)
+    int abgelehnt = 0;                    // records refused after the school-number question
+    int ueUebernommen = 0;                // school lesson units merged
+    int ueNichtPlatziert = 0;             // school lesson units without a target
     std::map<std::string, int> unbekannt; // element names not known to the file, with their counts
 };
 
@@ -29,7 +32,8 @@ struct ImportBericht {
 std::string BerichtText(const ImportBericht& b);
 
 // Each reads one file. nullopt when the file was refused (cannot be read,
-// malformed, wrong root); the message has been shown then. The school-number
+// malformed, wrong root, more records than an area holds) or gives no record to
+// take over; the message has been shown then. The school-number
 // question is asked per record whose number differs from the settings'.
 std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
                                          ImportBericht& bericht);
@@ -44,7 +48,8 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
 // answered No; ImportSchoolXml returns nullopt in that case too.
 
 // Replaces an area with the records read, in file order, each with a fresh
-// identifier; no record leaves one blank record. Last = count − 1, current = 0.
+// identifier; no record leaves one blank record (the readers never hand over an
+// empty list, so an import that takes nothing leaves the area as it was). Last = count − 1, current = 0.
 template <class R>
 void BereichErsetzen(BereichsDaten<R>& b, std::vector<R> saetze, std::string_view schulnummer, Meldungen& m);
 

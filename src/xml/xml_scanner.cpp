@@ -18,6 +18,7 @@ struct XmlPartScanner::Zustand {
     std::size_t gelesen = 0;    // parts handed out
     std::vector<std::string> stapel; // names of the open elements; strings reused by depth
     std::size_t tiefe = 0;
+    std::uint64_t ereignisse = 0;    // handler calls, to tell whether a chunk got anywhere
     std::string text;                // character data since the last tag
     bool inCdata = false;
     bool latin1 = false; // declared ISO-8859-1: code points are the bytes
@@ -74,6 +75,7 @@ using Z = XmlPartScanner::Zustand;
 
 void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     z->TextAbschliessen();
     XmlTeil& t = z->Neu(XmlTeilArt::Start);
     z->Bytes(name, std::strlen(name), t.name);
@@ -83,6 +85,7 @@ void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
 
 void XMLCALL Ende(void* d, const XML_Char*) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     z->TextAbschliessen();
     // An empty-element tag ends without bytes of its own: its start becomes one part.
     if (XML_GetCurrentByteCount(z->parser) == 0 && z->anzahl > z->gelesen &&
@@ -98,6 +101,7 @@ void XMLCALL Ende(void* d, const XML_Char*) {
 
 void XMLCALL Zeichen(void* d, const XML_Char* s, int n) {
     auto* z = static_cast<Z*>(d);
+    ++z->ereignisse;
     if (z->inCdata) return;
     // Blanks before any text would be trimmed anyway; most of them lie between tags.
     if (z->text.empty()) {
@@ -121,6 +125,7 @@ bool GleichOhneGross(const char* a, const char* b) {
 
 void XMLCALL Deklaration(void* d, const XML_Char*, const XML_Char* encoding, int) {
     auto* z = static_cast<Z*>(d);
+    if (!encoding) return; // nothing declared: the encoding the parser was created with stands
     z->latin1 = GleichOhneGross(encoding, "ISO-8859-1") || GleichOhneGross(encoding, "latin1") ||
                 GleichOhneGross(encoding, "ISO_8859-1");
 }
@@ -137,6 +142,49 @@ int XMLCALL UnbekannteKodierung(void*, const XML_Char* name, XML_Encoding* info)
     return XML_STATUS_OK;
 }
 
+// Checks UTF-8 piece by piece; a sequence may run across pieces.
+class Utf8Pruefer {
+public:
+    void Weiter(const unsigned char* p, std::size_t n) {
+        for (std::size_t i = 0; i < n && gut_; ++i) Byte(p[i]);
+    }
+    bool Gut() const { return gut_; } // nothing wrong so far
+    bool Gueltig() const { return gut_ && offen_ == 0; }
+
+private:
+    void Byte(unsigned char b) {
+        if (offen_ > 0) {
+            if (b < unten_ || b > oben_) gut_ = false;
+            unten_ = 0x80, oben_ = 0xBF;
+            --offen_;
+            return;
+        }
+        unten_ = 0x80, oben_ = 0xBF;
+        if (b < 0x80) return;
+        if (b >= 0xC2 && b <= 0xDF)
+            offen_ = 1;
+        else if (b >= 0xE0 && b <= 0xEF)
+            offen_ = 2, unten_ = b == 0xE0 ? 0xA0 : 0x80, oben_ = b == 0xED ? 0x9F : 0xBF;
+        else if (b >= 0xF0 && b <= 0xF4)
+            offen_ = 3, unten_ = b == 0xF0 ? 0x90 : 0x80, oben_ = b == 0xF4 ? 0x8F : 0xBF;
+        else
+            gut_ = false;
+    }
+    bool gut_ = true;
+    int offen_ = 0;
+    unsigned char unten_ = 0x80, oben_ = 0xBF;
+};
+
+// Whether a file begins with a byte-order mark or declares its encoding; only a
+// file with neither is read as Windows-1252 when it is not UTF-8.
+bool KodierungAngegeben(std::string_view anfang) {
+    if (anfang.starts_with("\xEF\xBB\xBF") || anfang.starts_with("\xFF\xFE") || anfang.starts_with("\xFE\xFF"))
+        return true;
+    if (!anfang.starts_with("<?xml")) return false;
+    const auto ende = anfang.find("?>");
+    return anfang.substr(0, ende).find("encoding") != std::string_view::npos;
+}
+
 } // namespace
 
 XmlPartScanner::XmlPartScanner() : z_(std::make_unique<Zustand>()) {}
@@ -145,8 +193,11 @@ XmlPartScanner::~XmlPartScanner() {
     if (z_->parser) XML_ParserFree(z_->parser);
 }
 
-static XML_Parser NeuerParser(XmlPartScanner::Zustand* z) {
-    XML_Parser p = XML_ParserCreate(nullptr);
+static XML_Parser NeuerParser(XmlPartScanner::Zustand* z, bool windows1252) {
+    // ISO-8859-1 hands every byte over as the code point of its value, which the
+    // scanner gives back as the same byte: the Windows-1252 bytes as they are.
+    XML_Parser p = XML_ParserCreate(windows1252 ? "ISO-8859-1" : nullptr);
+    z->latin1 = windows1252;
     XML_SetUserData(p, z);
     XML_SetElementHandler(p, Start, Ende);
     XML_SetCharacterDataHandler(p, Zeichen);
@@ -160,16 +211,38 @@ static XML_Parser NeuerParser(XmlPartScanner::Zustand* z) {
 }
 
 bool XmlPartScanner::Laden(const std::string& pfad, std::string& fehler) {
-    datei_ = std::ifstream(pfad, std::ios::binary);
-    if (!datei_) {
-        fehler = std::strerror(errno);
+    if (!datei_.Oeffnen(pfad)) {
+        fehler = datei_.Fehler();
+        return false;
+    }
+    // Without a declared encoding XML is UTF-8; a file of outside origin that is
+    // not is read in the program's own byte set rather than refused whole.
+    std::string anfang(512, '\0');
+    const auto n = datei_.Teil(anfang.data(), anfang.size());
+    anfang.resize(n ? *n : 0);
+    windows1252_ = false;
+    if (!KodierungAngegeben(anfang)) {
+        Utf8Pruefer u;
+        std::vector<unsigned char> block(256 * 1024);
+        u.Weiter(reinterpret_cast<const unsigned char*>(anfang.data()), anfang.size());
+        while (u.Gut()) {
+            const auto k = datei_.Teil(block.data(), block.size());
+            if (!k || *k == 0) break;
+            u.Weiter(block.data(), *k);
+        }
+        windows1252_ = !u.Gueltig();
+    }
+    if (!datei_.Oeffnen(pfad)) {
+        fehler = datei_.Fehler();
         return false;
     }
     if (z_->parser) XML_ParserFree(z_->parser);
     *z_ = Zustand{};
-    z_->parser = NeuerParser(z_.get());
+    z_->parser = NeuerParser(z_.get(), windows1252_);
     ausSpeicher_ = false;
     eingabeEnde_ = false;
+    block_ = kBlock;
+    bloecke_ = 0;
     fehlerhaft_ = false;
     return true;
 }
@@ -177,7 +250,13 @@ bool XmlPartScanner::Laden(const std::string& pfad, std::string& fehler) {
 void XmlPartScanner::LadenAusText(std::string text) {
     if (z_->parser) XML_ParserFree(z_->parser);
     *z_ = Zustand{};
-    z_->parser = NeuerParser(z_.get());
+    windows1252_ = false;
+    if (!KodierungAngegeben(std::string_view(text).substr(0, 512))) {
+        Utf8Pruefer u;
+        u.Weiter(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+        windows1252_ = !u.Gueltig();
+    }
+    z_->parser = NeuerParser(z_.get(), windows1252_);
     speicher_ = std::move(text);
     ausSpeicher_ = true;
     eingabeEnde_ = false;
@@ -193,15 +272,28 @@ bool XmlPartScanner::Nachfuellen() {
         status = XML_Parse(z_->parser, speicher_.data(), static_cast<int>(speicher_.size()), XML_TRUE);
         eingabeEnde_ = true;
     } else {
-        constexpr std::size_t kBlock = 256 * 1024;
-        void* puffer = XML_GetBuffer(z_->parser, static_cast<int>(kBlock));
+        void* puffer = XML_GetBuffer(z_->parser, static_cast<int>(block_));
         if (!puffer) {
             status = XML_STATUS_ERROR;
         } else {
-            datei_.read(static_cast<char*>(puffer), static_cast<std::streamsize>(kBlock));
-            const auto n = datei_.gcount();
-            eingabeEnde_ = n < static_cast<std::streamsize>(kBlock);
-            status = XML_ParseBuffer(z_->parser, static_cast<int>(n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
+            const auto n = datei_.Teil(puffer, block_);
+            if (!n) {
+                // A failed read ends the document as broken, with the system's reason.
+                fehlerhaft_ = true;
+                zeile_ = XML_GetCurrentLineNumber(z_->parser);
+                spalte_ = XML_GetCurrentColumnNumber(z_->parser) + 1;
+                fehlerText_ = datei_.Fehler();
+                z_->anzahl = 0;
+                return false;
+            }
+            eingabeEnde_ = *n == 0;
+            const std::uint64_t vorher = z_->ereignisse;
+            ++bloecke_;
+            status = XML_ParseBuffer(z_->parser, static_cast<int>(*n), eingabeEnde_ ? XML_TRUE : XML_FALSE);
+            // Expat scans an unfinished token (a huge attribute or comment) again with
+            // every chunk; a chunk that got nowhere makes the next one twice as large,
+            // so the time stays linear in the file size.
+            block_ = z_->ereignisse == vorher ? std::min(block_ * 2, kGroessterBlock) : kBlock;
         }
     }
     if (status != XML_STATUS_OK) {

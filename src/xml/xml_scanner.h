@@ -8,8 +8,9 @@
 // no external entity or DTD is ever loaded.
 #pragma once
 
+#include "io/file_io.h"
+
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,19 +51,31 @@ public:
     // them into one blank.
     static void Normalisieren(std::string& text);
 
+    // The file declared no encoding, had no byte-order mark and was not UTF-8:
+    // it is read as Windows-1252.
+    bool AlsWindows1252() const { return windows1252_; }
+
+    // Chunks of the file handed to the parser so far.
+    std::size_t Bloecke() const { return bloecke_; }
+
     struct Zustand; // the handlers' view, defined with them
 
 private:
     bool Nachfuellen();
 
     std::unique_ptr<Zustand> z_;
-    std::ifstream datei_;
+    io::EingabeDatei datei_;
     std::string speicher_; // text scanned from memory
     bool ausSpeicher_ = false;
     bool eingabeEnde_ = false;
     bool fehlerhaft_ = false;
+    bool windows1252_ = false;
     std::uint64_t zeile_ = 0, spalte_ = 0;
     std::string fehlerText_;
+    static constexpr std::size_t kBlock = 256 * 1024;
+    static constexpr std::size_t kGroessterBlock = 64 * 1024 * 1024;
+    std::size_t block_ = kBlock; // bytes read per chunk
+    std::size_t bloecke_ = 0;
 };
 
 } // namespace zev

@@ -5,6 +5,7 @@
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
+#include "support/this_year.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -144,7 +145,7 @@ TEST_F(Dump, SettingsFileWithTheImportEntriesAsFourAreasOfThree) {
     EXPECT_EQ(j["Schulnummer"], "12345");
     EXPECT_EQ(j["DatenPfad"], ordner.Pfad() + "Daten/");
     EXPECT_EQ(j["Datenquelle"], 1);
-    EXPECT_EQ(j["Berichtsjahr"], "2004");
+    EXPECT_EQ(j["Berichtsjahr"], std::to_string(test::DiesesJahr()));
     ASSERT_EQ(j["XMLImport"].size(), 4u);
     ASSERT_EQ(j["XMLImport"][2].size(), 3u);
     EXPECT_EQ(j["XMLImport"][2][0], nlohmann::json::parse(

@@ -94,7 +94,9 @@ TEST_F(Exchange, QuestionsAreAnsweredByYesOrNo) {
 
     Lauf l = Zev({"import", "klassen", "--dry-run"});
     EXPECT_EQ(l.err, "Frage: Die Import-Datei enthält die Daten\neiner anderen Schule (Nr.: 999)!\n\nWollen Sie "
-                     "diese Daten importieren?\n(Antwort: Nein)\n");
+                     "diese Daten importieren?\n(Antwort: Nein)\nInformation: Die Datei " +
+                         (home / "Daten/Import/Klassen.XML") +
+                         " enthält keine übernehmbaren Datensätze. Die vorhandenen Daten bleiben unverändert.\n");
     EXPECT_NE(l.out.find("Datensätze übernommen: 0\nDatensätze anderer Schulen abgelehnt: 1\n"), std::string::npos);
 
     l = Zev({"--yes", "import", "klassen", "--dry-run"});

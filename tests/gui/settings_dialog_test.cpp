@@ -5,6 +5,7 @@
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
+#include "support/this_year.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,7 +155,7 @@ private slots:
 
         QVERIFY(!Element<QCheckBox>(d, "ansiAusgabe")->isVisibleTo(&d));
         QCOMPARE(Element<QLineEdit>(d, "schulnummer")->text(), QString("00000"));
-        QCOMPARE(Element<QComboBox>(d, "berichtsjahr")->currentText(), QString("2004"));
+        QCOMPARE(Element<QComboBox>(d, "berichtsjahr")->currentText(), QString::number(test::DiesesJahr()));
         QCOMPARE(Element<QLineEdit>(d, "datenPfad")->text(), QString::fromStdString(prog_ + "Daten/"));
         QVERIFY(Element<QLineEdit>(d, "datenPfad")->isReadOnly());
         QVERIFY(Element<QRadioButton>(d, "datenquelle_1")->isChecked());

@@ -1,4 +1,5 @@
 #include "model/settings.h"
+#include "support/this_year.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(SettingsDefaults, FoldersBelowTheProgramFolderAndTheDocumentedValues) {
     EXPECT_EQ(e.StartSicherung.get(), 1);
     EXPECT_EQ(e.Reserviert1092.get(), 1);
     EXPECT_EQ(e.FreierTraeger.get(), 0);
-    EXPECT_EQ(e.Berichtsjahr.str(), "2004");
+    EXPECT_EQ(e.Berichtsjahr.str(), std::to_string(test::DiesesJahr())); // a new file starts in its own year
     EXPECT_EQ(e.SchwelleLehrer.get(), 0);
     // The class tab, order 1: import folder + "Klassen.XML", "anhängen", "alle überschreiben".
     EXPECT_EQ(e.XMLImport[3][1].Datei.str(), "/opt/zev/Daten/Import/Klassen.XML");
@@ -29,12 +30,21 @@ TEST(SettingsDefaults, FoldersBelowTheProgramFolderAndTheDocumentedValues) {
     EXPECT_EQ(e.XMLImport[1][1].Datei.str(), "/opt/zev/Daten/Import/Schule.XML");
 }
 
-TEST(SettingsDefaults, LongProgramFolderIsCutTo250Characters) {
+TEST(SettingsDefaults, AProgramFolderTheFieldsCannotHoldLeavesThemEmptyRatherThanCut) {
     TEinstellungen e;
     const std::string lang = "/" + std::string(260, 'x') + "/";
     EinstellungenStandard(e, lang);
-    EXPECT_EQ(e.DatenPfad.size(), 250u);
-    EXPECT_EQ(e.DatenPfad.str(), lang.substr(0, 250));
+    EXPECT_TRUE(e.DatenPfad.empty());
+    EXPECT_TRUE(e.ImportPfad.empty());
+    EXPECT_TRUE(e.XMLImport[2][1].Datei.empty());
+    // 241 characters + "Daten/" fit; the import folder below it does not.
+    const std::string knapp = "/" + std::string(239, 'y') + "/";
+    EinstellungenStandard(e, knapp);
+    EXPECT_EQ(e.DatenPfad.str(), knapp + "Daten/");
+    EXPECT_TRUE(e.ImportPfad.empty());
+    EXPECT_TRUE(e.XMLImport[2][1].Datei.empty());
+    EinstellungenStandard(e, "/home/Łódź/");
+    EXPECT_TRUE(e.DatenPfad.empty());
 }
 
 TEST(SettingsDefaults, UmlautInTheProgramFolderIsStoredAsWindows1252) {

@@ -4,6 +4,7 @@
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
+#include "support/this_year.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,64 @@ protected:
     EinstellungsFormular f;
     SkriptMeldungen m;
 };
+
+TEST(Berichtsjahr, TheListRunsFrom2004ToTheYearAfterTheCurrentOne) {
+    const auto jahre = BerichtsjahrAuswahl(2026);
+    ASSERT_EQ(jahre.size(), 24u);
+    EXPECT_EQ(jahre.front(), "2004");
+    EXPECT_EQ(jahre[6], "2010");
+    EXPECT_EQ(jahre.back(), "2027");
+    EXPECT_EQ(BerichtsjahrAuswahl(2004), (std::vector<std::string>{"2004", "2005"}));
+    // What the dialog lists: up to the machine's year + 1.
+    std::vector<std::string> gelistet(kBerichtsjahre.begin(), kBerichtsjahre.end());
+    EXPECT_EQ(gelistet, BerichtsjahrAuswahl(test::DiesesJahr()));
+    EXPECT_EQ(gelistet.back(), std::to_string(test::DiesesJahr() + 1));
+}
+
+TEST(Berichtsjahr, AStoredYearKeepsItsValue) {
+    TempOrdner o;
+    SkriptMeldungen m;
+    TEinstellungen e;
+    EinstellungenStandard(e, o.Pfad());
+    e.Berichtsjahr = "2007";
+    ASSERT_TRUE(EinstellungenSchreiben(e, o.Pfad(), m));
+    TEinstellungen gelesen;
+    EinstellungenLesen(gelesen, o.Pfad(), "", m);
+    EXPECT_EQ(gelesen.Berichtsjahr.str(), "2007");
+    auto f = FormularAnlegen(o.Pfad());
+    FormularAnzeigen(f, gelesen);
+    EXPECT_EQ(f.Berichtsjahr, "2007");
+}
+
+TEST(SettingsPaths, APathTheSettingsCannotHoldIsRefusedWhereItIsChosen) {
+    TempOrdner o;
+    SkriptMeldungen m;
+    TEinstellungen e;
+    EinstellungenStandard(e, o.Pfad());
+    auto f = FormularAnlegen(o.Pfad());
+    FormularAnzeigen(f, e);
+    const auto vorher = Bild(e);
+    f.Schulnummer = "55555";
+    f.DatenPfad = o / "Łódź";
+    EXPECT_FALSE(FormularOk(f, e, m));
+    EXPECT_EQ(m.Texte(),
+              std::vector<std::string>{"Der Pfad:\r" + (o / "Łódź/") +
+                                       "\rkann nicht in den Einstellungen gespeichert werden!\r\r(Möglich "
+                                       "sind höchstens 250 Zeichen, alle aus dem Windows-Zeichensatz 1252.)"});
+    EXPECT_EQ(Bild(e), vorher);
+    EXPECT_FALSE(test::Da(o / "ZEVEinstellungen.DAT"));
+
+    // An export folder of 251 characters, and a new folder of such a name.
+    m.gezeigt.clear();
+    FormularAnzeigen(f, e);
+    f.ExportPfad = "/" + std::string(249, 'x') + "/";
+    EXPECT_FALSE(FormularOk(f, e, m));
+    EXPECT_EQ(m.gezeigt.size(), 1u);
+    f.ExportPfad = o.Pfad();
+    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Export, "Łódź", m));
+    EXPECT_FALSE(test::Da(o / "Łódź"));
+    EXPECT_TRUE(FormularOk(f, e, m));
+}
 
 TEST_F(EinstellungsFormularTest, ShowFillsEveryElementFromTheRecord) {
     e.Schulnummer = "12345";
@@ -386,7 +445,7 @@ TEST_F(EinstellungsFormularTest, RestoringDefaultsRefillsTheFormWithoutWriting) 
     EXPECT_EQ(f.Schulnummer, "00000");
     EXPECT_EQ(f.DatenPfad, prog + "Daten/");
     EXPECT_EQ(f.ExportPfad, prog + "Daten/Export/");
-    EXPECT_EQ(f.Berichtsjahr, "2004");
+    EXPECT_EQ(f.Berichtsjahr, std::to_string(test::DiesesJahr()));
     EXPECT_FALSE(f.AlleTestsZeigen);
     EXPECT_EQ(f.XMLDateien[3], "Schueler.XML");
     // The shown import entry stays the chosen tab and order.

@@ -1,5 +1,5 @@
-#include "storage/settings_file.h"
 #include "io/file_io.h"
+#include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -88,6 +88,32 @@ TEST_F(SettingsFile, FailedWriteIsReportedAndKeepsThePreviousFile) {
                                      "Datei bleibt unverändert.");
     EXPECT_EQ(test::Inhalt(ordner.Pfad()), std::vector<std::string>{"ZEVEinstellungen.DAT"});
     EXPECT_EQ(test::DateiBytes(ordner / "ZEVEinstellungen.DAT"), vorher);
+}
+
+TEST_F(SettingsFile, TextsWithControlCharactersAreReportedOnceAndGetTheirDefaults) {
+    EinstellungenStandard(e, ordner.Pfad());
+    e.Schulnummer = "98765";
+    e.DatenPfad = "/tmp/\x01\x02x/";
+    e.ExportPfad = "/tmp/ok/";
+    e.XMLImport[2][3].Datei = "a\nb";
+    e.Berichtsjahr = "\x1b[31m";
+    ASSERT_TRUE(EinstellungenSchreiben(e, ordner.Pfad(), m));
+
+    TEinstellungen gelesen;
+    EinstellungenLesen(gelesen, ordner.Pfad(), "", m);
+    TEinstellungen standard;
+    EinstellungenStandard(standard, ordner.Pfad());
+    EXPECT_EQ(m.gezeigt, (std::vector<test::Gezeigt>{
+                             {MeldungsArt::Warnung,
+                              "Die Einstellungsdatei:\r" + (ordner / "ZEVEinstellungen.DAT") +
+                                  "\renthält Steuerzeichen in den Feldern: DatenPfad, XMLImport[2][3], Berichtsjahr\r\r"
+                                  "Für diese Felder werden die Standard-Einstellungen genutzt!",
+                              Tasten::Ok}}));
+    EXPECT_TRUE(gelesen.DatenPfad.SameImage(standard.DatenPfad));
+    EXPECT_TRUE(gelesen.XMLImport[2][3].Datei.SameImage(standard.XMLImport[2][3].Datei));
+    EXPECT_EQ(gelesen.Berichtsjahr.str(), standard.Berichtsjahr.str());
+    EXPECT_EQ(gelesen.Schulnummer.str(), "98765");
+    EXPECT_EQ(gelesen.ExportPfad.str(), "/tmp/ok/");
 }
 
 } // namespace

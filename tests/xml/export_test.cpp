@@ -231,6 +231,8 @@ TEST_F(TeacherExport, FreeCarrierBlockWithGroupsInOneContainer) {
     r.Unterrichtseinheit[2].Nummer = 7;
     r.Unterrichtseinheit[2].UE_ID = "7";
     r.Unterrichtseinheit[3].UE_ID = "8"; // Nummer 0: not written
+    r.Unterrichtseinheit[4].Nummer = 9;
+    r.Unterrichtseinheit[4].UE_ID = "--"; // empty in the tables' sense: not written
     EXPECT_EQ(LehrerXml(l, e, "Lehrer.XML"), kKopf + Crlf(R"(<!-- Dateiname: Lehrer.XML -->
 
 
@@ -340,6 +342,8 @@ TEST_F(XmlExport, StudentFile) {
     r.Grunddaten.Einschulung.Einschulungsart = "1";
     r.Jahrgangsdaten.Wiederholer = "1";
     r.Jahrgangsdaten.Unterrichtseinheit[2].UE_ID = "0"; // Nummer 0: only entry 1 is always written
+    r.Jahrgangsdaten.Unterrichtseinheit[3].Nummer = 4;
+    r.Jahrgangsdaten.Unterrichtseinheit[3].UE_ID = "--"; // empty in the tables' sense: not written
     r.Fremdsprachen[1].Sprache = "ENG";
     r.Fremdsprachen[3].Sprache = "FRA";
     r.Abschluss.berufsbezogener[2].Jahr = "2024";

@@ -368,6 +368,25 @@ TEST_F(Import, CapacitiesDropTheSurplus) {
     EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID.get(), -2147483647); // not a number: below 0, never merged
 }
 
+TEST_F(Import, IdentifierNumbersComeFromTheTextAsStored) {
+    auto v = ImportTeacherXml(Xml("<Alle_Lehrer><Lehrer><Lehrerdaten><Sonstiges><Unterrichtseinheit>123456"
+                                  "</Unterrichtseinheit><Unterrichtseinheit>9876543</Unterrichtseinheit></Sonstiges>"
+                                  "</Lehrerdaten></Lehrer></Alle_Lehrer>"),
+                              e, m, bericht);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[1].UE_ID.str(), "12345");
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[1].Nummer.get(), 12345);
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[2].UE_ID.str(), "98765");
+    EXPECT_EQ(v->at(0).Unterrichtseinheit[2].Nummer.get(), 98765 - 65536); // low 16 bits of what is stored
+
+    auto s = ImportSchoolXml(Xml("<Alle_Schulen><Schule><Schuldaten><Unterrichtseinheit><UE_ID>123456</UE_ID>"
+                                 "</Unterrichtseinheit></Schuldaten></Schule></Alle_Schulen>"),
+                             e, m, bericht);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID_Text.str(), "12345");
+    EXPECT_EQ(s->Unterrichtseinheit[1].UE_ID.get(), 12345);
+}
+
 TEST_F(Import, OrgformIsSplitBackIntoCodeAndText) {
     auto s = ImportSchoolXml(Xml("<Alle_Schulen><Schule><Schuldaten><Orgform>41, Waldorf, frei</Orgform>"
                                  "</Schuldaten></Schule></Alle_Schulen>"),
@@ -487,7 +506,9 @@ TEST_F(Hostile, BrokenFilesAreRefusedWhole) {
 }
 
 TEST_F(Hostile, TheParserErrorNamesLineAndColumn) {
-    ErwarteAbgelehnt("<Alle_Lehrer>\n<Lehrer>\n</Alle_Lehrer>", kParserFehler + "3, Spalte 3)");
+    ErwarteAbgelehnt("<Alle_Lehrer>\n<Lehrer>\n</Alle_Lehrer>", kParserFehler + "3, Spalte 3: mismatched tag)");
+    ErwarteAbgelehnt("<Alle_Lehrer><Lehrer>a & b</Lehrer></Alle_Lehrer>",
+                     kParserFehler + "1, Spalte 25: not well-formed (invalid token))");
 }
 
 TEST_F(Hostile, EntityExpansionAndExternalEntities) {
@@ -528,9 +549,31 @@ TEST_F(Hostile, HugeTextAndDeepNestingDoNotHurt) {
     for (int i = 0; i < 100000; ++i) tief += "</a>";
     tief += "</Alle_Lehrer>";
     v = ImportTeacherXml(Datei(tief), e, m, bericht);
-    ASSERT_TRUE(v);
-    EXPECT_TRUE(v->empty());
+    EXPECT_FALSE(v); // read to its end, but without a record
+    EXPECT_TRUE(bericht.gelesen);
+    EXPECT_TRUE(bericht.keineDatensaetze);
     EXPECT_EQ(bericht.unbekannt["a"], 100000);
+}
+
+TEST_F(Hostile, AHugeTokenIsReadInGrowingChunks) {
+    // Expat scans an unfinished token again with every chunk: 24 MB in chunks of
+    // 256 KiB would be scanned 96 times over. Growing chunks keep it to a few.
+    for (const auto& [anfang, ende] :
+         {std::pair<std::string, std::string>{"<Lehrer a=\"", "\">"}, {"<!--", "--><Lehrer>"}}) {
+        const auto pfad =
+            Datei("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Alle_Lehrer>" + anfang +
+                  std::string(24u << 20, 'x') + ende + "<Lehrernummer>7</Lehrernummer></Lehrer></Alle_Lehrer>");
+        XmlPartScanner sc;
+        std::string fehler;
+        ASSERT_TRUE(sc.Laden(pfad, fehler));
+        XmlTeil t;
+        std::string nummer;
+        while (sc.Naechster(t))
+            if (t.art == XmlTeilArt::Text) nummer = t.text;
+        EXPECT_FALSE(sc.Fehlerhaft());
+        EXPECT_EQ(nummer, "7");
+        EXPECT_LE(sc.Bloecke(), 12u);
+    }
 }
 
 TEST_F(Import, Utf8AndWindows1252ArriveAsTheSameBytes) {
@@ -570,16 +613,42 @@ TEST_F(Import, Utf8AndWindows1252ArriveAsTheSameBytes) {
     EXPECT_TRUE(m.gezeigt.empty());
 }
 
-TEST_F(Import, AFileWithoutRecordsLeavesOneBlankRecord) {
+TEST_F(Import, UndeclaredFilesThatAreNotUtf8AreReadAsWindows1252) {
+    const std::string koerper = "<Alle_Klassen><Klasse><Klassenname>5\xE4 \x80</Klassenname></Klasse></Alle_Klassen>";
+    for (const std::string& kopf : {std::string(), std::string("<?xml version=\"1.0\"?>\n")}) {
+        SCOPED_TRACE(kopf);
+        bericht = ImportBericht{};
+        auto v = ImportClassXml(Datei(kopf + koerper), e, m, bericht);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->at(0).Klassenname.str(), "5\xE4 \x80");
+        EXPECT_TRUE(bericht.alsWindows1252);
+        EXPECT_EQ(BerichtText(bericht), "Datei: " + (o / "f.xml") +
+                                            "\nRoot-Tag: Alle_Klassen\nohne Kodierungsangabe und nicht UTF-8: als "
+                                            "Windows-1252 gelesen\nDatensätze übernommen: 1\n");
+    }
+    // UTF-8 stays UTF-8, and a declared encoding keeps its rules.
+    bericht = ImportBericht{};
+    ASSERT_TRUE(ImportClassXml(Datei("<Alle_Klassen><Klasse><Klassenname>5ä</Klassenname></Klasse></Alle_Klassen>"), e,
+                               m, bericht));
+    EXPECT_FALSE(bericht.alsWindows1252);
+    EXPECT_FALSE(ImportClassXml(Datei("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + koerper), e, m, bericht));
+    EXPECT_TRUE(m.gezeigt.size() == 1 && m.gezeigt[0].text.starts_with(kParserFehler));
+}
+
+TEST_F(Import, AFileWithoutRecordsLeavesTheAreaAsItWas) {
     e.XMLImport[3][1].Datei = Datei("<Alle_Klassen></Alle_Klassen>", "Klassen.XML");
     auto d = std::make_unique<Datenbestand>();
     d->Klassen.DB.resize(4);
+    d->Klassen.DB[3].Klassenname = "4d";
     const auto berichte = BereichImportieren(Bereich::Klassen, *d, e, m);
     ASSERT_EQ(berichte.size(), 1u);
     EXPECT_TRUE(berichte[0].gelesen);
-    ASSERT_EQ(d->Klassen.DB.size(), 1u);
-    EXPECT_EQ(d->Klassen.DB[0].ID.get(), 1);
-    EXPECT_EQ(d->Klassen.DB[0].Schulnummer.str(), "12345");
+    EXPECT_TRUE(berichte[0].keineDatensaetze);
+    ASSERT_EQ(d->Klassen.DB.size(), 4u);
+    EXPECT_EQ(d->Klassen.DB[3].Klassenname.str(), "4d");
+    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Die Datei " + (o / "Klassen.XML") +
+                                                  " enthält keine übernehmbaren Datensätze. Die vorhandenen Daten "
+                                                  "bleiben unverändert."});
 }
 
 TEST_F(Import, OrdersStopAtTheFirstMissingFileAndTheLastReplaces) {
@@ -591,7 +660,7 @@ TEST_F(Import, OrdersStopAtTheFirstMissingFileAndTheLastReplaces) {
     e.XMLImport[3][3].Datei = Datei("<Alle_Klassen/>", "k3.xml");
     auto d = std::make_unique<Datenbestand>();
     EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 3u);
-    EXPECT_EQ(d->Klassen.DB.size(), 1u); // the third file had no record
+    EXPECT_EQ(d->Klassen.DB.size(), 2u); // the third file had no record and left the second's
 
     e.XMLImport[3][2].Datei = o / "fehlt.xml";
     EXPECT_EQ(BereichImportieren(Bereich::Klassen, *d, e, m).size(), 1u);
