@@ -173,6 +173,7 @@ public:
             geloescht = true;
         } else if (!d_.IndexGueltig(d_.Aktuell)) {
             m_.Fehler(Texte<R>::Ungueltig);
+            return false;
         } else if (m_.Frage(Texte<R>::Frage(d_.DB[static_cast<std::size_t>(d_.Aktuell)]))) {
             const std::int32_t weg = d_.Aktuell;
             d_.DB.erase(d_.DB.begin() + weg);
@@ -180,8 +181,9 @@ public:
             st_.ListenEintragEntfernt(b_, weg);
             geloescht = true;
         } else {
-            // The lists show the array as stored; only the current record's entry can lag behind it.
-            st_.ListenEintragNeu(b_, d_.Aktuell);
+            // Nothing was deleted: the page keeps what was typed on it, which a
+            // reload from the array would throw away.
+            return false;
         }
         PufferLaden(d_, d_.Aktuell);
         Zeigen();

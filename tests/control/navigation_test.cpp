@@ -282,13 +282,11 @@ TYPED_TEST(JederBereich, DeletingTheFirstOfSeveralKeepsIndexZero) {
 TYPED_TEST(JederBereich, DeletingTheLastMovesTheIndexBackAndNoKeepsAll) {
     using A = Art<TypeParam>;
     auto& d = this->template Fuellen<TypeParam>(3, 2);
-    d.Puffer.ID = 99;                // what the page shows goes back to what is stored, answer or not
+    d.Puffer.ID = 99;                // what the page shows stays when the answer is No
     A::Name(d.DB[2], "Gesichert"); // stored when the page was last left
     EXPECT_FALSE(this->nav->DeleteRecord(this->B));
     EXPECT_EQ(this->Namen(), (Liste{"R0", "R1", "Gesichert"}));
-    EXPECT_EQ(d.Puffer.ID.get(), 3);
-    EXPECT_EQ(this->Eintraege().Eintraege(),
-              (Liste{A::Eintrag("R0", 1), A::Eintrag("R1", 2), A::Eintrag("Gesichert", 3)}));
+    EXPECT_EQ(d.Puffer.ID.get(), 99);
     this->m.Antworten({true});
     EXPECT_TRUE(this->nav->DeleteRecord(this->B));
     EXPECT_EQ(this->Namen(), (Liste{"R0", "R1"}));
@@ -338,6 +336,17 @@ TEST_F(Nachrichten, DeleteQuestionsNameTheStoredRecord) {
                                 "Wollen Sie die Klasse:5a\rjetzt endgültig löschen?",
                                 "Wollen Sie den aktuellen Schüler:\rÄnne R1 [2]\rjetzt endgültig löschen?"}));
     for (const auto& g : m.gezeigt) EXPECT_EQ(g.tasten, Tasten::JaNein);
+}
+
+TEST_F(Nachrichten, AnsweringNoKeepsWhatWasTypedOnThePage) {
+    auto& l = Fuellen<TLehrerDS>(3, 1);
+    l.Puffer.Grunddaten.Name = "getippt"; // on the page, not yet stored
+    const std::size_t vorher = gezeigt.size();
+    m.Antworten({false});
+    EXPECT_FALSE(nav->DeleteRecord(Bereich::Lehrer));
+    EXPECT_EQ(l.DB.size(), 3u);
+    EXPECT_EQ(l.Puffer.Grunddaten.Name.str(), "getippt");
+    EXPECT_EQ(gezeigt.size(), vorher); // the page is not shown anew over the typed values
 }
 
 TEST_F(Nachrichten, NoValidRecordToDelete) {

@@ -1,9 +1,13 @@
+#include "ui/qt/group_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/record_list.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTableView>
+#include <QTimer>
+#include <QApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -59,7 +63,13 @@ private:
         zev::PufferLaden(l, 0);
         fenster_->Kontrolle().ListenAufbauen(Bereich::Lehrer);
         fenster_->Kontrolle().StatusAnzeigen();
+        fenster_->Kontrolle().Zeigen(Seite::Lehrer); // the sheet shows the first teacher
         Liste()->Aktualisieren();
+    }
+    template <class T> T* Kind(const char* name) const {
+        T* w = fenster_->findChild<T*>(name);
+        if (!w) qFatal("widget %s missing", name);
+        return w;
     }
 
     // A click on the row showing `text`.
@@ -100,7 +110,7 @@ private slots:
         QCOMPARE(Zaehler(), QString("1 / 3"));
         QVERIFY(Taste(DatensatzListe::Naechster)->isEnabled());
 
-        Lehrer().Puffer.Grunddaten.Name = "Ahrens"; // as the page leaves a typed name in the buffer
+        Kind<QLineEdit>("lehrerName")->setText("Ahrens"); // typed on the teacher sheet
         QTest::mouseClick(Taste(DatensatzListe::Naechster), Qt::LeftButton);
         QCOMPARE(Lehrer().Aktuell, 1);
         QCOMPARE(Markiert(), QString("Berg,  [2]"));
@@ -141,7 +151,7 @@ private slots:
 
         // The current entry clicked again: stored and shown anew, so a changed name reaches the list.
         QTest::qWait(1);
-        Lehrer().Puffer.Grunddaten.Name = "Cramer";
+        Kind<QLineEdit>("lehrerName")->setText("Cramer");
         Klicken("Cordes,  [3]");
         QCOMPARE(gewaehlt, 2);
         QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "Berg,  [2]", "Cramer,  [3]"}));
@@ -167,6 +177,27 @@ private slots:
         QCOMPARE(Markiert(), QString("Adam,  [1]"));
         QCOMPARE(Zaehler(), QString("1 / 2"));
         QCOMPARE(neu.count(), 1);
+    }
+
+    void groupCheckWindowAndTheJumpToADoubleClickedTeacher() {
+        LehrerSeite({"Adam", "Berg", "Cordes"});
+        fenster_->Kontrolle().Einstellungen().AlleTestsZeigen = 1; // the window also when all pass
+        QString titel;
+        QTimer::singleShot(0, fenster_.get(), [&titel] {
+            auto* g = qobject_cast<zev::qt::GruppenFenster*>(QApplication::activeModalWidget());
+            if (!g) qFatal("kein Fenster \"Ergebnis: große PLAUSI\"");
+            titel = g->windowTitle();
+            QTableView* t = g->Tabelle();
+            emit t->activated(t->model()->index(1, 1)); // what a double-click on the row sends
+        });
+        Kind<QLineEdit>("lehrerName")->setText("Abel"); // stored before the run
+        Kind<QPushButton>("knopfAlleLehrer")->click();
+        QCOMPARE(titel, QString("Ergebnis: große PLAUSI -->  L e h r e r"));
+        QVERIFY(!fenster_->Gruppe()->isVisible());
+        QTRY_COMPARE(Lehrer().Aktuell, 1);
+        QCOMPARE(Kind<QLineEdit>("lehrerName")->text(), QString("Berg"));
+        QCOMPARE(Markiert(), QString("Berg,  [2]"));
+        QCOMPARE(QString::fromStdString(Lehrer().DB[0].Grunddaten.Name.str()), QString("Abel"));
     }
 
     void searchNarrowsChoosesAndClears() {

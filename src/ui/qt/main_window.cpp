@@ -2,11 +2,14 @@
 
 #include "model/encoding.h"
 #include "plausi/result_listing.h"
+#include "plausi/group_check.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/group_window.h"
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
+#include "ui/qt/teacher_page.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,9 +74,11 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     dienste.showInfo = [this](const InfoTexte&, std::uint16_t) { info_->Zeigen(); };
     dienste.seiteZeigen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Zeigen();
+        if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Zeigen();
     };
     dienste.seiteUebernehmen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Uebernehmen();
+        if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Uebernehmen();
     };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
@@ -93,6 +98,16 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     ergebnis_ = new ErgebnisFenster(meldungen_, this);
     schulSeite_->ergebnisfensterZeigen = [this] { ErgebnisZeigen(); };
     seiten_->addTab(BereichsseiteAufbauen(Seite::Lehrer, {"   Stammblätter ", "   XML-Datei   "}), "   Lehrer   ");
+    gruppe_ = new GruppenFenster(meldungen_, this);
+    {
+        QWidget* blatt = findChild<QWidget*>("blatt_lehrer");
+        lehrerSeite_ = new LehrerSeitenWidget(*steuerung_, meldungen_, blatt);
+        blatt->layout()->addWidget(lehrerSeite_);
+        lehrerSeite_->ergebnisfensterZeigen = [this] { ErgebnisZeigen(); };
+        lehrerSeite_->gruppenfensterZeigen = [this] { GruppeZeigen(); };
+        connect(listen_[Nr(Seite::Lehrer)], &DatensatzListe::datensatzEingefuegt, lehrerSeite_,
+                &LehrerSeitenWidget::NeuerLehrer);
+    }
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
     seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
                     "   Schüler   ");
@@ -279,10 +294,8 @@ QWidget* HauptFenster::BereichsseiteAufbauen(Seite s, const QStringList& unterse
                 if (s == Seite::Schule)
                     connect(pruefen, &QPushButton::clicked, this,
                             [this] { schulSeite_->Pruefen(PruefKnopf::AlleSchuldaten); });
-                else {
-                    pruefen->setEnabled(false);
-                    pruefen->setStatusTip("Die Prüfung wird mit den Seiten der Lehrerdaten bereitgestellt.");
-                }
+                else
+                    connect(pruefen, &QPushButton::clicked, this, [this] { lehrerSeite_->GrossePlausi(); });
             }
         } else if (i == 0 && s != Seite::Schule) {
             // The record list on the left; the area's record pages go to its right.
@@ -376,6 +389,19 @@ void HauptFenster::ZustandZeigen() {
 void HauptFenster::ErgebnisZeigen() {
     ergebnis_->Zeigen(ErgebnisseAufbauen(steuerung_->Plausi(), steuerung_->Texte()),
                       Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
+}
+
+void HauptFenster::GruppeZeigen() {
+    const PlausiLauf& p = steuerung_->Plausi();
+    const int lehrer = gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten().Lehrer),
+                                       Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
+    if (lehrer < 0) return;
+    // The jump runs after the check has ended, as a click in the list would.
+    QTimer::singleShot(0, this, [this, lehrer] {
+        seiten_->setCurrentIndex(static_cast<int>(Seite::Lehrer));
+        unterseiten_[Nr(Seite::Lehrer)]->setCurrentIndex(0);
+        listen_[Nr(Seite::Lehrer)]->Waehlen(lehrer);
+    });
 }
 
 void HauptFenster::EinstellungenZeigen() {

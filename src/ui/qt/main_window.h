@@ -25,6 +25,8 @@ namespace zev::qt {
 
 class DatensatzListe;
 class ErgebnisFenster;
+class GruppenFenster;
+class LehrerSeitenWidget;
 class SchulSeitenWidget;
 
 class HauptFenster : public QMainWindow {
@@ -44,6 +46,8 @@ public:
     InfoDialog* Info() const { return info_; }
     SchulSeitenWidget* SchulSeite() const { return schulSeite_; }
     ErgebnisFenster* Ergebnis() const { return ergebnis_; }
+    GruppenFenster* Gruppe() const { return gruppe_; }
+    LehrerSeitenWidget* LehrerSeite() const { return lehrerSeite_; }
     QTimer& SicherungsTimer() { return sicherung_; }
 
     // Window caption: the program and its version year.
@@ -64,6 +68,8 @@ private:
     void EinstellungenZeigen();
     // "Datentest (interne PLAUSI)" over the run that just ended.
     void ErgebnisZeigen();
+    // "Ergebnis: große PLAUSI"; a teacher chosen there is shown on the sheets.
+    void GruppeZeigen();
     void Oeffnen();
     void Hilfe();
     void UeberDasProgramm();
@@ -96,6 +102,8 @@ private:
     InfoDialog* info_ = nullptr;
     SchulSeitenWidget* schulSeite_ = nullptr;
     ErgebnisFenster* ergebnis_ = nullptr;
+    GruppenFenster* gruppe_ = nullptr;
+    LehrerSeitenWidget* lehrerSeite_ = nullptr;
 };
 
 } // namespace zev::qt

@@ -87,7 +87,7 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
     layout->addWidget(tabs_, 1);
 
     connect(diesen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::DiesenLehrer); });
-    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->GrossePlausi(); }); });
+    connect(alle, &QPushButton::clicked, this, &LehrerSeitenWidget::GrossePlausi);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         if (i == 0) name_->setFocus();
     });
@@ -449,6 +449,10 @@ void LehrerSeitenWidget::Uebernehmen() {
 void LehrerSeitenWidget::NeuerLehrer() {
     tabs_->setCurrentIndex(0);
     name_->setFocus();
+}
+
+void LehrerSeitenWidget::GrossePlausi() {
+    Aktion([this] { logik_->GrossePlausi(); });
 }
 
 void LehrerSeitenWidget::Pruefen(PruefKnopf knopf) {

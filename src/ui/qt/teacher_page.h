@@ -36,6 +36,8 @@ public:
     void Uebernehmen();
     // After "+": the first sub-page and the focus in "Name".
     void NeuerLehrer();
+    // "alle Lehrer prüfen (grosse PLAUSI)", also from the XML sub-page.
+    void GrossePlausi();
 
     // How the two result windows are shown (set by the main window).
     std::function<void()> ergebnisfensterZeigen;
