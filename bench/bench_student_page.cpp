@@ -1,19 +1,12 @@
 // The student sheets: showing and taking back one student (what the page adds
 // to a move), and leaving the student page with 2,000 students (take the page,
 // store the buffer, write Schueler.ZEV and the student XML).
-#include "control/lifecycle.h"
-#include "model/messages.h"
+#include "page_world.h"
 #include "pages/student_page.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-#include <stdlib.h>
-
 namespace {
-
-namespace fs = std::filesystem;
 
 class KeineDialoge final : public zev::SchuelerDialoge {
 public:
@@ -44,30 +37,8 @@ void SchuelerFuellen(zev::TSchuelerDS& s, int i) {
     }
 }
 
-struct Welt {
-    std::string ordner;
-    zev::StilleMeldungen m;
-    KeineDialoge dialoge;
-    std::unique_ptr<zev::Steuerung> st;
-    std::unique_ptr<zev::SchuelerSeitenLogik> seite;
-
-    explicit Welt(int schueler) {
-        std::string muster = (fs::temp_directory_path() / "zevbench.XXXXXX").string();
-        ordner = std::string(::mkdtemp(muster.data())) + "/";
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), ordner + f.path().filename().string());
-        zev::Fensterdienste dienste;
-        dienste.seiteZeigen = [this](zev::Seite s) {
-            if (s == zev::Seite::Schueler) seite->Zeigen();
-        };
-        dienste.seiteUebernehmen = [this](zev::Seite s) {
-            if (s == zev::Seite::Schueler) seite->Uebernehmen();
-        };
-        st = std::make_unique<zev::Steuerung>(ordner, m, dienste);
-        st->Erstellen();
-        st->Gezeigt();
-        seite = std::make_unique<zev::SchuelerSeitenLogik>(*st, dialoge, m);
-        st->SeiteBetreten(zev::Seite::Schueler);
+struct Welt : zev::bench::SeitenWelt<zev::SchuelerSeitenLogik, KeineDialoge> {
+    explicit Welt(int schueler) : SeitenWelt(zev::Seite::Schueler) {
         for (int k = 1; k <= 40; ++k) {
             auto& u = st->Daten().SchulDS.Unterrichtseinheit[k];
             u.UE_ID = k;
@@ -82,7 +53,6 @@ struct Welt {
         b.Puffer = b.DB[0];
         seite->Zeigen();
     }
-    ~Welt() { fs::remove_all(ordner); }
 };
 
 void BM_ShowAndCollectOneStudent(benchmark::State& state) {
