@@ -1,19 +1,12 @@
 // The teacher sheets: showing and taking back one teacher, and leaving the
 // teacher page with 1000 teachers (take the page, store the buffer, write
 // Lehrer.ZEV and the teacher XML).
-#include "control/lifecycle.h"
-#include "model/messages.h"
+#include "page_world.h"
 #include "pages/teacher_page.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-#include <stdlib.h>
-
 namespace {
-
-namespace fs = std::filesystem;
 
 class KeineDialoge final : public zev::LehrerDialoge {
 public:
@@ -22,30 +15,8 @@ public:
     void Gruppenfenster() override {}
 };
 
-struct Welt {
-    std::string ordner;
-    zev::StilleMeldungen m;
-    KeineDialoge dialoge;
-    std::unique_ptr<zev::Steuerung> st;
-    std::unique_ptr<zev::LehrerSeitenLogik> seite;
-
-    explicit Welt(int lehrer) {
-        std::string muster = (fs::temp_directory_path() / "zevbench.XXXXXX").string();
-        ordner = std::string(::mkdtemp(muster.data())) + "/";
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), ordner + f.path().filename().string());
-        zev::Fensterdienste dienste;
-        dienste.seiteZeigen = [this](zev::Seite s) {
-            if (s == zev::Seite::Lehrer) seite->Zeigen();
-        };
-        dienste.seiteUebernehmen = [this](zev::Seite s) {
-            if (s == zev::Seite::Lehrer) seite->Uebernehmen();
-        };
-        st = std::make_unique<zev::Steuerung>(ordner, m, dienste);
-        st->Erstellen();
-        st->Gezeigt();
-        seite = std::make_unique<zev::LehrerSeitenLogik>(*st, dialoge, m);
-        st->SeiteBetreten(zev::Seite::Lehrer);
+struct Welt : zev::bench::SeitenWelt<zev::LehrerSeitenLogik, KeineDialoge> {
+    explicit Welt(int lehrer) : SeitenWelt(zev::Seite::Lehrer) {
         auto& b = st->Daten().Lehrer;
         b.DB.resize(static_cast<std::size_t>(lehrer));
         for (int i = 0; i < lehrer; ++i) {
@@ -68,7 +39,6 @@ struct Welt {
         b.Puffer = b.DB[0];
         seite->Zeigen();
     }
-    ~Welt() { fs::remove_all(ordner); }
 };
 
 void BM_ShowAndCollectOneTeacher(benchmark::State& state) {

@@ -128,6 +128,13 @@ void UEEintragen(CodeRaster& r, const std::vector<std::string>& ids, const UERas
     }
 }
 
+void UEAuswahlKuerzen(std::vector<std::string>& ids, Meldungen& m) {
+    if (ids.size() <= static_cast<std::size_t>(kSchuelerUE.plaetze)) return;
+    m.Fehler("Für Schüler (und Klassen) werden nur " + std::to_string(kSchuelerUE.plaetze) +
+             " unterstützt!\r\rWenden Sie sich bei Bedarf an den Programmautor!");
+    ids.resize(static_cast<std::size_t>(kSchuelerUE.plaetze));
+}
+
 void UELeereZeile(CodeRaster& r, const UERasterArt& art, Meldungen& m) {
     if (r.Zeilen() >= art.plaetze) {
         m.Fehler(Kapazitaet(art));

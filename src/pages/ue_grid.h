@@ -53,6 +53,10 @@ double UEStundensumme(const CodeRaster& r, const TSchuleDS& schule, int plaetze)
 // rather than put into rows that are never stored.
 void UEEintragen(CodeRaster& r, const std::vector<std::string>& ids, const UERasterArt& art, Meldungen& m);
 
+// Students and classes hold 25 references: of more chosen at once, the first
+// 25 are kept and the rest is dropped with one message.
+void UEAuswahlKuerzen(std::vector<std::string>& ids, Meldungen& m);
+
 // "leere Zeile hinzufügen".
 void UELeereZeile(CodeRaster& r, const UERasterArt& art, Meldungen& m);
 // "UnterrichtsEinheit löschen" on the focused row: rows up to 11 are emptied, later rows removed.

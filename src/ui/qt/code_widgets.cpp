@@ -1,12 +1,15 @@
 #include "ui/qt/code_widgets.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -44,11 +47,13 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
 
 void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
     auto* label = new QLabel(beschriftung);
+    // A label on two lines is one name.
+    const QString name = QString(beschriftung).replace('\n', ' ');
     if (auto* c = qobject_cast<CodeFeldWidget*>(feld)) {
-        c->Benennen(beschriftung);
+        c->Benennen(name);
         label->setBuddy(c->Schluessel());
     } else {
-        if (feld->accessibleName().isEmpty()) feld->setAccessibleName(beschriftung);
+        if (feld->accessibleName().isEmpty()) feld->setAccessibleName(name);
         label->setBuddy(feld);
     }
     form->addRow(label, feld);
@@ -56,6 +61,35 @@ void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
 
 void TextSetzen(QLineEdit* e, const std::string& text) {
     if (e->text() != Q(text)) e->setText(Q(text));
+}
+
+QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name,
+                    std::initializer_list<const char*> texte) {
+    auto* w = new QWidget(eltern);
+    w->setObjectName(name);
+    auto* zeile = new QHBoxLayout(w);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    gruppe = new QButtonGroup(w);
+    int id = 0;
+    for (const char* t : texte) {
+        auto* r = new QRadioButton(t, w);
+        gruppe->addButton(r, id++);
+        zeile->addWidget(r);
+    }
+    zeile->addStretch(1);
+    return w;
+}
+
+void Auswahlen(QButtonGroup* g, int id) {
+    if (auto* b = g->button(id)) b->setChecked(true);
+}
+
+QWidget* Rollbar(QWidget* inhalt) {
+    auto* rolle = new QScrollArea();
+    rolle->setWidget(inhalt);
+    rolle->setWidgetResizable(true);
+    rolle->setFrameShape(QFrame::NoFrame);
+    return rolle;
 }
 
 // --- key box + combo -----------------------------------------------------------------------

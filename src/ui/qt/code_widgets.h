@@ -14,7 +14,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
+class QButtonGroup;
 class QComboBox;
 class QFormLayout;
 class QLabel;
@@ -36,6 +38,11 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const char* text);
 void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld);
 // Sets a box's text only when it differs, so the cursor stays where it is.
 void TextSetzen(QLineEdit* e, const std::string& text);
+// Radio buttons in a row, their ids 0, 1, ... in order; and checking one by id.
+QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name, std::initializer_list<const char*> texte);
+void Auswahlen(QButtonGroup* g, int id);
+// A sub-page that scrolls when the window is smaller than its content.
+QWidget* Rollbar(QWidget* inhalt);
 
 // The key box (yellow, as wide as the key) and the combo beside it.
 class CodeFeldWidget : public QWidget {

@@ -15,45 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zev::qt {
-
-namespace {
-
-QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name,
-                    std::initializer_list<const char*> texte) {
-    auto* w = new QWidget(eltern);
-    w->setObjectName(name);
-    auto* zeile = new QHBoxLayout(w);
-    zeile->setContentsMargins(0, 0, 0, 0);
-    gruppe = new QButtonGroup(w);
-    int id = 0;
-    for (const char* t : texte) {
-        auto* r = new QRadioButton(t, w);
-        gruppe->addButton(r, id++);
-        zeile->addWidget(r);
-    }
-    zeile->addStretch(1);
-    return w;
-}
-
-void Auswahlen(QButtonGroup* g, int id) {
-    if (auto* b = g->button(id)) b->setChecked(true);
-}
-
-QWidget* Rollbar(QWidget* inhalt) {
-    auto* rolle = new QScrollArea();
-    rolle->setWidget(inhalt);
-    rolle->setWidgetResizable(true);
-    rolle->setFrameShape(QFrame::NoFrame);
-    return rolle;
-}
-
-} // namespace
 
 LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
     : QWidget(eltern), st_(st), logik_(std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m)) {

@@ -1,0 +1,101 @@
+// The student sheets: the name and class above five sub-pages of widgets over
+// the student page's screen model, and the lesson-unit chooser.
+#pragma once
+
+#include "pages/student_page.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QButtonGroup;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace zev::qt {
+
+class CodeFeldWidget;
+class DatumsFeld;
+class RasterAnsicht;
+class UEAuswahlDialog;
+
+class SchuelerSeitenWidget : public QWidget, private SchuelerDialoge {
+    Q_OBJECT
+public:
+    SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern = nullptr);
+    ~SchuelerSeitenWidget() override;
+
+    SchuelerSeitenLogik& Logik() { return *logik_; }
+    QTabWidget* Unterseiten() const { return tabs_; }
+    UEAuswahlDialog* Auswahl() const { return auswahl_; }
+
+    // The buffer onto the sheets, and the sheets back into the buffer.
+    void Zeigen();
+    void Uebernehmen();
+    // After "+": the first sub-page and the focus in "Name".
+    void NeuerSchueler();
+
+private:
+    std::optional<std::vector<std::string>> UEAuswaehlen() override;
+
+    QWidget* PersonendatenAufbauen();
+    QWidget* JahrgangsdatenAufbauen();
+    QWidget* SchullaufbahnAufbauen();
+    QWidget* UnterrichtseinheitenAufbauen();
+    QWidget* AbschlussAufbauen();
+
+    // Each makes a control, puts it in a form row and binds it to its field.
+    QLineEdit* Text(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
+                    int laenge, int breite);
+    CodeFeldWidget* Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld,
+                         const KomboListe& liste, int laenge);
+    QComboBox* Wert(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
+                    const std::vector<std::string>& werte, int laenge);
+    QComboBox* Ort(QFormLayout* form, const char* beschriftung, const char* name, int SchuelerSeite::*feld,
+                   const KomboListe& liste, void (SchuelerSeitenLogik::*gewaehlt)(int));
+
+    void ModellInWidgets();
+    void WidgetsInModell();
+    void Aktion(const std::function<void()>& f);
+
+    struct TextBindung {
+        QLineEdit* w;
+        std::string SchuelerSeite::*feld;
+    };
+    struct CodeBindung {
+        CodeFeldWidget* w;
+        CodeFeld SchuelerSeite::*feld;
+    };
+    struct WertBindung {
+        QComboBox* w;
+        std::string SchuelerSeite::*feld;
+    };
+    struct OrtBindung {
+        QComboBox* w;
+        int SchuelerSeite::*feld;
+    };
+
+    Steuerung& st_;
+    std::unique_ptr<SchuelerSeitenLogik> logik_;
+    UEAuswahlDialog* auswahl_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QLineEdit *kopfName_ = nullptr, *kopfKlasse_ = nullptr;
+    QLineEdit *id_ = nullptr, *name_ = nullptr;
+    QButtonGroup* geschlecht_ = nullptr;
+    DatumsFeld* geburtsdatum_ = nullptr;
+    CodeFeldWidget* vorherigeSchule_ = nullptr;
+    RasterAnsicht *fremdsprachen_ = nullptr, *ueTabelle_ = nullptr;
+    QLabel* stundensumme_ = nullptr;
+    std::vector<TextBindung> texte_;
+    std::vector<CodeBindung> codes_;
+    std::vector<WertBindung> werte_;
+    std::vector<OrtBindung> orte_;
+};
+
+} // namespace zev::qt
