@@ -183,6 +183,18 @@ void Steuerung::Uebernehmen(Seite s) {
     if (dienste_.seiteUebernehmen) dienste_.seiteUebernehmen(s);
 }
 
+void Steuerung::ListenAufbauen(Bereich b) {
+    switch (b) {
+        case Bereich::Lehrer:
+            LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
+            LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
+            break;
+        case Bereich::Klassen: KlassenListeAufbauen(klassenListe_, d_->Klassen); break;
+        case Bereich::Schueler: SchuelerListeAufbauen(schuelerListe_, d_->Schueler); break;
+        case Bereich::Schule: break;
+    }
+}
+
 void Steuerung::PufferZurueck(Seite s) {
     switch (s) {
         case Seite::Lehrer: PufferSpeichern(d_->Lehrer, d_->Lehrer.Aktuell, m_); break;

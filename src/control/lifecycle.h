@@ -119,9 +119,13 @@ public:
     // The lesson-unit descriptions anew, after the school page was taken back.
     void UEBeschreibungenNeu();
 
-private:
+    // The window's hooks: the record or buffer onto page `s`, and the page back.
     void Zeigen(Seite s);
     void Uebernehmen(Seite s);
+    // The display lists of a list area anew (teachers: with the teacher choice).
+    void ListenAufbauen(Bereich b);
+
+private:
     void LadenWennNoetig(Bereich b);
     void ListenNachLaden(Bereich b);
     void PufferZurueck(Seite s);
