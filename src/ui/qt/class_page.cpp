@@ -91,11 +91,13 @@ QWidget* KlassenSeitenWidget::KlasseAufbauen() {
     besonderheiten_ = new RasterAnsicht(logik_->Seite().besonderheiten, gruppe);
     besonderheiten_->setObjectName("tabelleKlassenbesonderheiten");
     besonderheiten_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    besonderheiten_->setFixedWidth(besonderheiten_->Gesamtbreite());
+    // Three rows always fit: no room kept for a scroll bar.
+    besonderheiten_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    besonderheiten_->setFixedWidth(besonderheiten_->Gesamtbreite() -
+                                   besonderheiten_->verticalScrollBar()->sizeHint().width());
     besonderheiten_->setFixedHeight(besonderheiten_->horizontalHeader()->sizeHint().height() +
                                     besonderheiten_->verticalHeader()->defaultSectionSize() * kKlBesPlaetze +
                                     2 * besonderheiten_->frameWidth() + 2);
-    besonderheiten_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->addWidget(besonderheiten_);
     auto* loeschenZeile = new QHBoxLayout();
     auto* loeschen = Knopf(gruppe, "knopfKlBesLoeschen", "--> Klassenbesonderheit löschen");
