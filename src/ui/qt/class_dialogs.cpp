@@ -4,7 +4,6 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,10 +21,7 @@ KlBesDialog::KlBesDialog(const KomboListe& besonderheiten, QWidget* eltern)
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    auto* label = new QLabel(kLabelKlBes, this);
-    feld_->Benennen(kLabelKlBes);
-    label->setBuddy(feld_->Schluessel());
-    form->addRow(label, feld_);
+    FormZeile(form, kLabelKlBes, feld_);
     layout->addLayout(form);
     auto* knoepfe = new QHBoxLayout();
     knoepfe->addStretch(1);

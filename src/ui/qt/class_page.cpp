@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,25 +22,13 @@ namespace zev::qt {
 
 namespace {
 
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    return b;
-}
-
 // The optional key box beside a delete button; it is named after that button.
 QLineEdit* Schluesselfeld(QWidget* eltern, const char* name, int laenge, const char* knopf) {
-    auto* e = new QLineEdit(eltern);
-    e->setObjectName(name);
-    e->setMaxLength(laenge);
+    auto* e = Textfeld(eltern, name, laenge);
     e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString(laenge + 2, 'W')));
     e->setStyleSheet("background-color: #ffff80;");
     e->setAccessibleName(QString("Schlüssel zu: ") + knopf);
     return e;
-}
-
-void Setzen(QLineEdit* e, const std::string& text) {
-    if (e->text() != Q(text)) e->setText(Q(text));
 }
 
 } // namespace
@@ -62,28 +49,21 @@ KlassenSeitenWidget::KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* e
     ModellInWidgets();
 }
 
-KlassenSeitenWidget::~KlassenSeitenWidget() = default;
+// The views read the screen model; they go before it does.
+KlassenSeitenWidget::~KlassenSeitenWidget() {
+    delete tabs_;
+}
 
 QWidget* KlassenSeitenWidget::KlasseAufbauen() {
     auto* seite = new QWidget();
     seite->setObjectName("seiteKlasse");
     auto* layout = new QVBoxLayout(seite);
     auto* form = new QFormLayout();
-    id_ = new QLineEdit(seite);
-    id_->setObjectName("klassenId");
+    id_ = Textfeld(seite, "klassenId", 12, 120);
     id_->setReadOnly(true);
-    id_->setFixedWidth(120);
-    klassenname_ = new QLineEdit(seite);
-    klassenname_->setObjectName("klassenname");
-    klassenname_->setMaxLength(10);
-    klassenname_->setFixedWidth(160);
-    for (const auto& [text, feld] : {std::pair<const char*, QLineEdit*>{"interne ID-Nr.", id_},
-                                     std::pair<const char*, QLineEdit*>{"Klassenname", klassenname_}}) {
-        auto* label = new QLabel(text, seite);
-        label->setBuddy(feld);
-        feld->setAccessibleName(text);
-        form->addRow(label, feld);
-    }
+    FormZeile(form, "interne ID-Nr.", id_);
+    klassenname_ = Textfeld(seite, "klassenname", 10, 160);
+    FormZeile(form, "Klassenname", klassenname_);
     layout->addLayout(form);
 
     auto* gruppe = new QGroupBox("Klassenbesonderheiten", seite);
@@ -171,10 +151,10 @@ void KlassenSeitenWidget::UEBreiteAnwenden() {
 
 void KlassenSeitenWidget::ModellInWidgets() {
     const KlassenSeite& s = logik_->Seite();
-    Setzen(id_, s.id);
-    Setzen(klassenname_, s.klassenname);
-    Setzen(besonderheitSchluessel_, s.besonderheitSchluessel);
-    Setzen(ueSchluessel_, s.ueSchluessel);
+    TextSetzen(id_, s.id);
+    TextSetzen(klassenname_, s.klassenname);
+    TextSetzen(besonderheitSchluessel_, s.besonderheitSchluessel);
+    TextSetzen(ueSchluessel_, s.ueSchluessel);
     besonderheiten_->Anzeigen();
     ueTabelle_->Anzeigen();
     UEBreiteAnwenden();
@@ -202,7 +182,7 @@ void KlassenSeitenWidget::Uebernehmen() {
     WidgetsInModell();
     logik_->Uebernehmen();
     // A class that had no identifier shows the one it received.
-    Setzen(id_, logik_->Seite().id);
+    TextSetzen(id_, logik_->Seite().id);
 }
 
 void KlassenSeitenWidget::NeueKlasse() {
