@@ -289,13 +289,6 @@ TEST_F(Clipboard, PasteOntoAFreeRecordAsksNothing) {
     EXPECT_TRUE(m.gezeigt.empty());
     EXPECT_EQ(st->Daten().Klassen.DB[1].Klassenname.str(), "9a");
 
-    TLehrerDS frei{};
-    InitLehrer(frei, "12345");
-    frei.ID = 5;
-    Auf<TLehrerDS>(Seite::Lehrer, {frei}, 0);
-    EXPECT_EQ(ablage->PasteRecord(), Bereich::Lehrer);
-    EXPECT_TRUE(m.gezeigt.empty());
-
     Auf<TSchuelerDS>(Seite::Schueler, {Schueler("  - frei -", "", "5a", 3)}, 0);
     EXPECT_EQ(ablage->PasteRecord(), Bereich::Schueler);
     EXPECT_TRUE(m.gezeigt.empty());
