@@ -51,6 +51,8 @@ KlassenSeitenWidget::KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* e
 
 // The views read the screen model; they go before it does.
 KlassenSeitenWidget::~KlassenSeitenWidget() {
+    // Nor does the grid report its size while it is being taken apart.
+    ueTabelle_->viewport()->removeEventFilter(this);
     delete tabs_;
 }
 
