@@ -3,12 +3,15 @@
 #include "model/encoding.h"
 #include "plausi/result_listing.h"
 #include "plausi/group_check.h"
+#include "ui/qt/class_page.h"
+#include "ui/qt/clipboard_actions.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
 #include "ui/qt/settings_dialog.h"
+#include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -75,10 +79,14 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     dienste.seiteZeigen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Zeigen();
         if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Zeigen();
+        if (s == Seite::Klassen && klassenSeite_) klassenSeite_->Zeigen();
+        if (s == Seite::Schueler && schuelerSeite_) schuelerSeite_->Zeigen();
     };
     dienste.seiteUebernehmen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Uebernehmen();
         if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Uebernehmen();
+        if (s == Seite::Klassen && klassenSeite_) klassenSeite_->Uebernehmen();
+        if (s == Seite::Schueler && schuelerSeite_) schuelerSeite_->Uebernehmen();
     };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
@@ -109,8 +117,22 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
                 &LehrerSeitenWidget::NeuerLehrer);
     }
     seiten_->addTab(BereichsseiteAufbauen(Seite::Klassen, {"  Stammblätter  ", "  XML-Datei  "}), "   Klassen   ");
+    {
+        QWidget* blatt = findChild<QWidget*>("blatt_klassen");
+        klassenSeite_ = new KlassenSeitenWidget(*steuerung_, meldungen_, blatt);
+        blatt->layout()->addWidget(klassenSeite_);
+        connect(listen_[Nr(Seite::Klassen)], &DatensatzListe::datensatzEingefuegt, klassenSeite_,
+                &KlassenSeitenWidget::NeueKlasse);
+    }
     seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
                     "   Schüler   ");
+    {
+        QWidget* blatt = findChild<QWidget*>("blatt_schueler");
+        schuelerSeite_ = new SchuelerSeitenWidget(*steuerung_, meldungen_, blatt);
+        blatt->layout()->addWidget(schuelerSeite_);
+        connect(listen_[Nr(Seite::Schueler)], &DatensatzListe::datensatzEingefuegt, schuelerSeite_,
+                &SchuelerSeitenWidget::NeuerSchueler);
+    }
     setCentralWidget(seiten_);
     connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
 
@@ -174,7 +196,22 @@ void HauptFenster::MenuesAufbauen() {
     for (const char* t : {"Lehrer-Daten", "Klassen-Daten", "Schüler-Daten"}) loeschen->addAction(t);
 
     auto* ansicht = menuBar()->addMenu("Ansicht");
-    ansicht->addAction("interne Zwischenablage");
+    auto* ablageAnsicht = ansicht->addAction("interne Zwischenablage");
+    ablageAnsicht->setObjectName("aktionZwischenablageAnsicht");
+    auto* ablage = new ZwischenablageAktionen(
+        *steuerung_, meldungen_, *info_,
+        {zwischenablage_[0], zwischenablage_[1], zwischenablage_[2], ablageAnsicht},
+        [this](Bereich b) {
+            const Seite s = static_cast<Seite>(static_cast<int>(b));
+            DatensatzListe* liste = listen_[Nr(s)];
+            return liste && unterseiten_[Nr(s)]->currentIndex() == 0 &&
+                   liste->Ansicht()->selectionModel()->hasSelection();
+        },
+        this);
+    connect(ablage, &ZwischenablageAktionen::bereichGeaendert, this, [this](Bereich b) {
+        ListeZeigen(static_cast<Seite>(static_cast<int>(b)));
+        ZustandZeigen();
+    });
 
     auto* einstellungenMenue = menuBar()->addMenu("&Einstellungen");
     einstellungenMenue->addAction(einstellungen_);

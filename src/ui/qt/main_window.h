@@ -26,7 +26,9 @@ namespace zev::qt {
 class DatensatzListe;
 class ErgebnisFenster;
 class GruppenFenster;
+class KlassenSeitenWidget;
 class LehrerSeitenWidget;
+class SchuelerSeitenWidget;
 class SchulSeitenWidget;
 
 class HauptFenster : public QMainWindow {
@@ -104,6 +106,8 @@ private:
     ErgebnisFenster* ergebnis_ = nullptr;
     GruppenFenster* gruppe_ = nullptr;
     LehrerSeitenWidget* lehrerSeite_ = nullptr;
+    KlassenSeitenWidget* klassenSeite_ = nullptr;
+    SchuelerSeitenWidget* schuelerSeite_ = nullptr;
 };
 
 } // namespace zev::qt
