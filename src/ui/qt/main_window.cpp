@@ -138,7 +138,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
 
     MenuesAufbauen();
     statusBar()->showMessage("");
-    resize(1100, 720);
+    resize(1260, 780); // fits a 1280 x 800 screen with the desktop around it
 }
 
 HauptFenster::~HauptFenster() = default;

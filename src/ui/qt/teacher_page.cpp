@@ -311,10 +311,15 @@ QWidget* LehrerSeitenWidget::UnterrichtseinheitenAufbauen() {
     auto* leer = Knopf(seite, "knopfUELeereZeile", "leere Zeile hinzufügen");
     auto* alle = Knopf(seite, "knopfUEAlleLoeschen", "alle UnterrichtsEinheiten löschen");
     auto* pruefen = Knopf(seite, "knopfPruefenLehrerUE", "diese Seite prüfen (PLAUSI)");
-    for (QPushButton* b : {hinzu, loeschen, aktualisieren, leer, alle}) knoepfe->addWidget(b);
+    // Two rows, so the sheets fit a window of 1280 pixels beside the record list.
+    for (QPushButton* b : {hinzu, loeschen, aktualisieren}) knoepfe->addWidget(b);
     knoepfe->addStretch(1);
-    knoepfe->addWidget(pruefen);
+    auto* knoepfe2 = new QHBoxLayout();
+    for (QPushButton* b : {leer, alle}) knoepfe2->addWidget(b);
+    knoepfe2->addStretch(1);
+    knoepfe2->addWidget(pruefen);
     layout->addLayout(knoepfe);
+    layout->addLayout(knoepfe2);
     connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEHinzufuegen(); }); });
     connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UELoeschen(); }); });
     connect(aktualisieren, &QPushButton::clicked, this,
