@@ -2,6 +2,7 @@
 #include "model/ids.h"
 #include "pages/class_dialogs.h"
 #include "pages/class_page.h"
+#include "support/page_controller.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -28,8 +29,7 @@ public:
 class ClassPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), prog / f.path().filename().string());
+        test::KatalogeKopieren(prog);
         st = std::make_unique<Steuerung>(prog.Pfad(), m);
         st->Erstellen();
         st->Einstellungen().Schulnummer = "54321";

@@ -1,6 +1,7 @@
 #include "control/lifecycle.h"
 #include "model/encoding.h"
 #include "pages/school_page.h"
+#include "support/page_controller.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -75,8 +76,7 @@ void SetzeUE(TSchuleDS& s, int k, int id, const char* klasse, const char* fach, 
 class SchoolPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), prog / f.path().filename().string());
+        test::KatalogeKopieren(prog);
         st = std::make_unique<Steuerung>(prog.Pfad(), m);
         st->Erstellen();
         st->Gezeigt();

@@ -1,5 +1,6 @@
 #include "control/lifecycle.h"
 #include "pages/student_page.h"
+#include "support/page_controller.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -26,20 +27,8 @@ const std::string kZuViele =
 class StudentPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), prog / f.path().filename().string());
-        st = std::make_unique<Steuerung>(prog.Pfad(), m);
-        st->Erstellen();
-        st->Einstellungen().Schulnummer = "54321";
-        st->Einstellungen().UELoeschenOhneFrage = 0;
+        st = test::SeitenSteuerung(prog, m);
         seite = std::make_unique<SchuelerSeitenLogik>(*st, dialoge, m);
-        for (int k = 1; k <= 40; ++k) {
-            auto& u = st->Daten().SchulDS.Unterrichtseinheit[k];
-            u.UE_ID = k;
-            u.UE_ID_Text = std::to_string(k);
-            u.Stunden = k == 2 ? "1,5" : "2";
-        }
-        st->UEBeschreibungenNeu();
         InitSchueler(Puffer(), "54321");
     }
     TSchuelerDS& Puffer() { return st->Daten().Schueler.Puffer; }

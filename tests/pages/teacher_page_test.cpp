@@ -2,6 +2,7 @@
 #include "model/encoding.h"
 #include "pages/teacher_page.h"
 #include "pages/ue_chooser.h"
+#include "support/page_controller.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -28,20 +29,8 @@ public:
 class TeacherPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(ZEV_CATALOGUE_DIR))
-            fs::copy_file(f.path(), prog / f.path().filename().string());
-        st = std::make_unique<Steuerung>(prog.Pfad(), m);
-        st->Erstellen();
-        st->Einstellungen().Schulnummer = "54321";
-        st->Einstellungen().UELoeschenOhneFrage = 0; // ask before deleting, unlike the default
+        st = test::SeitenSteuerung(prog, m);
         seite = std::make_unique<LehrerSeitenLogik>(*st, dialoge, m);
-        for (int k = 1; k <= 40; ++k) {
-            auto& u = st->Daten().SchulDS.Unterrichtseinheit[k];
-            u.UE_ID = k;
-            u.UE_ID_Text = std::to_string(k);
-            u.Stunden = k == 2 ? "1,5" : "2";
-        }
-        st->UEBeschreibungenNeu();
     }
     TLehrerDS& Puffer() { return st->Daten().Lehrer.Puffer; }
     LehrerSeite& S() { return seite->Seite(); }
