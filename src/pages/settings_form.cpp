@@ -246,7 +246,6 @@ bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m) {
     // A path stored changed would send the data to a folder nobody chose.
     if (const std::string p = NichtSpeicherbarerPfad(f); !p.empty()) {
         m.Fehler(MeldungPfadNichtSpeicherbar(p));
-        FormularAbbrechen(f, e);
         return false;
     }
     FormularUebernehmen(f, e, m);

@@ -120,7 +120,8 @@ void StandardWiederherstellen(EinstellungsFormular& f, TEinstellungen& e);
 void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
 // "OK": as above, then the record goes to the program folder's settings file. A
 // chosen path the settings cannot hold (not Windows-1252, over 250 characters) is
-// reported and nothing is taken: the record stays as it was when shown.
+// reported and nothing is taken from the form; the dialog stays open so the
+// path can be chosen again (its "Abbrechen" still puts the shown record back).
 bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
 // "Abbrechen": the record as it was when the dialog was shown.
 void FormularAbbrechen(const EinstellungsFormular& f, TEinstellungen& e);

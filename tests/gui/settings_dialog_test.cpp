@@ -238,6 +238,33 @@ private slots:
         QVERIFY(bytes == Bild(e_));
     }
 
+    void okWithAPathTheSettingsCannotHoldKeepsTheDialogOpen() {
+        std::filesystem::create_directories(prog_ + "Łódź");
+        const auto vorher = Bild(e_);
+        EinstellungsDialog d(e_, prog_, m_);
+        d.show();
+        Element<QLineEdit>(d, "schulnummer")->setText("4711");
+        auto* baum = Element<QTreeView>(d, "exportOrdnerBaum");
+        auto* modell = qobject_cast<QFileSystemModel*>(baum->model());
+        baum->setCurrentIndex(modell->index(QString::fromStdString(prog_ + "Łódź")));
+
+        Element<QPushButton>(d, "ok")->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(m_.gezeigt.size(), std::size_t(1));
+        QVERIFY(m_.Texte()[0].rfind("Der Pfad:\r" + prog_ + "Łódź/\r", 0) == 0);
+        QVERIFY(Bild(e_) == vorher);
+        QVERIFY(!test::Da(Datei()));
+        // What was typed is still there; another folder and OK take it.
+        QCOMPARE(Element<QLineEdit>(d, "schulnummer")->text(), QString("4711"));
+        baum->setCurrentIndex(modell->index(QString::fromStdString(prog_ + "Daten")));
+        Element<QPushButton>(d, "ok")->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(e_.Schulnummer.str(), std::string("4711"));
+        QCOMPARE(e_.ExportPfad.str(), prog_ + "Daten/");
+        QVERIFY(test::Da(Datei()));
+    }
+
     void cancelRestoresTheRecordByteForByte() {
         e_.AnsiAusgabe = 4;
         e_.Reserviert4348[3] = 0x1234;

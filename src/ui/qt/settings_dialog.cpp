@@ -475,8 +475,8 @@ void EinstellungsDialog::Einsammeln() {
 
 void EinstellungsDialog::Ok() {
     Einsammeln();
-    FormularOk(f_, e_, m_);
-    accept();
+    // A refused path or a failed write keeps the dialog open with what was entered.
+    if (FormularOk(f_, e_, m_)) accept();
 }
 
 void EinstellungsDialog::reject() {
