@@ -1,5 +1,9 @@
 #include "ui/qt/main_window.h"
 
+#include "ui/qt/guide_window.h"
+#include "ui/qt/student_page.h"
+#include "ui/qt/teacher_page.h"
+
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +17,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include <memory>
@@ -40,8 +46,7 @@ private slots:
         QtMeldungen::Skriptbetrieb(true);
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
-            QFile::copy(kataloge.filePath(f), Pfad(f));
+        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
         fenster_->SicherungsTimer().setInterval(60000); // no backup while a test runs
         fenster_->show();
@@ -51,6 +56,74 @@ private slots:
     void cleanup() {
         fenster_.reset();
         home_.reset();
+    }
+
+    // The text of the block at the top of the guide's view.
+    static QString ObenImHandbuch(zev::qt::HandbuchFenster& h) {
+        return h.Text()->cursorForPosition(QPoint(4, 4)).block().text();
+    }
+
+    void guideWindowRendersMarkdownAndFindsItsSections() {
+        QFile datei(Pfad("handbuch.md"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        QByteArray md = "# Titel\n\n[zu den Stunden](#stunden) und [nirgends](#gibt-es-nicht)\n\n";
+        for (int i = 0; i < 80; ++i) md += "Absatz " + QByteArray::number(i) + "\n\n";
+        md += "## Freie Träger\n\n![Bild](bild.png)\n\n## Stunden\n\n";
+        for (int i = 0; i < 80; ++i) md += "Zeile " + QByteArray::number(i) + "\n\n";
+        datei.write(md);
+        datei.close();
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        QVERIFY(bild.save(Pfad("bild.png")));
+
+        zev::qt::HandbuchFenster h;
+        QVERIFY(!h.Laden(Pfad("fehlt.md")));
+        QVERIFY(h.Laden(Pfad("handbuch.md")));
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        QCOMPARE(ObenImHandbuch(h), QString("Titel"));
+        QVERIFY(h.Abschnitt("Freie Träger"));
+        QCOMPARE(ObenImHandbuch(h), QString("Freie Träger"));
+        // The picture beside the guide is found.
+        const QVariant b = h.Text()->document()->resource(QTextDocument::ImageResource, QUrl("bild.png"));
+        QCOMPARE(b.value<QImage>().size(), QSize(40, 30));
+        QVERIFY(!h.Abschnitt("Gibt es nicht"));
+        QCOMPARE(ObenImHandbuch(h), QString("Freie Träger"));
+        // A link within the guide leads to its heading; one to nowhere changes nothing.
+        emit h.Text()->anchorClicked(QUrl("#stunden"));
+        QCOMPARE(ObenImHandbuch(h), QString("Stunden"));
+        emit h.Text()->anchorClicked(QUrl("#gibt-es-nicht"));
+        QCOMPARE(ObenImHandbuch(h), QString("Stunden"));
+        // "Inhalt" goes back to the top.
+        h.findChild<QPushButton*>("inhalt")->click();
+        QCOMPARE(ObenImHandbuch(h), QString("Titel"));
+    }
+
+    void f1OpensTheGuideAtThePageOnScreen() {
+        QCOMPARE(std::string(fenster_->AktuellerAbschnitt()), std::string("Die Startseite"));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        fenster_->LehrerSeite()->Unterseiten()->setCurrentIndex(1);
+        QCOMPARE(std::string(fenster_->AktuellerAbschnitt()), std::string("Stunden"));
+        QAction* hilfe = nullptr;
+        for (QAction* a : fenster_->findChildren<QAction*>())
+            if (a->text() == "&Hilfe zum Programm") hilfe = a;
+        QVERIFY(hilfe);
+        QCOMPARE(hilfe->shortcut(), QKeySequence(Qt::Key_F1));
+        hilfe->trigger();
+        auto* h = fenster_->Handbuch();
+        QVERIFY(h && h->isVisible());
+        QVERIFY(QtMeldungen::Protokoll().empty());
+        QVERIFY(QTest::qWaitForWindowExposed(h));
+        QCOMPARE(ObenImHandbuch(*h), QString("Stunden"));
+        // The school's XML page, then the students' third sheet.
+        Kind<QTabWidget>("seiten")->setCurrentIndex(1);
+        fenster_->Unterseiten(zev::Seite::Schule)->setCurrentIndex(3);
+        fenster_->Hilfe();
+        QCOMPARE(ObenImHandbuch(*h), QString("Die XML-Seiten"));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(4);
+        fenster_->findChild<zev::qt::SchuelerSeitenWidget*>()->Unterseiten()->setCurrentIndex(2);
+        fenster_->Hilfe();
+        QCOMPARE(ObenImHandbuch(*h), QString("Schullaufbahn, Förderbedarf, Fremdsprachen"));
     }
 
     void startPageAfterAFirstStart() {

@@ -1,12 +1,14 @@
 #include "ui/qt/main_window.h"
 
 #include "model/encoding.h"
-#include "plausi/result_listing.h"
+#include "pages/guide_sections.h"
 #include "plausi/group_check.h"
+#include "plausi/result_listing.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/clipboard_actions.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/group_window.h"
+#include "ui/qt/guide_window.h"
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
@@ -45,7 +47,9 @@ namespace {
 
 constexpr int kVersionsjahr = 2026;
 
-std::size_t Nr(Seite s) { return static_cast<std::size_t>(s); }
+std::size_t Nr(Seite s) {
+    return static_cast<std::size_t>(s);
+}
 
 void Einfaerben(QWidget* w, Farbe f) {
     QPalette p = w->palette();
@@ -62,11 +66,15 @@ QLineEdit* NurLesen(QWidget* eltern, const char* name) {
     return e;
 }
 
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 } // namespace
 
-QString HauptFenster::Titel() { return QString("ZEV-Manager %1").arg(kVersionsjahr); }
+QString HauptFenster::Titel() {
+    return QString("ZEV-Manager %1").arg(kVersionsjahr);
+}
 
 HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     : QMainWindow(eltern), meldungen_(this), programmOrdner_(programmOrdner) {
@@ -124,8 +132,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
         connect(listen_[Nr(Seite::Klassen)], &DatensatzListe::datensatzEingefuegt, klassenSeite_,
                 &KlassenSeitenWidget::NeueKlasse);
     }
-    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}),
-                    "   Schüler   ");
+    seiten_->addTab(BereichsseiteAufbauen(Seite::Schueler, {"   Stammblätter   ", "   XML-Datei   "}), "   Schüler   ");
     {
         QWidget* blatt = findChild<QWidget*>("blatt_schueler");
         schuelerSeite_ = new SchuelerSeitenWidget(*steuerung_, meldungen_, blatt);
@@ -143,7 +150,9 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
 
 HauptFenster::~HauptFenster() = default;
 
-QTabWidget* HauptFenster::Unterseiten(Seite s) const { return unterseiten_[Nr(s)]; }
+QTabWidget* HauptFenster::Unterseiten(Seite s) const {
+    return unterseiten_[Nr(s)];
+}
 
 void HauptFenster::MenuesAufbauen() {
     const auto aktion = [this](const char* name, const QString& text, const QString& hinweis,
@@ -157,8 +166,7 @@ void HauptFenster::MenuesAufbauen() {
     };
     auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
     auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
-    auto* speichern =
-        aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
+    auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
     auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
@@ -172,8 +180,8 @@ void HauptFenster::MenuesAufbauen() {
         zwischenablage_[i]->setEnabled(false);
     }
     einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
-    speichernAussetzen_ = aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen",
-                                 "beim nächsten Seitenwechsel nicht speichern");
+    speichernAussetzen_ =
+        aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen", "beim nächsten Seitenwechsel nicht speichern");
     speichernAussetzen_->setCheckable(true);
 
     auto* datei = menuBar()->addMenu("&Datei");
@@ -199,8 +207,7 @@ void HauptFenster::MenuesAufbauen() {
     auto* ablageAnsicht = ansicht->addAction("interne Zwischenablage");
     ablageAnsicht->setObjectName("aktionZwischenablageAnsicht");
     auto* ablage = new ZwischenablageAktionen(
-        *steuerung_, meldungen_, *info_,
-        {zwischenablage_[0], zwischenablage_[1], zwischenablage_[2], ablageAnsicht},
+        *steuerung_, meldungen_, *info_, {zwischenablage_[0], zwischenablage_[1], zwischenablage_[2], ablageAnsicht},
         [this](Bereich b) {
             const Seite s = static_cast<Seite>(static_cast<int>(b));
             DatensatzListe* liste = listen_[Nr(s)];
@@ -430,8 +437,9 @@ void HauptFenster::ErgebnisZeigen() {
 
 void HauptFenster::GruppeZeigen() {
     const PlausiLauf& p = steuerung_->Plausi();
-    const int lehrer = gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten().Lehrer),
-                                       Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
+    const int lehrer =
+        gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten().Lehrer),
+                        Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
     if (lehrer < 0) return;
     // The jump runs after the check has ended, as a click in the list would.
     QTimer::singleShot(0, this, [this, lehrer] {
@@ -448,9 +456,9 @@ void HauptFenster::EinstellungenZeigen() {
 }
 
 void HauptFenster::Oeffnen() {
-    const QString pfad = QFileDialog::getOpenFileName(this, "Einlesen ...",
-                                                      QString::fromStdString(steuerung_->Ordnerpfade().Import),
-                                                      "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
+    const QString pfad =
+        QFileDialog::getOpenFileName(this, "Einlesen ...", QString::fromStdString(steuerung_->Ordnerpfade().Import),
+                                     "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
     if (pfad.isEmpty()) return;
     steuerung_->Oeffnen(pfad.toStdString());
     ListeZeigen(steuerung_->AktuelleSeite());
@@ -458,14 +466,30 @@ void HauptFenster::Oeffnen() {
 }
 
 void HauptFenster::Hilfe() {
-    // The README of the installation, where there is one.
-    const QString ordner = QString::fromStdString(programmOrdner_);
-    for (const QString& kandidat : {ordner + "README.md", ordner + "../share/doc/zev-manager/README.md"}) {
-        if (QFileInfo::exists(kandidat)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath()));
-            return;
-        }
+    const QString pfad = HandbuchPfad(QCoreApplication::applicationDirPath());
+    if (!handbuch_) handbuch_ = new HandbuchFenster(this);
+    if (pfad.isEmpty() || !handbuch_->Laden(pfad)) {
+        meldungen_.Information("Das Handbuch (" + std::string(kHandbuchDatei) +
+                               ") ist nicht zu finden oder nicht lesbar.\r\rEs wird neben dem Programm im Ordner "
+                               "\"doc\" oder im Ordner \"share/doc/zev-manager\" der Installation gesucht.");
+        return;
     }
+    handbuch_->show();
+    handbuch_->raise();
+    handbuch_->activateWindow();
+    handbuch_->Abschnitt(QString::fromUtf8(std::string(AktuellerAbschnitt())));
+}
+
+std::string_view HauptFenster::AktuellerAbschnitt() const {
+    const int index = seiten_->currentIndex();
+    const Seite s = index >= 0 && index <= static_cast<int>(Seite::Schueler) ? static_cast<Seite>(index) : Seite::Start;
+    const QTabWidget* unterseiten = unterseiten_[Nr(s)];
+    const int unterseite = unterseiten ? unterseiten->currentIndex() : 0;
+    const QTabWidget* blaetter = s == Seite::Lehrer     ? lehrerSeite_->Unterseiten()
+                                 : s == Seite::Klassen  ? klassenSeite_->Unterseiten()
+                                 : s == Seite::Schueler ? schuelerSeite_->Unterseiten()
+                                                        : nullptr;
+    return HandbuchAbschnitt(s, unterseite, blaetter ? blaetter->currentIndex() : 0);
 }
 
 void HauptFenster::UeberDasProgramm() {

@@ -26,6 +26,7 @@ namespace zev::qt {
 class DatensatzListe;
 class ErgebnisFenster;
 class GruppenFenster;
+class HandbuchFenster;
 class KlassenSeitenWidget;
 class LehrerSeitenWidget;
 class SchuelerSeitenWidget;
@@ -51,6 +52,10 @@ public:
     GruppenFenster* Gruppe() const { return gruppe_; }
     LehrerSeitenWidget* LehrerSeite() const { return lehrerSeite_; }
     QTimer& SicherungsTimer() { return sicherung_; }
+    // "Hilfe zum Programm" (F1): the guide at the heading of the page on screen.
+    void Hilfe();
+    HandbuchFenster* Handbuch() const { return handbuch_; }
+    std::string_view AktuellerAbschnitt() const;
 
     // Window caption: the program and its version year.
     static QString Titel();
@@ -73,7 +78,6 @@ private:
     // "Ergebnis: große PLAUSI"; a teacher chosen there is shown on the sheets.
     void GruppeZeigen();
     void Oeffnen();
-    void Hilfe();
     void UeberDasProgramm();
 
     QtMeldungen meldungen_;
@@ -105,6 +109,7 @@ private:
     SchulSeitenWidget* schulSeite_ = nullptr;
     ErgebnisFenster* ergebnis_ = nullptr;
     GruppenFenster* gruppe_ = nullptr;
+    HandbuchFenster* handbuch_ = nullptr;
     LehrerSeitenWidget* lehrerSeite_ = nullptr;
     KlassenSeitenWidget* klassenSeite_ = nullptr;
     SchuelerSeitenWidget* schuelerSeite_ = nullptr;
