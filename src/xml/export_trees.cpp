@@ -1,10 +1,10 @@
 #include "xml/export_trees.h"
 
 #include "catalog/catalogue_list.h"
-#include "model/encoding.h"
-#include "model/paths.h"
 #include "io/file_io.h"
 #include "io/file_messages.h"
+#include "model/encoding.h"
+#include "model/paths.h"
 #include "xml/xml_writer.h"
 
 namespace zev {
@@ -13,19 +13,33 @@ namespace {
 
 using namespace tags;
 
-template <std::size_t N> bool NichtLeer(const SText<N>& t) { return !IsEmptyValue(t.view()); }
-template <std::size_t N> bool HatLaenge(const SText<N>& t) { return t.len > 0; }
+template <std::size_t N> bool NichtLeer(const SText<N>& t) {
+    return !IsEmptyValue(t.view());
+}
+template <std::size_t N> bool HatLaenge(const SText<N>& t) {
+    return t.len > 0;
+}
 
 // An entry of a repeated group has data when one of its fields is not empty.
 bool HatDaten(const TStundenGrund& g) {
     return NichtLeer(g.Grund_mehr) || NichtLeer(g.Anzahl_mehr) || NichtLeer(g.Grund_minder) ||
            NichtLeer(g.Anzahl_minder);
 }
-bool HatDaten(const TAnrechnung& a) { return NichtLeer(a.Grund) || NichtLeer(a.Stunden); }
-bool HatDaten(const TEinsatz& e) { return NichtLeer(e.Art) || NichtLeer(e.Jahrgang) || NichtLeer(e.Stunden); }
-bool HatDaten(const TFremdsprache& f) { return NichtLeer(f.Erwerb) || NichtLeer(f.Sprache) || NichtLeer(f.Art); }
-bool HatDaten(const TAbschlussAllgemein& a) { return NichtLeer(a.allgemein) || NichtLeer(a.Jahr); }
-bool HatDaten(const TAbschlussBeruf& b) { return NichtLeer(b.Beruf) || NichtLeer(b.Jahr); }
+bool HatDaten(const TAnrechnung& a) {
+    return NichtLeer(a.Grund) || NichtLeer(a.Stunden);
+}
+bool HatDaten(const TEinsatz& e) {
+    return NichtLeer(e.Art) || NichtLeer(e.Jahrgang) || NichtLeer(e.Stunden);
+}
+bool HatDaten(const TFremdsprache& f) {
+    return NichtLeer(f.Erwerb) || NichtLeer(f.Sprache) || NichtLeer(f.Art);
+}
+bool HatDaten(const TAbschlussAllgemein& a) {
+    return NichtLeer(a.allgemein) || NichtLeer(a.Jahr);
+}
+bool HatDaten(const TAbschlussBeruf& b) {
+    return NichtLeer(b.Beruf) || NichtLeer(b.Jahr);
+}
 
 template <class A> bool EinesHatDaten(const A& a) {
     for (int i = A::Erster; i <= A::Letzter; ++i)
@@ -44,8 +58,12 @@ template <class A> void Verweise(XmlSchreiber& w, Tabelle t, int tag, const A& a
         if (i == 1 || (!IsEmptyValue(a[i].UE_ID.view()) && a[i].Nummer != 0)) w.Elem(t, tag, a[i].UE_ID.view());
 }
 
-int Layout(const TEinstellungen& e) { return e.XMLLayout.get(); }
-bool Frei(const TEinstellungen& e) { return e.FreierTraeger == 1; }
+int Layout(const TEinstellungen& e) {
+    return e.XMLLayout.get();
+}
+bool Frei(const TEinstellungen& e) {
+    return e.FreierTraeger == 1;
+}
 
 constexpr std::string_view kDatumLeer = "  .  .20  ";
 constexpr std::string_view kDatumUnbekannt = "??.??.20??";
@@ -263,7 +281,8 @@ bool Schreiben(const TEinstellungen& e, int bereich, const std::string& exportOr
     io::SichereAusgabe aus;
     std::optional<io::SchreibFehler> f = aus.Oeffnen(pfad);
     if (!f) {
-        XmlSchreiber w(Layout(e), Dateiname(e, bereich), [&](std::string_view stueck) { return aus.Schreiben(stueck); });
+        XmlSchreiber w(Layout(e), Dateiname(e, bereich),
+                       [&](std::string_view stueck) { return aus.Schreiben(stueck); });
         baum(w);
         w.Fertig();
         f = w.Ok() ? aus.Abschliessen() : aus.Fehler();

@@ -1,13 +1,15 @@
 #include "xml/xml_import.h"
 
 #include "catalog/catalogue_list.h"
-#include "model/encoding.h"
 #include "io/file_messages.h"
+#include "model/encoding.h"
 #include "model/ids.h"
 #include "xml/tags.h"
 #include "xml/xml_scanner.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 namespace zev {
 
@@ -25,7 +27,9 @@ std::optional<std::int32_t> Ganzzahl(std::string_view s) {
     return v;
 }
 
-std::uint16_t Geschlecht(std::string_view t) { return t == "1" ? 1 : t == "2" ? 2 : 0; }
+std::uint16_t Geschlecht(std::string_view t) {
+    return t == "1" ? 1 : t == "2" ? 2 : 0;
+}
 
 // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
 // The number comes from the text as stored (cut to its width), so the two agree.
@@ -36,7 +40,9 @@ void Verweis(TUEVerweis& v, std::string_view t) {
 }
 
 // Stores into element `k` of a group when it lies within the group's capacity.
-template <class A> auto* Element(A& a, int k) { return (k >= A::Erster && k <= A::Letzter) ? &a[k] : nullptr; }
+template <class A> auto* Element(A& a, int k) {
+    return (k >= A::Erster && k <= A::Letzter) ? &a[k] : nullptr;
+}
 
 // What every reader shares: the section marker, the accept flag of the record in
 // hand and the record counters.
@@ -70,9 +76,10 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
         return false;
     }
     bericht.alsWindows1252 = sc.AlsWindows1252();
-    XmlTeil t;
+    sc.TagTabelle(art.tabelle);
     std::string root;
-    while (sc.Naechster(t)) {
+    while (const XmlTeil* teil = sc.Naechster()) {
+        const XmlTeil& t = *teil;
         switch (t.art) {
             case XmlTeilArt::Start: {
                 if (root.empty()) {
@@ -84,30 +91,33 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
                         return false;
                     }
                 }
-                if (const auto i = TagIndexFrom(art.tabelle, t.name, z.marker)) start(*i);
-                else ++bericht.unbekannt[Cp1252ToUtf8(t.name)];
+                if (const auto i = TagIndexAb(art.tabelle, t.tag, z.marker))
+                    start(*i);
+                else
+                    ++bericht.unbekannt[Cp1252ToUtf8(t.name)];
                 break;
             }
             case XmlTeilArt::Ende:
-                if (const auto i = TagIndexFrom(art.tabelle, t.name, z.marker)) ende(*i);
+                if (const auto i = TagIndexAb(art.tabelle, t.tag, z.marker)) ende(*i);
                 break;
             case XmlTeilArt::Text: {
-                const auto i = TagIndexFrom(art.tabelle, t.name, z.marker);
+                const auto i = TagIndexAb(art.tabelle, t.tag, z.marker);
                 if (!i) break;
                 if (*i == 4) { // Schulnummer, at the same place in every table
                     if (t.text == e.Schulnummer.view()) {
                         z.annehmen = true;
                     } else {
-                        z.annehmen = m.Frage("Die Import-Datei enthält die Daten\reiner anderen Schule (Nr.: " +
-                                             Cp1252ToUtf8(t.text) + ")!" + "\r" + "\r" +
-                                             "Wollen Sie diese Daten importieren?");
+                        z.annehmen = m.Frage(
+                            "Die Import-Datei enthält die Daten\reiner anderen Schule (Nr.: " + Cp1252ToUtf8(t.text) +
+                            ")!" + "\r" + "\r" + "Wollen Sie diese Daten importieren?");
                         if (!z.annehmen) z.abgelehnt = true;
                     }
                 }
                 if (z.annehmen) text(*i, t.text);
                 break;
             }
-            case XmlTeilArt::LeerElement: break; // leaves its field at the initial value
+            case XmlTeilArt::LeerElement:
+                break; // leaves its field at the initial value
         }
     }
     if (sc.Fehlerhaft()) {
@@ -118,6 +128,20 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
     }
     bericht.gelesen = true;
     return true;
+}
+
+// Room for as many records as the file can hold (a record takes at least this
+// many bytes), so a large import does not copy its records again and again as the
+// list grows. Only the memory of records actually read is ever touched.
+constexpr std::uintmax_t kKleinsterDatensatz = 32;
+template <class R> std::vector<R> Vorgehalten(const std::string& pfad) {
+    std::error_code ec;
+    const std::uintmax_t groesse = std::filesystem::file_size(pfad, ec);
+    std::vector<R> out;
+    if (!ec)
+        out.reserve(
+            static_cast<std::size_t>(std::min<std::uintmax_t>(groesse / kKleinsterDatensatz + 1, kBereichKapazitaet)));
+    return out;
 }
 
 template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z, ImportBericht& b) {
@@ -186,24 +210,39 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     int schulart = 0, ue = 0, ne = 0, schulen = 0;
     const auto start = [&](int i) {
         switch (i) {
-            case Alle_Schulen: z.marker = Alle_Schulen, schulart = ue = ne = 0; break;
+            case Alle_Schulen:
+                z.marker = Alle_Schulen, schulart = ue = ne = 0;
+                break;
             case Schule:
                 z.marker = i, ++schulen;
                 break;
             case Schuldaten:
             case freie_Traeger:
-            case Schulleiter: z.marker = i; break;
-            case Schulart: ++schulart; break;
-            case Unterrichtseinheit: z.marker = i, ++ue; break;
-            case Nichteinschulung: z.marker = i, ne = 1; break;
-            default: break;
+            case Schulleiter:
+                z.marker = i;
+                break;
+            case Schulart:
+                ++schulart;
+                break;
+            case Unterrichtseinheit:
+                z.marker = i, ++ue;
+                break;
+            case Nichteinschulung:
+                z.marker = i, ne = 1;
+                break;
+            default:
+                break;
         }
     };
     const auto ende = [&](int i) {
-        if (i == Alle_Schulen) z.marker.reset();
-        else if (i == Anrede || i == Titel || i == Schulleiter_Name || i == Telefon) z.marker = Schulleiter;
-        else if (i >= UE_ID && i <= UE_Lehrer) z.marker = freie_Traeger;
-        else z.marker = Alle_Schulen;
+        if (i == Alle_Schulen)
+            z.marker.reset();
+        else if (i == Anrede || i == Titel || i == Schulleiter_Name || i == Telefon)
+            z.marker = Schulleiter;
+        else if (i >= UE_ID && i <= UE_Lehrer)
+            z.marker = freie_Traeger;
+        else
+            z.marker = Alle_Schulen;
     };
     const auto text = [&](int i, const std::string& t) {
         auto& f = s.freie_Traeger;
@@ -211,7 +250,9 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
         if (u && ue == 0) u = nullptr; // element 0 is never imported into
         TNichteinschulung* n = ne == 1 ? &s.Nichteinschulung[1] : nullptr;
         switch (i) {
-            case Schulnummer: s.Schulnummer = t; break;
+            case Schulnummer:
+                s.Schulnummer = t;
+                break;
             case Schulart:
                 if (auto* a = Element(s.Schuldaten.Schulart, schulart); a && schulart > 0) *a = t;
                 break;
@@ -222,21 +263,51 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
                 if (p != std::string::npos) s.Schuldaten.Orgform_Text = std::string_view(t).substr(p + 2);
                 break;
             }
-            case Ganztag: s.Schuldaten.Ganztag = t; break;
-            case Name: f.Name = t; break;
-            case Schulamt: f.Schulamt = t; break;
-            case Rechtsstatus: f.Rechtsstatus = t; break;
-            case Traeger: f.Traeger = t; break;
-            case Gemeinde: f.Gemeinde = t; break;
-            case Standort: f.Standort = t; break;
-            case PLZ: f.PLZ = t; break;
-            case Strasse: f.Strasse = t; break;
-            case EMail: f.EMail = t; break;
-            case Internet: f.Internet = t; break;
-            case Anrede: f.Schulleiter.Anrede = t; break;
-            case Titel: f.Schulleiter.Titel = t; break;
-            case Schulleiter_Name: f.Schulleiter.Name = t; break;
-            case Telefon: f.Schulleiter.Telefon = t; break;
+            case Ganztag:
+                s.Schuldaten.Ganztag = t;
+                break;
+            case Name:
+                f.Name = t;
+                break;
+            case Schulamt:
+                f.Schulamt = t;
+                break;
+            case Rechtsstatus:
+                f.Rechtsstatus = t;
+                break;
+            case Traeger:
+                f.Traeger = t;
+                break;
+            case Gemeinde:
+                f.Gemeinde = t;
+                break;
+            case Standort:
+                f.Standort = t;
+                break;
+            case PLZ:
+                f.PLZ = t;
+                break;
+            case Strasse:
+                f.Strasse = t;
+                break;
+            case EMail:
+                f.EMail = t;
+                break;
+            case Internet:
+                f.Internet = t;
+                break;
+            case Anrede:
+                f.Schulleiter.Anrede = t;
+                break;
+            case Titel:
+                f.Schulleiter.Titel = t;
+                break;
+            case Schulleiter_Name:
+                f.Schulleiter.Name = t;
+                break;
+            case Telefon:
+                f.Schulleiter.Telefon = t;
+                break;
             case UE_ID:
                 if (u) {
                     u->UE_ID_Text = t;
@@ -246,18 +317,41 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
                     u->UE_ID = zahl ? *zahl : NeueImportUEID(s);
                 }
                 break;
-            case UE_Schulart: if (u) u->Schulart = t; break;
-            case UE_Jahrgang: if (u) u->Jahrgang = t; break;
-            case UE_Klasse: if (u) u->Klasse = t; break;
-            case UE_Fach: if (u) u->Fach = t; break;
-            case UE_Kurs: if (u) u->Kurs = t; break;
-            case UE_Bilingual: if (u) u->Bilingual = t; break;
-            case UE_Stunden: if (u) u->Stunden = t; break;
-            case UE_Lehrer: if (u) u->Lehrer = t; break;
-            case NE_Art: if (n) n->Art = t; break;
-            case NE_maennlich: if (n) n->maennlich = t; break;
-            case NE_weiblich: if (n) n->weiblich = t; break;
-            default: break;
+            case UE_Schulart:
+                if (u) u->Schulart = t;
+                break;
+            case UE_Jahrgang:
+                if (u) u->Jahrgang = t;
+                break;
+            case UE_Klasse:
+                if (u) u->Klasse = t;
+                break;
+            case UE_Fach:
+                if (u) u->Fach = t;
+                break;
+            case UE_Kurs:
+                if (u) u->Kurs = t;
+                break;
+            case UE_Bilingual:
+                if (u) u->Bilingual = t;
+                break;
+            case UE_Stunden:
+                if (u) u->Stunden = t;
+                break;
+            case UE_Lehrer:
+                if (u) u->Lehrer = t;
+                break;
+            case NE_Art:
+                if (n) n->Art = t;
+                break;
+            case NE_maennlich:
+                if (n) n->maennlich = t;
+                break;
+            case NE_weiblich:
+                if (n) n->weiblich = t;
+                break;
+            default:
+                break;
         }
     };
     if (!Lesen(pfad, {SchulTags(), "Alle_Schulen", "Schul"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
@@ -276,7 +370,7 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
 
 std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
                                                        ImportBericht& bericht) {
-    std::vector<TLehrerDS> out;
+    std::vector<TLehrerDS> out = Vorgehalten<TLehrerDS>(pfad);
     TLehrerDS r;
     InitLehrer(r, e.Schulnummer.view());
     Lesestand z;
@@ -288,36 +382,71 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
     };
     const auto start = [&](int i) {
         switch (i) {
-            case Alle_Lehrer: z.marker = Alle_Lehrer, zuruecksetzen(); break;
+            case Alle_Lehrer:
+                z.marker = Alle_Lehrer, zuruecksetzen();
+                break;
             case L_Lehrer:
                 InitLehrer(r, e.Schulnummer.view());
                 zuruecksetzen();
                 z.NeuerDatensatz();
                 break;
-            case L_Ausbildung: ++ausb; break;
-            case L_Fach_Lehrb: ++fach; break;
-            case L_Lehramt: ++lehramt; break;
-            case L_Personengruppe: ++pers; break;
-            case L_Unterrichtseinheit: ++ue; break;
-            case L_Arbeitszeitkonto: z.marker = i, azk.Container(); break;
-            case L_Arbeitszeitregelung: z.marker = i, azr.Container(); break;
-            case L_Anrechnungsstunden: z.marker = i, ar.Container(); break;
-            case L_Einsatz: z.marker = i, einsatz.Container(); break;
-            case L_AZK_Grund_mehr: azk.ErstesFeld(); break;
-            case L_AZR_Grund_mehr: azr.ErstesFeld(); break;
-            case L_AR_Grund: ar.ErstesFeld(); break;
-            case L_E_Art: einsatz.ErstesFeld(); break;
+            case L_Ausbildung:
+                ++ausb;
+                break;
+            case L_Fach_Lehrb:
+                ++fach;
+                break;
+            case L_Lehramt:
+                ++lehramt;
+                break;
+            case L_Personengruppe:
+                ++pers;
+                break;
+            case L_Unterrichtseinheit:
+                ++ue;
+                break;
+            case L_Arbeitszeitkonto:
+                z.marker = i, azk.Container();
+                break;
+            case L_Arbeitszeitregelung:
+                z.marker = i, azr.Container();
+                break;
+            case L_Anrechnungsstunden:
+                z.marker = i, ar.Container();
+                break;
+            case L_Einsatz:
+                z.marker = i, einsatz.Container();
+                break;
+            case L_AZK_Grund_mehr:
+                azk.ErstesFeld();
+                break;
+            case L_AZR_Grund_mehr:
+                azr.ErstesFeld();
+                break;
+            case L_AR_Grund:
+                ar.ErstesFeld();
+                break;
+            case L_E_Art:
+                einsatz.ErstesFeld();
+                break;
             case L_Zu_Abgang:
             case L_Zugang:
-            case L_Abgang: z.marker = i; break;
-            default: break;
+            case L_Abgang:
+                z.marker = i;
+                break;
+            default:
+                break;
         }
     };
     const auto ende = [&](int i) {
         switch (i) {
             case Alle_Lehrer:
-            case L_Schulnummer: z.marker.reset(); break;
-            case L_Lehrer: Anhaengen(out, r, z, bericht); break;
+            case L_Schulnummer:
+                z.marker.reset();
+                break;
+            case L_Lehrer:
+                Anhaengen(out, r, z, bericht);
+                break;
             case L_Arbeitszeitkonto:
             case L_Arbeitszeitregelung:
             case L_Anrechnungsstunden:
@@ -326,8 +455,11 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
             case L_Zugang:
             case L_Abgang:
             case L_Grunddaten:
-            case L_Sonstiges: z.marker = L_Lehrer; break;
-            default: break;
+            case L_Sonstiges:
+                z.marker = L_Lehrer;
+                break;
+            default:
+                break;
         }
     };
     const auto text = [&](int i, const std::string& t) {
@@ -339,45 +471,91 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
             TStundenGrund* x = Element(a, gr.zaehler);
             if (!x) return;
             const int feld = i - erstes;
-            if (feld == 0) x->Grund_mehr = t;
-            else if (feld == 1) x->Anzahl_mehr = t;
-            else if (feld == 2) x->Grund_minder = t;
-            else x->Anzahl_minder = t;
+            if (feld == 0)
+                x->Grund_mehr = t;
+            else if (feld == 1)
+                x->Anzahl_mehr = t;
+            else if (feld == 2)
+                x->Grund_minder = t;
+            else
+                x->Anzahl_minder = t;
         };
         switch (i) {
-            case L_Schulnummer: r.Schulnummer = t; break;
-            case L_Lehrernummer: r.Lehrernummer = t; break;
-            case L_Name: g.Name = t; break;
-            case L_Vorname: g.Vorname = t; break;
-            case L_Titel: g.Titel = t; break;
-            case L_Geschlecht: g.Geschlecht = Geschlecht(t); break;
-            case L_Geburtsdatum: g.Geburtsdatum = t; break;
-            case L_Staatszugehoerigkeit: g.Staatszugehoerigkeit = t; break;
-            case L_Beschaeftigung: g.Beschaeftigung = t; break;
-            case L_Ausbildung: setze(Element(g.Ausbildung, ausb)); break;
-            case L_Fach_Lehrb: setze(Element(g.Fach_Lehrb, fach)); break;
-            case L_Lehramt: setze(Element(r.Stunden.Lehramt, lehramt)); break;
-            case L_Regelstunden: r.Stunden.Regelstunden = t; break;
-            case L_Vertragsstunden: r.Stunden.Vertragsstunden = t; break;
-            case L_Vertretung: r.Stunden.Vertretung = t; break;
+            case L_Schulnummer:
+                r.Schulnummer = t;
+                break;
+            case L_Lehrernummer:
+                r.Lehrernummer = t;
+                break;
+            case L_Name:
+                g.Name = t;
+                break;
+            case L_Vorname:
+                g.Vorname = t;
+                break;
+            case L_Titel:
+                g.Titel = t;
+                break;
+            case L_Geschlecht:
+                g.Geschlecht = Geschlecht(t);
+                break;
+            case L_Geburtsdatum:
+                g.Geburtsdatum = t;
+                break;
+            case L_Staatszugehoerigkeit:
+                g.Staatszugehoerigkeit = t;
+                break;
+            case L_Beschaeftigung:
+                g.Beschaeftigung = t;
+                break;
+            case L_Ausbildung:
+                setze(Element(g.Ausbildung, ausb));
+                break;
+            case L_Fach_Lehrb:
+                setze(Element(g.Fach_Lehrb, fach));
+                break;
+            case L_Lehramt:
+                setze(Element(r.Stunden.Lehramt, lehramt));
+                break;
+            case L_Regelstunden:
+                r.Stunden.Regelstunden = t;
+                break;
+            case L_Vertragsstunden:
+                r.Stunden.Vertragsstunden = t;
+                break;
+            case L_Vertretung:
+                r.Stunden.Vertretung = t;
+                break;
             case L_AZK_Grund_mehr:
             case L_AZK_Anzahl_mehr:
             case L_AZK_Grund_minder:
-            case L_AZK_Anzahl_minder: grund(r.Arbeitszeitkonto, azk, L_AZK_Grund_mehr); break;
+            case L_AZK_Anzahl_minder:
+                grund(r.Arbeitszeitkonto, azk, L_AZK_Grund_mehr);
+                break;
             case L_AZR_Grund_mehr:
             case L_AZR_Anzahl_mehr:
             case L_AZR_Grund_minder:
-            case L_AZR_Anzahl_minder: grund(r.Arbeitszeitregelung, azr, L_AZR_Grund_mehr); break;
+            case L_AZR_Anzahl_minder:
+                grund(r.Arbeitszeitregelung, azr, L_AZR_Grund_mehr);
+                break;
             case L_AR_Grund:
                 if (auto* a = Element(r.Anrechnungsstunden, ar.zaehler)) a->Grund = t;
                 break;
             case L_AR_Stunden:
                 if (auto* a = Element(r.Anrechnungsstunden, ar.zaehler)) a->Stunden = t;
                 break;
-            case L_Taetigkeit: r.Sonstiges.Taetigkeit = t; break;
-            case L_Personengruppe: setze(Element(r.Sonstiges.Personengruppe, pers)); break;
-            case L_Klassenleiter: r.Sonstiges.Klassenleiter = t; break;
-            case L_Schulleiter: r.Sonstiges.Schulleiter = Geschlecht(t); break; // "1" and "2" alike
+            case L_Taetigkeit:
+                r.Sonstiges.Taetigkeit = t;
+                break;
+            case L_Personengruppe:
+                setze(Element(r.Sonstiges.Personengruppe, pers));
+                break;
+            case L_Klassenleiter:
+                r.Sonstiges.Klassenleiter = t;
+                break;
+            case L_Schulleiter:
+                r.Sonstiges.Schulleiter = Geschlecht(t);
+                break; // "1" and "2" alike
             case L_Unterrichtseinheit:
                 if (auto* v = Element(r.Unterrichtseinheit, ue)) Verweis(*v, t);
                 break;
@@ -390,11 +568,20 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
             case L_E_Stunden:
                 if (auto* x = Element(r.Einsatz, einsatz.zaehler)) x->Stunden = t;
                 break;
-            case L_Zugang_Art: r.Zu_Abgang.Zugang.Art = t; break;
-            case L_Zugang_Datum: r.Zu_Abgang.Zugang.Datum = t; break;
-            case L_Abgang_Art: r.Zu_Abgang.Abgang.Art = t; break;
-            case L_Abgang_Datum: r.Zu_Abgang.Abgang.Datum = t; break;
-            default: break;
+            case L_Zugang_Art:
+                r.Zu_Abgang.Zugang.Art = t;
+                break;
+            case L_Zugang_Datum:
+                r.Zu_Abgang.Zugang.Datum = t;
+                break;
+            case L_Abgang_Art:
+                r.Zu_Abgang.Abgang.Art = t;
+                break;
+            case L_Abgang_Datum:
+                r.Zu_Abgang.Abgang.Datum = t;
+                break;
+            default:
+                break;
         }
     };
     if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
@@ -403,23 +590,30 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
 
 std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
                                                      ImportBericht& bericht) {
-    std::vector<TKlasseDS> out;
+    std::vector<TKlasseDS> out = Vorgehalten<TKlasseDS>(pfad);
     TKlasseDS r;
     InitKlasse(r, e.Schulnummer.view());
     Lesestand z;
     int besonderheit = 0;
     const auto start = [&](int i) {
-        if (i == Alle_Klassen) z.marker = Alle_Klassen, besonderheit = 0;
-        else if (i == Kl_Klasse) InitKlasse(r, e.Schulnummer.view()), besonderheit = 0, z.NeuerDatensatz();
-        else if (i == Kl_Klassenbesonderheit) ++besonderheit;
+        if (i == Alle_Klassen)
+            z.marker = Alle_Klassen, besonderheit = 0;
+        else if (i == Kl_Klasse)
+            InitKlasse(r, e.Schulnummer.view()), besonderheit = 0, z.NeuerDatensatz();
+        else if (i == Kl_Klassenbesonderheit)
+            ++besonderheit;
     };
     const auto ende = [&](int i) {
-        if (i == Alle_Klassen) z.marker.reset();
-        else if (i == Kl_Klasse) Anhaengen(out, r, z, bericht);
+        if (i == Alle_Klassen)
+            z.marker.reset();
+        else if (i == Kl_Klasse)
+            Anhaengen(out, r, z, bericht);
     };
     const auto text = [&](int i, const std::string& t) {
-        if (i == Kl_Schulnummer) r.Schulnummer = t;
-        else if (i == Kl_Klassenname) r.Klassenname = t;
+        if (i == Kl_Schulnummer)
+            r.Schulnummer = t;
+        else if (i == Kl_Klassenname)
+            r.Klassenname = t;
         else if (i == Kl_Klassenbesonderheit)
             if (auto* b = Element(r.Klassenbesonderheit, besonderheit)) *b = t;
     };
@@ -428,16 +622,18 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
-std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e,
-                                                         Meldungen& m, ImportBericht& bericht) {
-    std::vector<TSchuelerDS> out;
+std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
+                                                         ImportBericht& bericht) {
+    std::vector<TSchuelerDS> out = Vorgehalten<TSchuelerDS>(pfad);
     TSchuelerDS r;
     InitSchueler(r, e.Schulnummer.view());
     Lesestand z;
     int ue = 0, fs = 0, ab = 0, bb = 0;
     const auto start = [&](int i) {
         switch (i) {
-            case Alle_Schueler: z.marker = Alle_Schueler, ue = fs = ab = bb = 0; break;
+            case Alle_Schueler:
+                z.marker = Alle_Schueler, ue = fs = ab = bb = 0;
+                break;
             case S_Schueler:
                 InitSchueler(r, e.Schulnummer.view());
                 ue = fs = ab = bb = 0;
@@ -445,25 +641,43 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
                 break;
             case S_Herkunft:
             case S_Jahrgangsdaten:
-            case S_Ausbildung: z.marker = i; break;
-            case S_Unterrichtseinheit: ++ue; break;
-            case S_Fremdsprachen: ++fs; break;
-            case S_allgemeinbildender: z.marker = i, ++ab; break;
-            case S_berufsbezogener: z.marker = i, ++bb; break;
-            default: break;
+            case S_Ausbildung:
+                z.marker = i;
+                break;
+            case S_Unterrichtseinheit:
+                ++ue;
+                break;
+            case S_Fremdsprachen:
+                ++fs;
+                break;
+            case S_allgemeinbildender:
+                z.marker = i, ++ab;
+                break;
+            case S_berufsbezogener:
+                z.marker = i, ++bb;
+                break;
+            default:
+                break;
         }
     };
     const auto ende = [&](int i) {
         switch (i) {
-            case Alle_Schueler: z.marker.reset(); break;
-            case S_Schueler: Anhaengen(out, r, z, bericht); break;
+            case Alle_Schueler:
+                z.marker.reset();
+                break;
+            case S_Schueler:
+                Anhaengen(out, r, z, bericht);
+                break;
             case S_Herkunft:
             case S_Jahrgangsdaten:
             case S_Au_Beruf: // the training block's later fields are found from the record level
             case S_Ausbildung:
             case S_allgemeinbildender:
-            case S_berufsbezogener: z.marker = S_Schueler; break;
-            default: break;
+            case S_berufsbezogener:
+                z.marker = S_Schueler;
+                break;
+            default:
+                break;
         }
     };
     const auto text = [&](int i, const std::string& t) {
@@ -473,56 +687,149 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
         TAbschlussAllgemein* a = Element(r.Abschluss.allgemeinbildender, ab);
         TAbschlussBeruf* b = Element(r.Abschluss.berufsbezogener, bb);
         switch (i) {
-            case S_Schulnummer: r.Schulnummer = t; break;
-            case S_Schuelernummer: r.Schuelernummer = t; break;
-            case S_Name: g.Name = t; break;
-            case S_Vorname: g.Vorname = t; break;
-            case S_Geschlecht: g.Geschlecht = Geschlecht(t); break;
-            case S_Geburtsdatum: g.Geburtsdatum = t; break;
-            case S_Staatsangehoerigkeit: g.Staatsangehoerigkeit = t; break;
-            case S_Migrantenstatus: g.Migrantenstatus = t; break;
-            case S_Verkehrssprache: g.Verkehrssprache = t; break;
-            case S_Zuzug: g.Zuzug = t; break;
-            case S_Einschulungsart: g.Einschulung.Einschulungsart = t; break;
-            case S_Einschulungsjahr: g.Einschulung.Einschulungsjahr = t; break;
-            case S_Gemeinde: g.Anschrift.Gemeinde = t; break;
-            case S_Wohnort: g.Anschrift.Wohnort = t; break;
-            case S_PLZ: g.Anschrift.PLZ = t; break;
-            case S_Strasse: g.Anschrift.Strasse = t; break;
-            case S_vorherige_Schule: g.vorherige_Schule = t; break;
-            case S_H_Schulart: g.Herkunft.Schulart = t; break;
-            case S_H_Jahrgang: g.Herkunft.Jahrgang = t; break;
-            case S_Klasse: j.Klasse = t; break;
-            case S_J_Jahrgang: j.Jahrgang = t; break;
-            case S_J_Schulart: j.Schulart = t; break;
-            case S_Wiederholer: j.Wiederholer = t; break;
-            case S_Empfehlung: j.Empfehlung = t; break;
-            case S_Schulartwechsel: j.Schulartwechsel = t; break;
-            case S_Ausland: j.Ausland = t; break;
-            case S_Auslaender: j.Auslaender = t; break;
-            case S_LRS: j.LRS = t; break;
-            case S_Dyskalkulie: j.Dyskalkulie = t; break;
-            case S_Ganztag: j.Ganztag = t; break;
-            case S_Bildungsgang: j.Bildungsgang = t; break;
-            case S_Extern: j.Extern = t; break;
+            case S_Schulnummer:
+                r.Schulnummer = t;
+                break;
+            case S_Schuelernummer:
+                r.Schuelernummer = t;
+                break;
+            case S_Name:
+                g.Name = t;
+                break;
+            case S_Vorname:
+                g.Vorname = t;
+                break;
+            case S_Geschlecht:
+                g.Geschlecht = Geschlecht(t);
+                break;
+            case S_Geburtsdatum:
+                g.Geburtsdatum = t;
+                break;
+            case S_Staatsangehoerigkeit:
+                g.Staatsangehoerigkeit = t;
+                break;
+            case S_Migrantenstatus:
+                g.Migrantenstatus = t;
+                break;
+            case S_Verkehrssprache:
+                g.Verkehrssprache = t;
+                break;
+            case S_Zuzug:
+                g.Zuzug = t;
+                break;
+            case S_Einschulungsart:
+                g.Einschulung.Einschulungsart = t;
+                break;
+            case S_Einschulungsjahr:
+                g.Einschulung.Einschulungsjahr = t;
+                break;
+            case S_Gemeinde:
+                g.Anschrift.Gemeinde = t;
+                break;
+            case S_Wohnort:
+                g.Anschrift.Wohnort = t;
+                break;
+            case S_PLZ:
+                g.Anschrift.PLZ = t;
+                break;
+            case S_Strasse:
+                g.Anschrift.Strasse = t;
+                break;
+            case S_vorherige_Schule:
+                g.vorherige_Schule = t;
+                break;
+            case S_H_Schulart:
+                g.Herkunft.Schulart = t;
+                break;
+            case S_H_Jahrgang:
+                g.Herkunft.Jahrgang = t;
+                break;
+            case S_Klasse:
+                j.Klasse = t;
+                break;
+            case S_J_Jahrgang:
+                j.Jahrgang = t;
+                break;
+            case S_J_Schulart:
+                j.Schulart = t;
+                break;
+            case S_Wiederholer:
+                j.Wiederholer = t;
+                break;
+            case S_Empfehlung:
+                j.Empfehlung = t;
+                break;
+            case S_Schulartwechsel:
+                j.Schulartwechsel = t;
+                break;
+            case S_Ausland:
+                j.Ausland = t;
+                break;
+            case S_Auslaender:
+                j.Auslaender = t;
+                break;
+            case S_LRS:
+                j.LRS = t;
+                break;
+            case S_Dyskalkulie:
+                j.Dyskalkulie = t;
+                break;
+            case S_Ganztag:
+                j.Ganztag = t;
+                break;
+            case S_Bildungsgang:
+                j.Bildungsgang = t;
+                break;
+            case S_Extern:
+                j.Extern = t;
+                break;
             case S_Unterrichtseinheit:
                 if (auto* v = Element(j.Unterrichtseinheit, ue)) Verweis(*v, t);
                 break;
-            case S_Bedarf: r.Foerderbedarf.Bedarf = t; break;
-            case S_Tatsaechlich: r.Foerderbedarf.Tatsaechlich = t; break;
-            case S_Erwerb: if (f) f->Erwerb = t; break;
-            case S_Sprache: if (f) f->Sprache = t; break;
-            case S_F_Art: if (f) f->Art = t; break;
-            case S_allgemein: if (a) a->allgemein = t; break;
-            case S_A_Jahr: if (a) a->Jahr = t; break;
-            case S_B_Beruf: if (b) b->Beruf = t; break;
-            case S_B_Jahr: if (b) b->Jahr = t; break;
-            case S_Au_Beruf: r.Ausbildung.Beruf = t; break;
-            case S_Stellung: r.Ausbildung.Stellung = t; break;
-            case S_Au_Stunden: r.Ausbildung.Stunden = t; break;
-            case S_Zeitform: r.Ausbildung.Zeitform = t; break;
-            case S_Standort: r.Ausbildung.Standort = t; break;
-            default: break;
+            case S_Bedarf:
+                r.Foerderbedarf.Bedarf = t;
+                break;
+            case S_Tatsaechlich:
+                r.Foerderbedarf.Tatsaechlich = t;
+                break;
+            case S_Erwerb:
+                if (f) f->Erwerb = t;
+                break;
+            case S_Sprache:
+                if (f) f->Sprache = t;
+                break;
+            case S_F_Art:
+                if (f) f->Art = t;
+                break;
+            case S_allgemein:
+                if (a) a->allgemein = t;
+                break;
+            case S_A_Jahr:
+                if (a) a->Jahr = t;
+                break;
+            case S_B_Beruf:
+                if (b) b->Beruf = t;
+                break;
+            case S_B_Jahr:
+                if (b) b->Jahr = t;
+                break;
+            case S_Au_Beruf:
+                r.Ausbildung.Beruf = t;
+                break;
+            case S_Stellung:
+                r.Ausbildung.Stellung = t;
+                break;
+            case S_Au_Stunden:
+                r.Ausbildung.Stunden = t;
+                break;
+            case S_Zeitform:
+                r.Ausbildung.Zeitform = t;
+                break;
+            case S_Standort:
+                r.Ausbildung.Standort = t;
+                break;
+            default:
+                break;
         }
     };
     if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende, text))
@@ -548,10 +855,14 @@ template void BereichErsetzen(BereichsDaten<TSchuelerDS>&, std::vector<TSchueler
 
 std::string MergeField(std::string_view importiert, std::string_view aktuell, int datenModus) {
     switch (datenModus) {
-        case 0: return std::string(importiert);
-        case 1: return std::string(IsEmptyValue(importiert) ? aktuell : importiert);
-        case 2: return std::string(IsEmptyValue(aktuell) ? importiert : aktuell);
-        default: return std::string(aktuell);
+        case 0:
+            return std::string(importiert);
+        case 1:
+            return std::string(IsEmptyValue(importiert) ? aktuell : importiert);
+        case 2:
+            return std::string(IsEmptyValue(aktuell) ? importiert : aktuell);
+        default:
+            return std::string(aktuell);
     }
 }
 

@@ -41,8 +41,8 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
                                                        ImportBericht& bericht);
 std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
                                                      ImportBericht& bericht);
-std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e,
-                                                         Meldungen& m, ImportBericht& bericht);
+std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
+                                                         ImportBericht& bericht);
 
 // The imported school only counts when its school-number question was not
 // answered No; ImportSchoolXml returns nullopt in that case too.
@@ -59,7 +59,7 @@ std::string MergeField(std::string_view importiert, std::string_view aktuell, in
 // Merges an imported school into the current one by the import entry's record mode
 // (`Datensaetze`) and data mode (`Einzelfelder`); lesson units without a target
 // are counted in the report and reported once.
-void MergeSchoolImport(TSchuleDS& aktuell, const TSchuleDS& importiert, int datensaetze, int einzelfelder,
-                       Meldungen& m, ImportBericht& bericht);
+void MergeSchoolImport(TSchuleDS& aktuell, const TSchuleDS& importiert, int datensaetze, int einzelfelder, Meldungen& m,
+                       ImportBericht& bericht);
 
 } // namespace zev

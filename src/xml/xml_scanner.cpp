@@ -8,18 +8,21 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace zev {
 
 struct XmlPartScanner::Zustand {
     XML_Parser parser = nullptr;
-    std::vector<XmlTeil> teile; // parts found by the last chunk, reused between chunks
-    std::size_t anzahl = 0;     // parts in use
-    std::size_t gelesen = 0;    // parts handed out
+    std::vector<XmlTeil> teile;      // parts found by the last chunk, reused between chunks
+    std::size_t anzahl = 0;          // parts in use
+    std::size_t gelesen = 0;         // parts handed out
     std::vector<std::string> stapel; // names of the open elements; strings reused by depth
+    std::vector<int> tagStapel;      // with a tag table: the tags of the open elements instead
+    std::optional<tags::Tabelle> tabelle;
     std::size_t tiefe = 0;
-    std::uint64_t ereignisse = 0;    // handler calls, to tell whether a chunk got anywhere
-    std::string text;                // character data since the last tag
+    std::uint64_t ereignisse = 0; // handler calls, to tell whether a chunk got anywhere
+    std::string text;             // character data since the last tag
     bool inCdata = false;
     bool latin1 = false; // declared ISO-8859-1: code points are the bytes
 
@@ -45,10 +48,14 @@ struct XmlPartScanner::Zustand {
             const auto b = static_cast<unsigned char>(s[i]);
             char32_t cp;
             std::size_t laenge;
-            if (b < 0x80) cp = b, laenge = 1;
-            else if (b < 0xE0) cp = b & 0x1Fu, laenge = 2;
-            else if (b < 0xF0) cp = b & 0x0Fu, laenge = 3;
-            else cp = b & 0x07u, laenge = 4;
+            if (b < 0x80)
+                cp = b, laenge = 1;
+            else if (b < 0xE0)
+                cp = b & 0x1Fu, laenge = 2;
+            else if (b < 0xF0)
+                cp = b & 0x0Fu, laenge = 3;
+            else
+                cp = b & 0x07u, laenge = 4;
             for (std::size_t k = 1; k < laenge && i + k < n; ++k)
                 cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
             i += laenge;
@@ -61,8 +68,12 @@ struct XmlPartScanner::Zustand {
         XmlPartScanner::Normalisieren(text);
         if (!text.empty()) {
             XmlTeil& t = Neu(XmlTeilArt::Text);
-            if (tiefe > 0) t.name = stapel[tiefe - 1];
-            else t.name.clear();
+            if (tabelle)
+                t.tag = tiefe > 0 ? tagStapel[tiefe - 1] : -1;
+            else if (tiefe > 0)
+                t.name = stapel[tiefe - 1];
+            else
+                t.name.clear();
             Bytes(text.data(), text.size(), t.text);
         }
         text.clear();
@@ -78,7 +89,15 @@ void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
     ++z->ereignisse;
     z->TextAbschliessen();
     XmlTeil& t = z->Neu(XmlTeilArt::Start);
-    z->Bytes(name, std::strlen(name), t.name);
+    const std::size_t laenge = std::strlen(name);
+    z->Bytes(name, laenge, t.name);
+    if (z->tabelle) {
+        // The table's names are ASCII, alike in UTF-8 and in the records' bytes.
+        t.tag = tags::TagNummer(*z->tabelle, std::string_view(name, laenge));
+        if (z->tiefe == z->tagStapel.size()) z->tagStapel.emplace_back();
+        z->tagStapel[z->tiefe++] = t.tag;
+        return;
+    }
     if (z->tiefe == z->stapel.size()) z->stapel.emplace_back();
     z->stapel[z->tiefe++] = t.name;
 }
@@ -93,8 +112,12 @@ void XMLCALL Ende(void* d, const XML_Char*) {
         z->teile[z->anzahl - 1].art = XmlTeilArt::LeerElement;
     } else {
         XmlTeil& t = z->Neu(XmlTeilArt::Ende);
-        if (z->tiefe > 0) t.name = z->stapel[z->tiefe - 1];
-        else t.name.clear();
+        if (z->tabelle)
+            t.tag = z->tiefe > 0 ? z->tagStapel[z->tiefe - 1] : -1;
+        else if (z->tiefe > 0)
+            t.name = z->stapel[z->tiefe - 1];
+        else
+            t.name.clear();
     }
     if (z->tiefe > 0) --z->tiefe;
 }
@@ -113,8 +136,12 @@ void XMLCALL Zeichen(void* d, const XML_Char* s, int n) {
     z->text.append(s, static_cast<std::size_t>(n));
 }
 
-void XMLCALL CdataAnfang(void* d) { static_cast<Z*>(d)->inCdata = true; }
-void XMLCALL CdataEnde(void* d) { static_cast<Z*>(d)->inCdata = false; }
+void XMLCALL CdataAnfang(void* d) {
+    static_cast<Z*>(d)->inCdata = true;
+}
+void XMLCALL CdataEnde(void* d) {
+    static_cast<Z*>(d)->inCdata = false;
+}
 
 bool GleichOhneGross(const char* a, const char* b) {
     if (!a) return false;
@@ -308,12 +335,21 @@ bool XmlPartScanner::Nachfuellen() {
     return true;
 }
 
-bool XmlPartScanner::Naechster(XmlTeil& teil) {
+void XmlPartScanner::TagTabelle(tags::Tabelle tabelle) {
+    z_->tabelle = tabelle;
+}
+
+const XmlTeil* XmlPartScanner::Naechster() {
     while (z_->gelesen >= z_->anzahl) {
-        if (!Nachfuellen()) return false;
+        if (!Nachfuellen()) return nullptr;
     }
-    std::swap(teil, z_->teile[z_->gelesen++]);
-    return true;
+    return &z_->teile[z_->gelesen++];
+}
+
+bool XmlPartScanner::Naechster(XmlTeil& teil) {
+    const XmlTeil* t = Naechster();
+    if (t) teil = *t;
+    return t != nullptr;
 }
 
 void XmlPartScanner::Normalisieren(std::string& text) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "io/file_io.h"
+#include "xml/tags.h"
 
 #include <cstdint>
 #include <memory>
@@ -23,6 +24,7 @@ struct XmlTeil {
     XmlTeilArt art = XmlTeilArt::Start;
     std::string name; // the element; for a text, the enclosing element
     std::string text;
+    int tag = -1; // with a tag table: the element's first position in it, -1 when it has none
 };
 
 class XmlPartScanner {
@@ -37,7 +39,15 @@ public:
     // Scans text held in memory (for tests and previews).
     void LadenAusText(std::string text);
 
-    // The next part; false at the end of the document or at the first error.
+    // Looks every element name up once, at its start tag, in this table (before the
+    // first part): each part then carries the element's `tag`, and text and end
+    // parts carry no name. A reader of one file kind needs no more.
+    void TagTabelle(tags::Tabelle tabelle);
+
+    // The next part, valid until the next call; null at the end of the document or
+    // at the first error.
+    const XmlTeil* Naechster();
+    // The same as a copy; false at the end or at the first error.
     bool Naechster(XmlTeil& teil);
 
     // After Naechster returned false: whether the document was malformed, where,

@@ -65,7 +65,8 @@ XmlSchreiber::XmlSchreiber(int layout, std::string_view dateiname, Senke senke)
 }
 
 void XmlSchreiber::Einruecken() {
-    if (layout_ != 2) out_.append(kBlanks.data(), std::min<std::size_t>(kBlanks.size(), 2 * static_cast<std::size_t>(ebene_)));
+    if (layout_ != 2)
+        out_.append(kBlanks.data(), std::min<std::size_t>(kBlanks.size(), 2 * static_cast<std::size_t>(ebene_)));
 }
 
 void XmlSchreiber::Zeilenende() {
@@ -148,7 +149,9 @@ void XmlSchreiber::Elem(tags::Tabelle t, int tag, std::string_view wert) {
     out_ += x.zuZeile;
 }
 
-void XmlSchreiber::Elem(tags::Tabelle t, int tag, std::int64_t zahl) { Elem(t, tag, std::to_string(zahl)); }
+void XmlSchreiber::Elem(tags::Tabelle t, int tag, std::int64_t zahl) {
+    Elem(t, tag, std::to_string(zahl));
+}
 
 void XmlSchreiber::Abgeben() {
     if (!senke_ || out_.size() < kStueck) return;
