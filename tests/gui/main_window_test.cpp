@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include "ui/qt/class_page.h"
 #include "ui/qt/guide_window.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
@@ -124,6 +125,25 @@ private slots:
         fenster_->findChild<zev::qt::SchuelerSeitenWidget*>()->Unterseiten()->setCurrentIndex(2);
         fenster_->Hilfe();
         QCOMPARE(ObenImHandbuch(*h), QString("Schullaufbahn, Förderbedarf, Fremdsprachen"));
+    }
+
+    void everySheetFitsA1280PixelScreen() {
+        auto* seiten = Kind<QTabWidget>("seiten");
+        const std::vector<QTabWidget*> blaetter = {
+            nullptr, nullptr, fenster_->LehrerSeite()->Unterseiten(),
+            fenster_->findChild<zev::qt::KlassenSeitenWidget*>()->Unterseiten(),
+            fenster_->findChild<zev::qt::SchuelerSeitenWidget*>()->Unterseiten()};
+        for (int s = 0; s < seiten->count(); ++s) {
+            seiten->setCurrentIndex(s);
+            QTabWidget* b = blaetter[std::size_t(s)] ? blaetter[std::size_t(s)] : fenster_->Unterseiten(zev::Seite(s));
+            for (int i = 0; b && i < b->count(); ++i) {
+                b->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                QVERIFY2(fenster_->width() <= 1280,
+                         qPrintable(QString("%1/%2: %3").arg(s).arg(i).arg(fenster_->width())));
+                QVERIFY2(fenster_->minimumSizeHint().width() <= 1280, qPrintable(QString("%1/%2").arg(s).arg(i)));
+            }
+        }
     }
 
     void startPageAfterAFirstStart() {

@@ -277,14 +277,19 @@ QWidget* SchuelerSeitenWidget::UnterrichtseinheitenAufbauen() {
         &SchuelerSeitenLogik::UEHinzufuegen,       &SchuelerSeitenLogik::UELoeschen,
         &SchuelerSeitenLogik::UEGruppeHinzufuegen, &SchuelerSeitenLogik::UEAnsichtAktualisieren,
         &SchuelerSeitenLogik::UELeereZeile,        &SchuelerSeitenLogik::UEAlleLoeschen};
-    auto* reihe = new QHBoxLayout();
+    // Two rows of three, so the sheets fit a window of 1280 pixels beside the record list.
+    QHBoxLayout* reihe = nullptr;
     for (std::size_t i = 0; i < std::size(knoepfe); ++i) {
+        if (i % 3 == 0) {
+            if (reihe) reihe->addStretch(1);
+            reihe = new QHBoxLayout();
+            layout->addLayout(reihe);
+        }
         auto* b = Knopf(seite, knoepfe[i].first, knoepfe[i].second);
         reihe->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, a = aktionen[i]] { Aktion([&] { (*logik_.*a)(); }); });
     }
     reihe->addStretch(1);
-    layout->addLayout(reihe);
     return seite;
 }
 
