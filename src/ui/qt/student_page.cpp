@@ -98,6 +98,7 @@ CodeFeldWidget* SchuelerSeitenWidget::Code(QFormLayout* form, const char* beschr
                                            const KomboListe& liste, int laenge) {
     auto* w = new CodeFeldWidget(liste, Schluesselbreite(laenge));
     w->Schluessel()->setMaxLength(laenge);
+    w->Kombo()->setMinimumContentsLength(24); // personal data and address side by side on a 1280-pixel screen
     FormZeile(form, beschriftung, w);
     codes_.push_back({w, feld});
     connect(w, &CodeFeldWidget::gewaehlt, this,
@@ -126,7 +127,7 @@ QComboBox* SchuelerSeitenWidget::Ort(QFormLayout* form, const char* beschriftung
     auto* k = new QComboBox();
     k->setObjectName(name);
     k->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    k->setMinimumContentsLength(34);
+    k->setMinimumContentsLength(20);
     KomboFuellen(k, liste);
     FormZeile(form, beschriftung, k);
     orte_.push_back({k, feld});
@@ -149,8 +150,8 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     id_ = Textfeld(person, "schuelerId", 12, 120);
     id_->setReadOnly(true);
     FormZeile(form, "interne ID-Nummer", id_);
-    name_ = Text(form, "Name", "schuelerName", &SchuelerSeite::name, 30, 300);
-    Text(form, "Vorname", "schuelerVorname", &SchuelerSeite::vorname, 30, 300);
+    name_ = Text(form, "Name", "schuelerName", &SchuelerSeite::name, 30, 260);
+    Text(form, "Vorname", "schuelerVorname", &SchuelerSeite::vorname, 30, 260);
     FormZeile(form, "Geschlecht",
               Wahlgruppe(person, geschlecht_, "schuelerGeschlecht", {"???", "männlich", "weiblich"}));
     geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, person);
@@ -167,9 +168,9 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     auto* anschrift = new QGroupBox("Anschrift", seite);
     auto* a = Formular(anschrift);
     Text(a, "Gemeinde", "gemeinde", &SchuelerSeite::gemeinde, 15, 160);
-    Text(a, "Wohnort", "wohnort", &SchuelerSeite::wohnort, 40, 300);
+    Text(a, "Wohnort", "wohnort", &SchuelerSeite::wohnort, 40, 240);
     Text(a, "PLZ", "plz", &SchuelerSeite::plz, 5, 70);
-    Text(a, "Strasse", "strasse", &SchuelerSeite::strasse, 40, 300);
+    Text(a, "Strasse", "strasse", &SchuelerSeite::strasse, 40, 240);
     Ort(a, "Ort auswählen (PLZ)", "anschriftOrt", &SchuelerSeite::anschriftOrt, l.gemeinden,
         &SchuelerSeitenLogik::AnschriftOrtGewaehlt);
     Ort(a, "in anderem Land", "anschriftLand", &SchuelerSeite::anschriftLand, l.staat,

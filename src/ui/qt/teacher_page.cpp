@@ -115,14 +115,14 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     FormZeile(form, "Beschäftigung", beschaeftigung_);
     layout->addWidget(gruppe);
 
-    auto* raster = new QHBoxLayout();
+    // One above the other: side by side the two grids are wider than a 1280-pixel screen leaves.
+    auto* raster = new QVBoxLayout();
     auto* ausbildung = new QGroupBox("Ausbildung", seite);
     (new QVBoxLayout(ausbildung))->addWidget(Tabelle(s.ausbildung, "tabelleAusbildung"));
     auto* fach = new QGroupBox("Fächer der Lehrbefähigung", seite);
     (new QVBoxLayout(fach))->addWidget(Tabelle(s.fachLehrb, "tabelleFachLehrb"));
-    raster->addWidget(ausbildung);
-    raster->addWidget(fach);
-    raster->addStretch(1);
+    raster->addWidget(ausbildung, 0, Qt::AlignLeft);
+    raster->addWidget(fach, 0, Qt::AlignLeft);
     layout->addLayout(raster);
     auto* pruefen = Knopf(seite, "knopfPruefenGrunddaten", "diese Seite prüfen (PLAUSI)");
     layout->addWidget(pruefen, 0, Qt::AlignLeft);
@@ -220,7 +220,7 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     auto* layout = new QVBoxLayout(seite);
 
     auto* sonstiges = new QGroupBox("Sonstiges", seite);
-    auto* so = new QHBoxLayout(sonstiges);
+    auto* so = new QVBoxLayout(sonstiges); // the groups' grid below the fields, to fit a 1280-pixel screen
     auto* form = new QFormLayout();
     taetigkeit_ = new CodeFeldWidget(l.taetigkeit, 40, sonstiges);
     FormZeile(form, "Tätigkeit", taetigkeit_);
@@ -228,10 +228,10 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     FormZeile(form, "Klassenleiter (Klasse ...)", klassenleiter_);
     FormZeile(form, "Schulleiter",
               Wahlgruppe(sonstiges, schulleiter_, "schulleiter", {"???", "Schulleiter", "Stellvertreter"}));
-    so->addLayout(form, 1);
+    so->addLayout(form);
     auto* personen = new QGroupBox("Personengruppe", sonstiges);
     (new QVBoxLayout(personen))->addWidget(Tabelle(s.personengruppe, "tabellePersonengruppe"));
-    so->addWidget(personen);
+    so->addWidget(personen, 0, Qt::AlignLeft);
     layout->addWidget(sonstiges);
 
     auto* einsatz = new QGroupBox("(PmsA) Einsatz", seite);
