@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextImageFormat>
 #include <QToolButton>
 
 #include <memory>
@@ -75,7 +76,7 @@ private slots:
         for (int i = 0; i < 80; ++i) md += "Zeile " + QByteArray::number(i) + "\n\n";
         datei.write(md);
         datei.close();
-        QImage bild(40, 30, QImage::Format_RGB32);
+        QImage bild(4000, 300, QImage::Format_RGB32);
         bild.fill(Qt::red);
         QVERIFY(bild.save(Pfad("bild.png")));
 
@@ -89,7 +90,14 @@ private slots:
         QCOMPARE(ObenImHandbuch(h), QString("Freie Träger"));
         // The picture beside the guide is found.
         const QVariant b = h.Text()->document()->resource(QTextDocument::ImageResource, QUrl("bild.png"));
-        QCOMPARE(b.value<QImage>().size(), QSize(40, 30));
+        QCOMPARE(b.value<QImage>().size(), QSize(4000, 300));
+        // Shown no wider than the view, in its proportions.
+        QTextImageFormat format;
+        for (QTextBlock block = h.Text()->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) format = it.fragment().charFormat().toImageFormat();
+        QVERIFY(format.width() > 100 && format.width() < h.Text()->viewport()->width());
+        QCOMPARE(qRound(format.height()), qRound(format.width() * 300 / 4000));
         QVERIFY(!h.Abschnitt("Gibt es nicht"));
         QCOMPARE(ObenImHandbuch(h), QString("Freie Träger"));
         // A link within the guide leads to its heading; one to nowhere changes nothing.

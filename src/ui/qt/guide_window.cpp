@@ -2,13 +2,17 @@
 
 #include "pages/guide_sections.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
+#include <QEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +21,10 @@
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -73,6 +80,7 @@ HandbuchFenster::HandbuchFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) 
     text_->setObjectName("handbuchText");
     text_->setAccessibleName("Handbuch");
     text_->setOpenLinks(false);
+    text_->viewport()->installEventFilter(this);
     layout->addWidget(text_, 1);
 
     connect(inhalt, &QPushButton::clicked, this, [this] { text_->verticalScrollBar()->setValue(0); });
@@ -102,8 +110,38 @@ bool HandbuchFenster::Laden(const QString& pfad) {
     text_->document()->setBaseUrl(QUrl::fromLocalFile(info.absolutePath() + "/"));
     text_->setMarkdown(QString::fromUtf8(markdown));
     pfad_ = pfad;
+    ordner_ = info.absolutePath();
     stand_ = stand;
+    BilderEinpassen();
     return true;
+}
+
+bool HandbuchFenster::eventFilter(QObject* o, QEvent* e) {
+    if (o == text_->viewport() && e->type() == QEvent::Resize) BilderEinpassen();
+    return QWidget::eventFilter(o, e);
+}
+
+void HandbuchFenster::BilderEinpassen() {
+    if (pfad_.isEmpty()) return;
+    const int platz = text_->viewport()->width() - 2 * static_cast<int>(text_->document()->documentMargin()) - 24;
+    if (platz <= 0) return;
+    for (QTextBlock b = text_->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.charFormat().isImageFormat()) continue;
+            QTextImageFormat bild = f.charFormat().toImageFormat();
+            const QSize groesse = QImageReader(QDir(ordner_).filePath(bild.name())).size();
+            if (!groesse.isValid() || groesse.width() <= 0) continue;
+            const int breite = std::min(groesse.width(), platz);
+            if (static_cast<int>(bild.width()) == breite) continue;
+            bild.setWidth(breite);
+            bild.setHeight(static_cast<double>(groesse.height()) * breite / groesse.width());
+            QTextCursor c(text_->document());
+            c.setPosition(f.position());
+            c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+            c.setCharFormat(bild);
+        }
+    }
 }
 
 bool HandbuchFenster::Abschnitt(const QString& ueberschrift) {

@@ -23,13 +23,20 @@ public:
     bool Abschnitt(const QString& ueberschrift);
     QTextBrowser* Text() const { return text_; }
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
+    // Pictures wider than the view are shown at its width (the screenshots are
+    // as wide as the main window).
+    void BilderEinpassen();
     void LinkGeklickt(const QUrl& url);
     void Suchen(bool rueckwaerts);
 
     QTextBrowser* text_ = nullptr;
     QLineEdit* suche_ = nullptr;
     QString pfad_;
+    QString ordner_;
     qint64 stand_ = -1;
 };
 
