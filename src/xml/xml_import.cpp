@@ -94,7 +94,9 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
                 if (const auto i = TagIndexAb(art.tabelle, t.tag, z.marker))
                     start(*i);
                 else
-                    ++bericht.unbekannt[Cp1252ToUtf8(t.name)];
+                    ++bericht.unbekannt[t.tag >= 0 && t.name.empty()
+                                            ? std::string(art.tabelle[static_cast<std::size_t>(t.tag)])
+                                            : Cp1252ToUtf8(t.name)];
                 break;
             }
             case XmlTeilArt::Ende:

@@ -90,14 +90,19 @@ void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
     z->TextAbschliessen();
     XmlTeil& t = z->Neu(XmlTeilArt::Start);
     const std::size_t laenge = std::strlen(name);
-    z->Bytes(name, laenge, t.name);
     if (z->tabelle) {
-        // The table's names are ASCII, alike in UTF-8 and in the records' bytes.
+        // The table's names are ASCII, alike in UTF-8 and in the records' bytes. A
+        // known element below the root needs no name of its own: the table has it.
         t.tag = tags::TagNummer(*z->tabelle, std::string_view(name, laenge));
+        if (t.tag < 0 || z->tiefe == 0)
+            z->Bytes(name, laenge, t.name);
+        else
+            t.name.clear();
         if (z->tiefe == z->tagStapel.size()) z->tagStapel.emplace_back();
         z->tagStapel[z->tiefe++] = t.tag;
         return;
     }
+    z->Bytes(name, laenge, t.name);
     if (z->tiefe == z->stapel.size()) z->stapel.emplace_back();
     z->stapel[z->tiefe++] = t.name;
 }

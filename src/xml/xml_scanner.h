@@ -40,8 +40,9 @@ public:
     void LadenAusText(std::string text);
 
     // Looks every element name up once, at its start tag, in this table (before the
-    // first part): each part then carries the element's `tag`, and text and end
-    // parts carry no name. A reader of one file kind needs no more.
+    // first part): each part then carries the element's `tag`; only the root and
+    // elements the table does not know carry their name. A reader of one file kind
+    // needs no more.
     void TagTabelle(tags::Tabelle tabelle);
 
     // The next part, valid until the next call; null at the end of the document or
