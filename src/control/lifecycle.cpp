@@ -1,11 +1,11 @@
 #include "control/lifecycle.h"
 
+#include "control/display_lists.h"
+#include "io/file_io.h"
 #include "model/encoding.h"
 #include "model/paths.h"
 #include "storage/area_files.h"
 #include "storage/backup.h"
-#include "control/display_lists.h"
-#include "io/file_io.h"
 #include "storage/settings_file.h"
 #include "xml/export_trees.h"
 #include "xml/xml_scanner.h"
@@ -16,25 +16,36 @@ namespace zev {
 
 std::optional<Bereich> BereichVon(Seite s) {
     switch (s) {
-        case Seite::Schule: return Bereich::Schule;
-        case Seite::Lehrer: return Bereich::Lehrer;
-        case Seite::Klassen: return Bereich::Klassen;
-        case Seite::Schueler: return Bereich::Schueler;
-        case Seite::Start: break;
+        case Seite::Schule:
+            return Bereich::Schule;
+        case Seite::Lehrer:
+            return Bereich::Lehrer;
+        case Seite::Klassen:
+            return Bereich::Klassen;
+        case Seite::Schueler:
+            return Bereich::Schueler;
+        case Seite::Start:
+            break;
     }
     return std::nullopt;
 }
 
 namespace {
 
-std::size_t Nr(Bereich b) { return static_cast<std::size_t>(b); }
+std::size_t Nr(Bereich b) {
+    return static_cast<std::size_t>(b);
+}
 
 std::string_view Dateiname(Bereich b) {
     switch (b) {
-        case Bereich::Schule: return "Schule";
-        case Bereich::Lehrer: return "Lehrer";
-        case Bereich::Klassen: return "Klassen";
-        case Bereich::Schueler: return "Schueler";
+        case Bereich::Schule:
+            return "Schule";
+        case Bereich::Lehrer:
+            return "Lehrer";
+        case Bereich::Klassen:
+            return "Klassen";
+        case Bereich::Schueler:
+            return "Schueler";
     }
     return "";
 }
@@ -99,10 +110,14 @@ void Steuerung::Gezeigt() {
 
 bool Steuerung::Geladen(Bereich b) const {
     switch (b) {
-        case Bereich::Schule: return d_->SchuleGeladen;
-        case Bereich::Lehrer: return d_->Lehrer.Geladen;
-        case Bereich::Klassen: return d_->Klassen.Geladen;
-        case Bereich::Schueler: return d_->Schueler.Geladen;
+        case Bereich::Schule:
+            return d_->SchuleGeladen;
+        case Bereich::Lehrer:
+            return d_->Lehrer.Geladen;
+        case Bereich::Klassen:
+            return d_->Klassen.Geladen;
+        case Bereich::Schueler:
+            return d_->Schueler.Geladen;
     }
     return false;
 }
@@ -110,29 +125,51 @@ bool Steuerung::Geladen(Bereich b) const {
 void Steuerung::InternLaden(Bereich b) {
     bool gelesen = false;
     switch (b) {
-        case Bereich::Schule: gelesen = SchuleLesen(*d_, o_.Daten, m_); break;
-        case Bereich::Lehrer: gelesen = LehrerLesen(*d_, o_.Daten, e_, m_); break;
-        case Bereich::Klassen: gelesen = KlassenLesen(*d_, o_.Daten, e_, m_); break;
-        case Bereich::Schueler: gelesen = SchuelerLesen(*d_, o_.Daten, e_, m_); break;
+        case Bereich::Schule:
+            gelesen = SchuleLesen(*d_, o_.Daten, m_);
+            break;
+        case Bereich::Lehrer:
+            gelesen = LehrerLesen(*d_, o_.Daten, e_, m_);
+            break;
+        case Bereich::Klassen:
+            gelesen = KlassenLesen(*d_, o_.Daten, e_, m_);
+            break;
+        case Bereich::Schueler:
+            gelesen = SchuelerLesen(*d_, o_.Daten, e_, m_);
+            break;
     }
     // A file that is there but was refused must not be overwritten by the next save.
     const std::string pfad = DateiPfad(o_.Daten, Dateiname(b), "ZEV");
-    if (gelesen) unlesbar_[Nr(b)].clear();
-    else if (io::Existiert(pfad)) unlesbar_[Nr(b)] = pfad;
+    if (gelesen)
+        unlesbar_[Nr(b)].clear();
+    else if (io::Existiert(pfad))
+        unlesbar_[Nr(b)] = pfad;
 }
 
-std::vector<ImportBericht> Steuerung::Importieren(Bereich b) { return BereichImportieren(b, *d_, e_, m_); }
+std::vector<ImportBericht> Steuerung::Importieren(Bereich b) {
+    return BereichImportieren(b, *d_, e_, m_);
+}
 
 std::vector<ImportBericht> Steuerung::Laden(Bereich b) {
     std::vector<ImportBericht> berichte;
     if (Geladen(b)) return berichte;
-    if (e_.Datenquelle == 0) berichte = Importieren(b);
-    else if (e_.Datenquelle != 2) InternLaden(b);
+    if (e_.Datenquelle == 0)
+        berichte = Importieren(b);
+    else if (e_.Datenquelle != 2)
+        InternLaden(b);
     switch (b) {
-        case Bereich::Schule: d_->SchuleGeladen = true; break;
-        case Bereich::Lehrer: d_->Lehrer.Geladen = true; break;
-        case Bereich::Klassen: d_->Klassen.Geladen = true; break;
-        case Bereich::Schueler: d_->Schueler.Geladen = true; break;
+        case Bereich::Schule:
+            d_->SchuleGeladen = true;
+            break;
+        case Bereich::Lehrer:
+            d_->Lehrer.Geladen = true;
+            break;
+        case Bereich::Klassen:
+            d_->Klassen.Geladen = true;
+            break;
+        case Bereich::Schueler:
+            d_->Schueler.Geladen = true;
+            break;
     }
     return berichte;
 }
@@ -143,10 +180,18 @@ bool Steuerung::Schreiben(Bereich b) {
     const std::string_view vorgaenger = aufbewahren ? "ZEV.defekt" : "SIC";
     bool ok = false;
     switch (b) {
-        case Bereich::Schule: ok = SchuleSchreiben(d_->SchulDS, o_.Daten, m_, vorgaenger); break;
-        case Bereich::Lehrer: ok = BereichSchreiben(d_->Lehrer, o_.Daten, e_, m_, vorgaenger); break;
-        case Bereich::Klassen: ok = BereichSchreiben(d_->Klassen, o_.Daten, e_, m_, vorgaenger); break;
-        case Bereich::Schueler: ok = BereichSchreiben(d_->Schueler, o_.Daten, e_, m_, vorgaenger); break;
+        case Bereich::Schule:
+            ok = SchuleSchreiben(d_->SchulDS, o_.Daten, m_, vorgaenger);
+            break;
+        case Bereich::Lehrer:
+            ok = BereichSchreiben(d_->Lehrer, o_.Daten, e_, m_, vorgaenger);
+            break;
+        case Bereich::Klassen:
+            ok = BereichSchreiben(d_->Klassen, o_.Daten, e_, m_, vorgaenger);
+            break;
+        case Bereich::Schueler:
+            ok = BereichSchreiben(d_->Schueler, o_.Daten, e_, m_, vorgaenger);
+            break;
     }
     if (ok && aufbewahren) {
         unlesbar_[Nr(b)].clear();
@@ -156,14 +201,24 @@ bool Steuerung::Schreiben(Bereich b) {
     return ok;
 }
 
-bool Steuerung::Exportieren(Bereich b) { return BereichExportieren(b, *d_, e_, o_, m_); }
+bool Steuerung::Exportieren(Bereich b) {
+    return BereichExportieren(b, *d_, e_, o_, m_);
+}
 
 void Steuerung::KopieLS(Bereich b) {
     switch (b) {
-        case Bereich::Schule: SchuleKopieLS(d_->SchulDS, o_.Daten, m_); break;
-        case Bereich::Lehrer: BereichKopieLS(d_->Lehrer, o_.Daten, e_, m_); break;
-        case Bereich::Klassen: BereichKopieLS(d_->Klassen, o_.Daten, e_, m_); break;
-        case Bereich::Schueler: BereichKopieLS(d_->Schueler, o_.Daten, e_, m_); break;
+        case Bereich::Schule:
+            SchuleKopieLS(d_->SchulDS, o_.Daten, m_);
+            break;
+        case Bereich::Lehrer:
+            BereichKopieLS(d_->Lehrer, o_.Daten, e_, m_);
+            break;
+        case Bereich::Klassen:
+            BereichKopieLS(d_->Klassen, o_.Daten, e_, m_);
+            break;
+        case Bereich::Schueler:
+            BereichKopieLS(d_->Schueler, o_.Daten, e_, m_);
+            break;
     }
 }
 
@@ -189,9 +244,14 @@ void Steuerung::ListenAufbauen(Bereich b) {
             LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
             LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
             break;
-        case Bereich::Klassen: KlassenListeAufbauen(klassenListe_, d_->Klassen); break;
-        case Bereich::Schueler: SchuelerListeAufbauen(schuelerListe_, d_->Schueler); break;
-        case Bereich::Schule: break;
+        case Bereich::Klassen:
+            KlassenListeAufbauen(klassenListe_, d_->Klassen);
+            break;
+        case Bereich::Schueler:
+            SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
+            break;
+        case Bereich::Schule:
+            break;
     }
 }
 
@@ -201,9 +261,14 @@ void Steuerung::ListenEintragNeu(Bereich b, std::int32_t index) {
             AnzeigeEintragNeu(lehrerListe_, d_->Lehrer, index);
             AuswahlEintragNeu(lehrerAuswahl_, d_->Lehrer, index);
             break;
-        case Bereich::Klassen: AnzeigeEintragNeu(klassenListe_, d_->Klassen, index); break;
-        case Bereich::Schueler: AnzeigeEintragNeu(schuelerListe_, d_->Schueler, index); break;
-        case Bereich::Schule: break;
+        case Bereich::Klassen:
+            AnzeigeEintragNeu(klassenListe_, d_->Klassen, index);
+            break;
+        case Bereich::Schueler:
+            AnzeigeEintragNeu(schuelerListe_, d_->Schueler, index);
+            break;
+        case Bereich::Schule:
+            break;
     }
 }
 
@@ -213,9 +278,14 @@ void Steuerung::ListenEintragEingefuegt(Bereich b, std::int32_t index) {
             AnzeigeEintragEingefuegt(lehrerListe_, d_->Lehrer, index);
             AuswahlEintragEingefuegt(lehrerAuswahl_, d_->Lehrer, index);
             break;
-        case Bereich::Klassen: AnzeigeEintragEingefuegt(klassenListe_, d_->Klassen, index); break;
-        case Bereich::Schueler: AnzeigeEintragEingefuegt(schuelerListe_, d_->Schueler, index); break;
-        case Bereich::Schule: break;
+        case Bereich::Klassen:
+            AnzeigeEintragEingefuegt(klassenListe_, d_->Klassen, index);
+            break;
+        case Bereich::Schueler:
+            AnzeigeEintragEingefuegt(schuelerListe_, d_->Schueler, index);
+            break;
+        case Bereich::Schule:
+            break;
     }
 }
 
@@ -225,18 +295,30 @@ void Steuerung::ListenEintragEntfernt(Bereich b, std::int32_t index) {
             AnzeigeEintragEntfernt(lehrerListe_, d_->Lehrer, index);
             AuswahlEintragEntfernt(lehrerAuswahl_, d_->Lehrer, index);
             break;
-        case Bereich::Klassen: AnzeigeEintragEntfernt(klassenListe_, d_->Klassen, index); break;
-        case Bereich::Schueler: AnzeigeEintragEntfernt(schuelerListe_, d_->Schueler, index); break;
-        case Bereich::Schule: break;
+        case Bereich::Klassen:
+            AnzeigeEintragEntfernt(klassenListe_, d_->Klassen, index);
+            break;
+        case Bereich::Schueler:
+            AnzeigeEintragEntfernt(schuelerListe_, d_->Schueler, index);
+            break;
+        case Bereich::Schule:
+            break;
     }
 }
 
 void Steuerung::PufferZurueck(Seite s) {
     switch (s) {
-        case Seite::Lehrer: PufferSpeichern(d_->Lehrer, d_->Lehrer.Aktuell, m_); break;
-        case Seite::Klassen: PufferSpeichern(d_->Klassen, d_->Klassen.Aktuell, m_); break;
-        case Seite::Schueler: PufferSpeichern(d_->Schueler, d_->Schueler.Aktuell, m_); break;
-        default: break;
+        case Seite::Lehrer:
+            PufferSpeichern(d_->Lehrer, d_->Lehrer.Aktuell, m_);
+            break;
+        case Seite::Klassen:
+            PufferSpeichern(d_->Klassen, d_->Klassen.Aktuell, m_);
+            break;
+        case Seite::Schueler:
+            PufferSpeichern(d_->Schueler, d_->Schueler.Aktuell, m_);
+            break;
+        default:
+            break;
     }
 }
 
@@ -248,10 +330,14 @@ void Steuerung::SeiteVerlassen(Seite s) {
     const auto b = BereichVon(s);
     if (!b) return;
     Uebernehmen(s);
-    if (s == Seite::Schule) d_->SchuleGeladen = true;
-    else PufferZurueck(s);
-    if (speichernAn_) SchreibenUndExportieren(*b);
-    else speichernAn_ = true;
+    if (s == Seite::Schule)
+        d_->SchuleGeladen = true;
+    else
+        PufferZurueck(s);
+    if (speichernAn_)
+        SchreibenUndExportieren(*b);
+    else
+        speichernAn_ = true;
 }
 
 void Steuerung::SeiteBetreten(Seite s) {
@@ -261,7 +347,8 @@ void Steuerung::SeiteBetreten(Seite s) {
         LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
     };
     switch (s) {
-        case Seite::Start: break;
+        case Seite::Start:
+            break;
         case Seite::Schule:
             if (!d_->Lehrer.Geladen) Laden(Bereich::Lehrer), lehrerListen();
             if (!d_->Klassen.Geladen) Laden(Bereich::Klassen), KlassenListeAufbauen(klassenListe_, d_->Klassen);
@@ -410,7 +497,19 @@ void Steuerung::Schliessen() {
     KopieLS(*b);
 }
 
-void Steuerung::SchulDatenMenue() { seite_ = Seite::Start; }
+void Steuerung::SchulDatenMenue() {
+    // Nothing is written or deleted, but what was typed on the page goes into its
+    // record first: the page is shown afresh from the record when it is entered
+    // again, and would otherwise lose the edits.
+    if (BereichVon(seite_)) {
+        Uebernehmen(seite_);
+        if (seite_ == Seite::Schule)
+            d_->SchuleGeladen = true;
+        else
+            PufferZurueck(seite_);
+    }
+    seite_ = Seite::Start;
+}
 
 void Steuerung::SicherungsTimerAbgelaufen() {
     const std::string datenPfad = PfadAusFeld(e_.DatenPfad);
@@ -436,13 +535,22 @@ void Steuerung::StartseiteAnzeigen() {
     status_.schulnummer = Cp1252ToUtf8(d_->SchulDS.Schulnummer.view());
     status_.datenOrdner = o_.Daten;
     switch (e_.Datenquelle.get()) {
-        case 0: status_.quelle = {"externe *.XML-Dateien", Farbe::Schwarz}; break;
-        case 2: status_.quelle = {"Datenbank", Farbe::Rot}; break;
-        default: status_.quelle = {"interne *.ZEV-Dateien", Farbe::Blau}; break;
+        case 0:
+            status_.quelle = {"externe *.XML-Dateien", Farbe::Schwarz};
+            break;
+        case 2:
+            status_.quelle = {"Datenbank", Farbe::Rot};
+            break;
+        default:
+            status_.quelle = {"interne *.ZEV-Dateien", Farbe::Blau};
+            break;
     }
-    if (e_.Datenquelle == 2) status_.zugriff = {"nur LESEN", Farbe::Rot};
-    else if (e_.Dateizugriff != 1) status_.zugriff = {"nur LESEN", Farbe::Gruen};
-    else status_.zugriff = {"LESEN und SCHREIBEN", Farbe::Rot};
+    if (e_.Datenquelle == 2)
+        status_.zugriff = {"nur LESEN", Farbe::Rot};
+    else if (e_.Dateizugriff != 1)
+        status_.zugriff = {"nur LESEN", Farbe::Gruen};
+    else
+        status_.zugriff = {"LESEN und SCHREIBEN", Farbe::Rot};
 }
 
 void Steuerung::StatusAnzeigen() {

@@ -1,6 +1,6 @@
+#include "control/lifecycle.h"
 #include "storage/area_files.h"
 #include "storage/backup.h"
-#include "control/lifecycle.h"
 #include "storage/settings_file.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
@@ -12,8 +12,8 @@
 namespace zev {
 namespace {
 
-using test::DateiBytes;
 using test::Da;
+using test::DateiBytes;
 using test::SkriptMeldungen;
 using test::TempOrdner;
 namespace fs = std::filesystem;
@@ -97,15 +97,38 @@ TEST_F(Lifecycle, SuspendingSavingSkipsExactlyOneSave) {
     EXPECT_TRUE(Da(Daten("Klassen.ZEV")));
 }
 
+TEST_F(Lifecycle, SchoolDataMenuKeepsTheEditsOfThePageButWritesNothing) {
+    Starten();
+    st->SeiteWechseln(Seite::Lehrer);
+    neuerName = "Neu";
+    st->SchulDatenMenue();
+    EXPECT_EQ(st->AktuelleSeite(), Seite::Start);
+    EXPECT_EQ(uebernommen, std::vector<Seite>{Seite::Lehrer});
+    EXPECT_EQ(st->Daten().Lehrer.DB[0].Grunddaten.Name.str(), "Neu");
+    EXPECT_FALSE(Da(Daten("Lehrer.ZEV")));
+    EXPECT_FALSE(Da(Daten("Export/Lehrer.XML")));
+    // Back on the page, the edit is still there, and leaving it writes it.
+    neuerName.clear();
+    st->SeiteWechseln(Seite::Lehrer);
+    EXPECT_EQ(st->Daten().Lehrer.Puffer.Grunddaten.Name.str(), "Neu");
+    st->SeiteWechseln(Seite::Start);
+    EXPECT_TRUE(Da(Daten("Lehrer.ZEV")));
+    // From the start page the entry takes nothing.
+    uebernommen.clear();
+    st->SchulDatenMenue();
+    EXPECT_TRUE(uebernommen.empty());
+}
+
 TEST_F(Lifecycle, NewDatabaseSavesFirstThenWritesBlankData) {
     Starten();
     st->SeiteWechseln(Seite::Lehrer);
     neuerName = "Meier";
     m.Antworten({true});
     st->Neu();
-    EXPECT_EQ(m.gezeigt.at(0).text, "Wollen Sie jetzt mit einer neuen (leeren) Datenbank beginnen?\r\rÄnderungen an den "
-                                    "aktuellen Daten gehen dann beim\rnächsten (manuellen od. automatischen) Speichern "
-                                    "verloren!");
+    EXPECT_EQ(m.gezeigt.at(0).text,
+              "Wollen Sie jetzt mit einer neuen (leeren) Datenbank beginnen?\r\rÄnderungen an den "
+              "aktuellen Daten gehen dann beim\rnächsten (manuellen od. automatischen) Speichern "
+              "verloren!");
     const auto gespeichert = DateiBytes(Daten("Lehrer.ZEV"));
     EXPECT_EQ(std::string(gespeichert.begin() + 68 + 91, gespeichert.begin() + 68 + 96), "Meier");
     EXPECT_EQ(st->Daten().Lehrer.Puffer.Grunddaten.Name.str(), "  - frei -");
