@@ -85,6 +85,7 @@ const std::vector<Befehl>& Befehle() {
          "geschriebener Datei ihren Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung,\n"
          "2 bei falschem Aufruf.\n",
          Demo},
+        {"settings", "die Programm-Einstellungen zeigen oder ändern", SettingsHilfe(), Settings},
     };
     return befehle;
 }

@@ -35,5 +35,9 @@ int Import(const Kontext& k, const std::vector<std::string>& args);
 int Check(const Kontext& k, const std::vector<std::string>& args);
 // `zev demo [--force]`
 int Demo(const Kontext& k, const std::vector<std::string>& args);
+// `zev settings show [--json] | set NAME=WERT...`
+int Settings(const Kontext& k, const std::vector<std::string>& args);
+// Its help text, with the names of the settings.
+const std::string& SettingsHilfe();
 
 } // namespace zev::cli

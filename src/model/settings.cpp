@@ -27,10 +27,12 @@ std::string PfadAusFeld(const s250& feld) { return Cp1252ToUtf8(feld.view()); }
 
 void PfadInsFeld(s250& feld, std::string_view utf8Pfad) { feld = Utf8ToCp1252(utf8Pfad); }
 
-bool PfadSpeicherbar(std::string_view utf8Pfad) {
-    const std::string bytes = Utf8ToCp1252(utf8Pfad);
-    return bytes.size() <= s250::Kapazitaet && Cp1252ToUtf8(bytes) == utf8Pfad;
+bool TextSpeicherbar(std::string_view utf8, std::size_t zeichen) {
+    const std::string bytes = Utf8ToCp1252(utf8);
+    return bytes.size() <= zeichen && Cp1252ToUtf8(bytes) == utf8;
 }
+
+bool PfadSpeicherbar(std::string_view utf8Pfad) { return TextSpeicherbar(utf8Pfad, s250::Kapazitaet); }
 
 void EinstellungenStandard(TEinstellungen& e, std::string_view programmOrdner) {
     e = TEinstellungen{};

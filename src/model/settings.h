@@ -106,6 +106,11 @@ int AktuellesJahr();
 // The XML file name setting of an import area (1..4).
 const s80& XMLDateiName(const TEinstellungen& e, int bereich);
 
+// Whether a text (UTF-8) can be kept in a text field of `zeichen` characters as
+// it is: every character has a Windows-1252 byte and there are at most `zeichen`
+// of them.
+bool TextSpeicherbar(std::string_view utf8, std::size_t zeichen);
+
 // Whether a path (UTF-8) can be kept in a path field as it is: every character
 // has a Windows-1252 byte and there are at most 250 of them.
 bool PfadSpeicherbar(std::string_view utf8Pfad);

@@ -88,6 +88,11 @@ bool OrdnernameZulaessig(std::string_view name) {
 
 } // namespace
 
+bool SchulnummerGueltig(std::string_view utf8) {
+    return !utf8.empty() && utf8.size() <= s10::Kapazitaet &&
+           std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 EinstellungsFormular FormularAnlegen(std::string programmOrdner) {
     EinstellungsFormular f;
     f.ProgrammOrdner = MitTrenner(std::move(programmOrdner));
@@ -196,6 +201,13 @@ void StandardWiederherstellen(EinstellungsFormular& f, TEinstellungen& e) {
     FormularFuellen(f, e);
 }
 
+std::string XmlDateinameUebernehmen(std::string_view utf8, int bereich, Meldungen& m) {
+    std::string name = NormaliseXmlFileName(Utf8ToCp1252(utf8), m);
+    if (name.empty())
+        name = kStandardDateinamen[bereich >= ImportSchule && bereich <= ImportSchueler ? bereich - 1 : 0];
+    return name;
+}
+
 void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m) {
     ImportEintragSpeichern(f, e);
 
@@ -222,23 +234,26 @@ void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& 
     e.FreierTraeger = Haken(f.FreierTraeger);
     e.AlleTestsZeigen = Haken(f.AlleTestsZeigen);
 
-    for (int a = ImportSchule; a <= ImportSchueler; ++a) {
-        std::string name = NormaliseXmlFileName(Utf8ToCp1252(f.XMLDateien[a - 1]), m);
-        if (name.empty()) name = kStandardDateinamen[a - 1];
-        XmlDateiFeld(e, a) = name; // the field keeps 80 characters
-    }
+    for (int a = ImportSchule; a <= ImportSchueler; ++a)
+        XmlDateiFeld(e, a) = XmlDateinameUebernehmen(f.XMLDateien[a - 1], a, m); // the field keeps 80 characters
 
     OrdnerInsFeld(e.ExportPfad, f.ExportPfad);
     e.Berichtsjahr = Utf8ToCp1252(f.Berichtsjahr);
 }
 
-// The first chosen path the settings cannot hold as it is ("" when all fit). The
-// import folder below the data folder must fit as well.
+std::string OrdnerNichtSpeicherbar(const std::string& ordner, OrdnerWahl w) {
+    const std::string pfad = MitTrenner(ordner);
+    if (!PfadSpeicherbar(pfad)) return pfad;
+    // The import folder always follows the data folder.
+    if (w == OrdnerWahl::Daten && !pfad.empty() && !PfadSpeicherbar(pfad + "Import" + kTrenner))
+        return pfad + "Import" + kTrenner;
+    return {};
+}
+
 std::string NichtSpeicherbarerPfad(const EinstellungsFormular& f) {
-    const std::string daten = MitTrenner(f.DatenPfad);
-    for (const std::string& p :
-         {daten, daten.empty() ? daten : daten + "Import" + kTrenner, MitTrenner(f.ExportPfad), f.ImportDatei})
-        if (!PfadSpeicherbar(p)) return p;
+    if (std::string p = OrdnerNichtSpeicherbar(f.DatenPfad, OrdnerWahl::Daten); !p.empty()) return p;
+    if (std::string p = OrdnerNichtSpeicherbar(f.ExportPfad, OrdnerWahl::Export); !p.empty()) return p;
+    if (!PfadSpeicherbar(f.ImportDatei)) return f.ImportDatei;
     return {};
 }
 

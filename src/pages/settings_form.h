@@ -63,6 +63,20 @@ struct EinstellungsFormular {
 
 enum class OrdnerWahl { Daten, Export };
 
+// The items of the dialog's choices: a choice is stored as 0 .. count - 1.
+inline constexpr int kDatenquellen = 3;            // Datenquelle
+inline constexpr int kDateizugriffe = 2;           // Dateizugriff
+inline constexpr int kXmlLayouts = 4;              // XMLLayout: the four layouts of the writer, the last "Reserve"
+inline constexpr int kSchwellen = 3;               // SchwelleSchule .. SchwelleSchueler
+inline constexpr int kUEInfoReihenfolgen = 4;      // UEInfoReihenfolge: two orders and two "Reserve"
+inline constexpr int kImportDatensaetzeArten = 2;  // ImportDatensaetze
+inline constexpr int kImportEinzelfelderArten = 3; // ImportEinzelfelder
+
+// The school number as the checks and the exchange files compare it: one to ten
+// digits (the field's width). The dialog's line takes up to ten characters of any
+// kind; callers that take typed values refuse any other number.
+bool SchulnummerGueltig(std::string_view utf8);
+
 inline constexpr const char* kMeldungOrdnernameLeer =
     "Ein Ordnername muss aus mindestens einem\rzugelassenen Zeichen bestehen!\r\rKEIN Ordner erstellt!";
 inline constexpr const char* kMeldungOrdnerNichtErstellt =
@@ -115,9 +129,24 @@ std::vector<std::string> XmlDateienIn(const std::string& ordner);
 // them; nothing is written.
 void StandardWiederherstellen(EinstellungsFormular& f, TEinstellungen& e);
 
+// An XML file name of the " XML-Export " tab (area 1..4) as "OK" stores it:
+// Windows-1252, trimmed, ".XML" appended where needed (NormaliseXmlFileName); a
+// refused name is reported and, like an empty one, gives the area's default name.
+// The field keeps its first 80 characters.
+std::string XmlDateinameUebernehmen(std::string_view utf8, int bereich, Meldungen& m);
+
 // "OK" without writing: the shown import entry is stored, then every field is
 // taken from the form. Refused file names are reported and get the default.
 void FormularUebernehmen(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
+
+// The first path that a chosen folder needs in the settings and that they cannot
+// hold ("" when they hold all): the folder with its separator and, for the data
+// folder, the import folder below it that follows it.
+std::string OrdnerNichtSpeicherbar(const std::string& ordner, OrdnerWahl w);
+// The first chosen path of the form the settings cannot hold as it is ("" when
+// all fit): data folder, export folder, the shown import entry's "Datei:".
+std::string NichtSpeicherbarerPfad(const EinstellungsFormular& f);
+
 // "OK": as above, then the record goes to the program folder's settings file. A
 // chosen path the settings cannot hold (not Windows-1252, over 250 characters) is
 // reported and nothing is taken from the form; the dialog stays open so the
