@@ -5,6 +5,7 @@
 #include "model/paths.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -88,21 +89,25 @@ StandardOrdner StandardProgrammOrdner(const std::string& exeOrdner, const Umgebu
     const std::string exe = MitTrenner(exeOrdner.empty() ? std::string(".") : exeOrdner);
     if (HatKataloge(exe)) return {exe, ""};
 
+    // Without a folder of its own the window at least gets the catalogues (zev stops anyway).
+    const std::string installiert = InstallierteKataloge(exe);
+    const std::string notbehelf = HatKataloge(installiert) ? installiert : exe;
     const auto benutzer = BenutzerProgrammOrdner(env);
     if (!benutzer)
-        return {exe, "Der Programm-Ordner kann nicht bestimmt werden!\r\rIm Ordner des Programms:\r" + exe +
-                         "\rliegen keine Kataloge, und weder HOME noch XDG_DATA_HOME nennt einen absoluten Pfad."
-                         "\r\rGeben Sie den Programm-Ordner mit --home ORDNER an."};
+        return {notbehelf, "Der Programm-Ordner kann nicht bestimmt werden!\r\rIm Ordner des Programms:\r" + exe +
+                               "\rliegen keine Kataloge, und weder HOME noch XDG_DATA_HOME nennt einen absoluten Pfad."
+                               "\r\rGeben Sie den Programm-Ordner mit --home ORDNER an."};
     if (!IstOrdner(*benutzer)) {
         std::error_code ec;
         fs::create_directories(*benutzer, ec);
         if (!IstOrdner(*benutzer))
-            return {exe, "Der Programm-Ordner:\r" + *benutzer + "\rkann nicht erstellt werden!\r\r" +
-                             (ec ? ec.message() : SystemFehlerText(ENOTDIR)) +
-                             "\r\rGeben Sie einen anderen mit --home ORDNER an."};
+            return {notbehelf, "Der Programm-Ordner:\r" + *benutzer + "\rkann nicht erstellt werden!\r\r" +
+                                   (ec ? ec.message() : SystemFehlerText(ENOTDIR)) +
+                                   "\r\rGeben Sie einen anderen mit --home ORDNER an."};
     }
     if (HatKataloge(*benutzer)) return {*benutzer, ""};
-    return {*benutzer, KatalogeKopieren(InstallierteKataloge(exe), *benutzer)};
+    std::string fehler = KatalogeKopieren(installiert, *benutzer);
+    return {fehler.empty() ? *benutzer : notbehelf, std::move(fehler)};
 }
 
 } // namespace zev::io

@@ -21,7 +21,8 @@ Umgebung UmgebungLesen();
 
 struct StandardOrdner {
     // Ends in a separator. After a failure, the folder that serves best: the
-    // executable's folder when the user's folder could not be made.
+    // installed catalogues (read-only, but the pages get their lists), or the
+    // executable's folder when there are none.
     std::string ordner;
     // What went wrong, in German and naming the path; "" when nothing did.
     std::string fehler;

@@ -96,19 +96,24 @@ TEST(ProgramFolder, WithoutHomeTheMessageSaysWhatToDoAndNothingIsCreated) {
     Installation i;
     for (const auto& home : {std::optional<std::string>{}, std::optional<std::string>{"home"}}) {
         const auto s = io::StandardProgrammOrdner(i.Bin(), {home, std::nullopt});
-        EXPECT_EQ(s.ordner, i.Bin());
+        EXPECT_EQ(s.ordner, i.Daten());
         EXPECT_EQ(s.fehler, "Der Programm-Ordner kann nicht bestimmt werden!\r\rIm Ordner des Programms:\r" + i.Bin() +
                                 "\rliegen keine Kataloge, und weder HOME noch XDG_DATA_HOME nennt einen absoluten "
                                 "Pfad.\r\rGeben Sie den Programm-Ordner mit --home ORDNER an.");
     }
     EXPECT_EQ(Inhalt(i.root.Pfad()), Namen{"usr"});
+    EXPECT_EQ(Inhalt(i.Daten()), (Namen{"Katalog1.csv", "Katalog39.csv", "README"}));
+
+    // With no installed catalogues either, the executable's folder is all there is.
+    std::filesystem::remove_all(i.root / "usr/share");
+    EXPECT_EQ(io::StandardProgrammOrdner(i.Bin(), {}).ordner, i.Bin());
 }
 
 TEST(ProgramFolder, AFolderThatCannotBeCreatedIsNamed) {
     Installation i;
     test::DateiSchreiben(i.root / "xdg", {1});
     const auto s = io::StandardProgrammOrdner(i.Bin(), i.Xdg());
-    EXPECT_EQ(s.ordner, i.Bin());
+    EXPECT_EQ(s.ordner, i.Daten());
     EXPECT_EQ(s.fehler, "Der Programm-Ordner:\r" + i.XdgOrdner() +
                             "\rkann nicht erstellt werden!\r\rNot a directory\r\rGeben Sie einen anderen mit --home "
                             "ORDNER an.");
@@ -124,7 +129,7 @@ TEST(ProgramFolder, AFailedCopyLeavesNoHalfSet) {
         io::test::FehlerBeiSchritt(n);
         const auto s = io::StandardProgrammOrdner(i.Bin(), i.Xdg());
         io::test::FehlerBeiSchritt(0);
-        ASSERT_EQ(s.ordner, i.XdgOrdner());
+        ASSERT_EQ(s.ordner, s.fehler.empty() ? i.XdgOrdner() : i.Daten());
         if (s.fehler.empty()) break;
         EXPECT_EQ(Inhalt(i.XdgOrdner()), Namen{}) << "step " << n;
         const std::string katalog = s.fehler.find("Katalog1.csv") != std::string::npos ? "Katalog1" : "Katalog39";

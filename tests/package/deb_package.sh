@@ -86,6 +86,14 @@ lauf() { env -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM H
 [ "$(lauf "$bin/zev" --version)" = "zev $version" ] || falsch "zev --version: $(lauf "$bin/zev" --version)"
 if [ -e "$tmp/home/.local" ]; then falsch "zev --version hat den Benutzer-Ordner angelegt"; fi
 
+# Without HOME there is no folder to fill: a message, status 3, nothing written.
+status=0
+env -u HOME -u XDG_DATA_HOME "$bin/zev" demo >"$tmp/ohne-home.out" 2>&1 || status=$?
+[ "$status" -eq 3 ] || falsch "zev demo ohne HOME: Rückgabewert $status statt 3"
+grep -qx 'Fehler: Der Programm-Ordner kann nicht bestimmt werden!' "$tmp/ohne-home.out" ||
+    falsch "zev demo ohne HOME: $(cat "$tmp/ohne-home.out")"
+if [ -e "$tmp/root/usr/share/zev-manager/catalogues/Daten" ]; then falsch "zev demo ohne HOME hat geschrieben"; fi
+
 status=0
 lauf "$bin/zev" demo >"$tmp/demo.out" 2>&1 || status=$?
 [ "$status" -eq 0 ] || { cat "$tmp/demo.out"; falsch "zev demo: Rückgabewert $status"; }
