@@ -1,8 +1,11 @@
 #include "cli/cli.h"
 
+#include "cli/console_messages.h"
+#include "model/build_config.h"
 #include "model/paths.h"
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace zev::cli {
@@ -97,18 +100,27 @@ void Uebersicht(std::ostream& o) {
     for (const Befehl& b : Befehle()) o << "  " << b.name << std::string(12 - b.name.size(), ' ') << b.kurz << '\n';
     o << "\n"
          "Optionen (vor oder nach dem Befehl):\n"
-         "  --home ORDNER  Programm-Ordner (Einstellungen, Kataloge); Vorgabe: Ordner des Programms\n"
+         "  --home ORDNER  Programm-Ordner (Einstellungen, Kataloge); Vorgabe: der Ordner des\n"
+         "                 Programms, wenn dort Kataloge liegen, sonst ~/.local/share/zev-manager\n"
          "  --yes, --no    Antwort auf Fragen (Vorgabe: --no)\n"
-         "  --help         diese Hilfe, nach einem Befehl die Hilfe des Befehls\n";
+         "  --help         diese Hilfe, nach einem Befehl die Hilfe des Befehls\n"
+         "  --version      die Version des Programms ausgeben\n";
 }
 
 } // namespace
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const std::string& programmOrdner, bool farbig) {
-    std::string home = programmOrdner;
+    const OrdnerSuche fest = [&](std::string&) { return programmOrdner; };
+    return Ausfuehren(args, out, err, fest, farbig);
+}
+
+int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const OrdnerSuche& standardOrdner, bool farbig) {
+    std::optional<std::string> home;
     bool ja = false;
     bool hilfe = false;
+    bool version = false;
     const Befehl* befehl = nullptr;
     std::vector<std::string> rest;
 
@@ -128,6 +140,8 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             ja = false;
         } else if (a == "--help" || a == "-h") {
             hilfe = true;
+        } else if (a == "--version") {
+            version = true;
         } else if (!befehl && a.size() > 1 && a[0] == '-') {
             err << "zev: unbekannte Option: " << a << "\n";
             return kBedienung;
@@ -143,6 +157,10 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             rest.push_back(a);
         }
     }
+    if (version) {
+        out << "zev " << kVersion << '\n';
+        return kOk;
+    }
     if (!befehl) {
         Uebersicht(hilfe ? out : err);
         return hilfe ? kOk : kBedienung;
@@ -151,8 +169,17 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
         out << befehl->hilfe;
         return kOk;
     }
-    if (home.empty()) home.push_back('.');
-    const Kontext k{MitTrenner(home), ja, out, err, farbig};
+    // Only now, so that --home, --help and a wrong call never create the user's folder.
+    if (!home) {
+        std::string fehler;
+        home = standardOrdner(fehler);
+        if (!fehler.empty()) {
+            KonsolenMeldungen(err, ja).Fehler(fehler);
+            return kFehlerGemeldet;
+        }
+    }
+    if (home->empty()) home->push_back('.');
+    const Kontext k{MitTrenner(*home), ja, out, err, farbig};
     return befehl->ausfuehren(k, rest);
 }
 

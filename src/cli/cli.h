@@ -1,6 +1,7 @@
 // The `zev` command-line program, callable in-process for tests.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,13 @@ enum Exit { kOk = 0, kGefunden = 1, kBedienung = 2, kFehlerGemeldet = 3 };
 // is the default program folder, used unless --home names another.
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const std::string& programmOrdner, bool farbig = false);
+
+// Finds the default program folder. Asked only when a command is about to run
+// without --home; a message in `fehler` ends the run with status 3 before
+// anything is written.
+using OrdnerSuche = std::function<std::string(std::string& fehler)>;
+int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const OrdnerSuche& standardOrdner, bool farbig = false);
 
 // What every command receives.
 struct Kontext {
