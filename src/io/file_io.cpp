@@ -5,6 +5,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,7 +147,9 @@ std::string Aufloesen(const std::string& pfad) {
 
 } // namespace
 
-std::string SystemFehlerText(int err) { return std::error_code(err, std::generic_category()).message(); }
+std::string SystemFehlerText(int err) {
+    return std::error_code(err, std::generic_category()).message();
+}
 
 bool Existiert(const std::string& pfad) {
     struct stat st {};
@@ -255,7 +258,9 @@ std::optional<std::vector<std::uint8_t>> GanzLesen(const std::string& pfad, std:
     return daten;
 }
 
-SichereAusgabe::~SichereAusgabe() { Verwerfen(); }
+SichereAusgabe::~SichereAusgabe() {
+    Verwerfen();
+}
 
 void SichereAusgabe::Verwerfen() {
     if (fd_ >= 0) ::close(fd_);
@@ -406,7 +411,9 @@ void FehlerBeiSchritt(int n) {
     gFehlerBei = n;
     gSchritte = 0;
 }
-int Schritte() { return gSchritte; }
+int Schritte() {
+    return gSchritte;
+}
 } // namespace test
 
 } // namespace zev::io
@@ -418,4 +425,17 @@ std::string ProgrammOrdner() {
     if (ec) return "./";
     return exe.parent_path().string() + "/";
 }
+void GrosseSeitenErbitten(void* anfang, std::size_t laenge) {
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kGross = 2u << 20;
+    const auto a = reinterpret_cast<std::uintptr_t>(anfang);
+    const std::uintptr_t von = (a + kGross - 1) & ~(kGross - 1);
+    const std::uintptr_t bis = (a + laenge) & ~(kGross - 1);
+    if (bis > von) ::madvise(reinterpret_cast<void*>(von), bis - von, MADV_HUGEPAGE);
+#else
+    (void)anfang;
+    (void)laenge;
+#endif
+}
+
 } // namespace zev::io

@@ -115,4 +115,9 @@ int Schritte(); // operations counted since the last FehlerBeiSchritt
 namespace zev::io {
 // The folder of the running executable, ending in a separator.
 std::string ProgrammOrdner();
+
+// Asks the system to back a large block of fresh memory with huge pages, so filling
+// it takes a few hundred page faults instead of tens of thousands. Only a hint:
+// nothing happens where the system does not offer it.
+void GrosseSeitenErbitten(void* anfang, std::size_t laenge);
 } // namespace zev::io

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -192,5 +194,79 @@ std::optional<int> TagIndexFrom(Tabelle tabelle, std::string_view name, std::opt
 // the first one at or above the marker.
 int TagNummer(Tabelle tabelle, std::string_view name);
 std::optional<int> TagIndexAb(Tabelle tabelle, int tagNummer, std::optional<int> marker);
+
+// The lookup behind these functions, for a reader that meets millions of names
+// (kept inline there): per table each name with its positions in ascending
+// order, in an open-addressing table keyed by a cheap mix of length and three
+// bytes, and per position the next one of the same name.
+class TagIndex {
+public:
+    static constexpr std::size_t kPositionen = 128;
+
+    constexpr explicit TagIndex(Tabelle t) {
+        zwilling_.fill(-1);
+        for (int i = 2; i < static_cast<int>(t.size()); ++i) {
+            Eintrag& e = Platz(t[static_cast<std::size_t>(i)]);
+            e.name = t[static_cast<std::size_t>(i)];
+            if (e.anzahl > 0)
+                zwilling_[static_cast<std::size_t>(e.positionen[static_cast<std::size_t>(e.anzahl - 1)])] =
+                    static_cast<std::int8_t>(i);
+            e.positionen[static_cast<std::size_t>(e.anzahl++)] = static_cast<std::int8_t>(i);
+        }
+    }
+
+    // The first position at or above `ab` of `name`.
+    std::optional<int> Finden(std::string_view name, int ab) const {
+        if (name.empty()) return std::nullopt;
+        for (std::size_t h = Mix(name);; h = (h + 1) & kMaske) {
+            const Eintrag& e = eintraege_[h];
+            if (e.anzahl == 0) return std::nullopt;
+            if (e.name == name) {
+                for (int k = 0; k < e.anzahl; ++k)
+                    if (e.positionen[static_cast<std::size_t>(k)] >= ab)
+                        return e.positionen[static_cast<std::size_t>(k)];
+                return std::nullopt;
+            }
+        }
+    }
+
+    // The first position of `name`, -1 when the table has none.
+    int Nummer(std::string_view name) const {
+        const auto i = Finden(name, 2);
+        return i ? *i : -1;
+    }
+
+    // From a name's first position to the first at or above `ab`.
+    std::optional<int> Ab(int nummer, int ab) const {
+        while (nummer >= 0 && nummer < ab) nummer = zwilling_[static_cast<std::size_t>(nummer)];
+        if (nummer < 0) return std::nullopt;
+        return nummer;
+    }
+
+private:
+    static constexpr std::size_t kGroesse = 256; // at least four times the names of the largest table
+    static constexpr std::size_t kMaske = kGroesse - 1;
+    struct Eintrag {
+        std::string_view name;
+        std::array<std::int8_t, 4> positionen{};
+        int anzahl = 0;
+    };
+
+    static constexpr std::size_t Mix(std::string_view s) {
+        const auto b = [&](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(s[i])); };
+        return (s.size() * 131 + b(0) * 31 + b(s.size() / 2) * 7 + b(s.size() - 1)) & kMaske;
+    }
+
+    constexpr Eintrag& Platz(std::string_view name) {
+        for (std::size_t h = Mix(name);; h = (h + 1) & kMaske)
+            if (eintraege_[h].anzahl == 0 || eintraege_[h].name == name) return eintraege_[h];
+    }
+
+    std::array<Eintrag, kGroesse> eintraege_{};
+    std::array<std::int8_t, kPositionen> zwilling_{};
+};
+
+// The index of one of the four tables.
+const TagIndex& IndexFuer(Tabelle tabelle);
 
 } // namespace zev::tags

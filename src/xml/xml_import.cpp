@@ -16,7 +16,16 @@ namespace zev {
 namespace {
 
 using namespace tags;
-using Marker = std::optional<int>;
+// The section marker: names are looked up from this position on (2, the first
+// name, when no section is open).
+struct Marker {
+    int ab = 2;
+    Marker& operator=(int position) {
+        ab = std::max(2, position);
+        return *this;
+    }
+    void reset() { ab = 2; }
+};
 
 // A whole decimal number with an optional sign, within 32 bits.
 std::optional<std::int32_t> Ganzzahl(std::string_view s) {
@@ -77,6 +86,8 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
     }
     bericht.alsWindows1252 = sc.AlsWindows1252();
     sc.TagTabelle(art.tabelle);
+    const TagIndex& index = IndexFuer(art.tabelle);
+    const auto tag = [&](const XmlTeil& t) { return index.Ab(t.tag, z.marker.ab); };
     std::string root;
     while (const XmlTeil* teil = sc.Naechster()) {
         const XmlTeil& t = *teil;
@@ -91,7 +102,7 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
                         return false;
                     }
                 }
-                if (const auto i = TagIndexAb(art.tabelle, t.tag, z.marker))
+                if (const auto i = tag(t))
                     start(*i);
                 else
                     ++bericht.unbekannt[t.tag >= 0 && t.name.empty()
@@ -100,10 +111,10 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
                 break;
             }
             case XmlTeilArt::Ende:
-                if (const auto i = TagIndexAb(art.tabelle, t.tag, z.marker)) ende(*i);
+                if (const auto i = tag(t)) ende(*i);
                 break;
             case XmlTeilArt::Text: {
-                const auto i = TagIndexAb(art.tabelle, t.tag, z.marker);
+                const auto i = tag(t);
                 if (!i) break;
                 if (*i == 4) { // Schulnummer, at the same place in every table
                     if (t.text == e.Schulnummer.view()) {
@@ -140,9 +151,11 @@ template <class R> std::vector<R> Vorgehalten(const std::string& pfad) {
     std::error_code ec;
     const std::uintmax_t groesse = std::filesystem::file_size(pfad, ec);
     std::vector<R> out;
-    if (!ec)
+    if (!ec) {
         out.reserve(
             static_cast<std::size_t>(std::min<std::uintmax_t>(groesse / kKleinsterDatensatz + 1, kBereichKapazitaet)));
+        io::GrosseSeitenErbitten(out.data(), out.capacity() * sizeof(R));
+    }
     return out;
 }
 

@@ -19,7 +19,7 @@ struct XmlPartScanner::Zustand {
     std::size_t gelesen = 0;         // parts handed out
     std::vector<std::string> stapel; // names of the open elements; strings reused by depth
     std::vector<int> tagStapel;      // with a tag table: the tags of the open elements instead
-    std::optional<tags::Tabelle> tabelle;
+    const tags::TagIndex* tabelle = nullptr;
     std::size_t tiefe = 0;
     std::uint64_t ereignisse = 0; // handler calls, to tell whether a chunk got anywhere
     std::string text;             // character data since the last tag
@@ -93,7 +93,7 @@ void XMLCALL Start(void* d, const XML_Char* name, const XML_Char**) {
     if (z->tabelle) {
         // The table's names are ASCII, alike in UTF-8 and in the records' bytes. A
         // known element below the root needs no name of its own: the table has it.
-        t.tag = tags::TagNummer(*z->tabelle, std::string_view(name, laenge));
+        t.tag = z->tabelle->Nummer(std::string_view(name, laenge));
         if (t.tag < 0 || z->tiefe == 0)
             z->Bytes(name, laenge, t.name);
         else
@@ -341,7 +341,7 @@ bool XmlPartScanner::Nachfuellen() {
 }
 
 void XmlPartScanner::TagTabelle(tags::Tabelle tabelle) {
-    z_->tabelle = tabelle;
+    z_->tabelle = &tags::IndexFuer(tabelle);
 }
 
 const XmlTeil* XmlPartScanner::Naechster() {
