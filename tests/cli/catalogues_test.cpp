@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +10,10 @@
 namespace zev {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
+using test::Lauf;
 
-Lauf Zev(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-    return {s, out.str(), err.str()};
+test::Lauf Zev(const std::vector<std::string>& args) {
+    return test::ZevLauf(args);
 }
 
 TEST(CataloguesCommand, BundledSetPassesTheCheck) {

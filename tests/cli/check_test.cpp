@@ -2,6 +2,7 @@
 #include "plausi/check_report.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -15,10 +16,7 @@
 namespace zev {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
+using test::Lauf;
 
 class Check : public ::testing::Test {
 protected:
@@ -40,12 +38,7 @@ protected:
         l.DB[1].Sonstiges.Personengruppe[1] = "";
         ASSERT_TRUE(BereichSchreiben(l, home / "Daten", e, m));
     }
-    Lauf Zev(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Pfad()});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
-    }
+    test::Lauf Zev(std::vector<std::string> args) { return test::ZevLauf(std::move(args), home.Pfad()); }
     test::TempOrdner home;
     TEinstellungen e;
     test::SkriptMeldungen m;

@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "support/xmllint.h"
@@ -17,14 +18,11 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
+
 using test::DateiBytes;
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
 
 const char* const kDateien[] = {"Schule.ZEV", "Lehrer.ZEV", "Klassen.ZEV", "Schueler.ZEV"};
 
@@ -41,12 +39,7 @@ public:
         test::SkriptMeldungen m;
         EXPECT_TRUE(EinstellungenSchreiben(e, home.Pfad(), m));
     }
-    Lauf Zev(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Pfad()});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
-    }
+    test::Lauf Zev(std::vector<std::string> args) { return test::ZevLauf(std::move(args), home.Pfad()); }
     std::string Daten(const std::string& name = "") const { return home / ("Daten/" + name); }
 
     // Every file below the data folder with its bytes.

@@ -3,6 +3,7 @@
 #include "model/settings.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "support/this_year.h"
@@ -16,19 +17,12 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
 using test::SkriptMeldungen;
 using test::TempOrdner;
 
-struct Lauf {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Lauf Zev(const std::vector<std::string>& args, const std::string& programmOrdner = "/nirgends/") {
-    std::ostringstream out, err;
-    const int s = cli::Ausfuehren(args, out, err, programmOrdner);
-    return {s, out.str(), err.str()};
+test::Lauf Zev(const std::vector<std::string>& args, const std::string& programmOrdner = "/nirgends/") {
+    return test::ZevLauf(args, "", programmOrdner);
 }
 
 class Dump : public ::testing::Test {
@@ -72,8 +66,9 @@ TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
     EXPECT_EQ(r["Grunddaten"]["Geschlecht"], 0);
     ASSERT_EQ(r["Grunddaten"]["Ausbildung"].size(), 10u);
     EXPECT_EQ(r["Grunddaten"]["Ausbildung"][9], "AB");
-    EXPECT_EQ(r["Arbeitszeitkonto"][1], nlohmann::json::parse(
-        R"({"Grund_mehr": "07", "Anzahl_mehr": "", "Grund_minder": "", "Anzahl_minder": ""})"));
+    EXPECT_EQ(
+        r["Arbeitszeitkonto"][1],
+        nlohmann::json::parse(R"({"Grund_mehr": "07", "Anzahl_mehr": "", "Grund_minder": "", "Anzahl_minder": ""})"));
     ASSERT_EQ(r["Unterrichtseinheit"].size(), 35u);
     EXPECT_EQ(r["Unterrichtseinheit"][0], nlohmann::json::parse(R"({"Nummer": 0, "UE_ID": "0"})"));
     EXPECT_EQ(r["Unterrichtseinheit"][34], nlohmann::json::parse(R"({"Nummer": 12, "UE_ID": "12"})"));
@@ -148,8 +143,9 @@ TEST_F(Dump, SettingsFileWithTheImportEntriesAsFourAreasOfThree) {
     EXPECT_EQ(j["Berichtsjahr"], std::to_string(test::DiesesJahr()));
     ASSERT_EQ(j["XMLImport"].size(), 4u);
     ASSERT_EQ(j["XMLImport"][2].size(), 3u);
-    EXPECT_EQ(j["XMLImport"][2][0], nlohmann::json::parse(
-        "{\"Datei\": \"" + ordner.Pfad() + "Daten/Import/Klassen.XML\", \"Datensaetze\": 1, \"Einzelfelder\": 0}"));
+    EXPECT_EQ(j["XMLImport"][2][0],
+              nlohmann::json::parse("{\"Datei\": \"" + ordner.Pfad() +
+                                    "Daten/Import/Klassen.XML\", \"Datensaetze\": 1, \"Einzelfelder\": 0}"));
 }
 
 TEST_F(Dump, OtherFilesAreRefusedWithStatusTwo) {

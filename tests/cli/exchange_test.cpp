@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -12,14 +13,11 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
+
 using test::DateiBytes;
 using test::SkriptMeldungen;
 using test::TempOrdner;
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
 
 class Exchange : public ::testing::Test {
 protected:
@@ -38,12 +36,7 @@ protected:
         ASSERT_TRUE(BereichSchreiben(l, home / "Daten", e, m));
     }
     void Speichern() { ASSERT_TRUE(EinstellungenSchreiben(e, home.Pfad(), m)); }
-    Lauf Zev(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Pfad()});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
-    }
+    test::Lauf Zev(std::vector<std::string> args) { return test::ZevLauf(std::move(args), home.Pfad()); }
     std::string Text(const std::string& pfad) {
         const auto b = DateiBytes(pfad);
         return {b.begin(), b.end()};

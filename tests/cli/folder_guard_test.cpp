@@ -3,6 +3,7 @@
 // from a path the settings cannot hold.
 #include "cli/cli.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -14,19 +15,13 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
+
 using test::Inhalt;
 using test::TempOrdner;
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
-
-Lauf Zev(const std::string& home, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", home});
-    std::ostringstream out, err;
-    const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-    return {s, out.str(), err.str()};
+test::Lauf Zev(const std::string& home, std::vector<std::string> args) {
+    return test::ZevLauf(std::move(args), home);
 }
 
 TEST(FolderGuard, ADataFolderThatCannotBeCreatedStopsTheCommand) {

@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "storage/area_files.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -14,14 +15,11 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
+
 using test::DateiBytes;
 using test::SkriptMeldungen;
 using test::TempOrdner;
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
 
 class ImportGuard : public ::testing::Test {
 protected:
@@ -40,12 +38,7 @@ protected:
         ASSERT_TRUE(BereichSchreiben(k, home / "Daten", e, m));
         vorher = DateiBytes(home / "Daten/Klassen.ZEV");
     }
-    Lauf Zev(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Pfad()});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
-    }
+    test::Lauf Zev(std::vector<std::string> args) { return test::ZevLauf(std::move(args), home.Pfad()); }
     void Klassendatei(const std::string& inhalt) {
         test::DateiSchreiben(home / "Daten/Import/Klassen.XML",
                              std::vector<std::uint8_t>(inhalt.begin(), inhalt.end()));

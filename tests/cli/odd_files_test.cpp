@@ -2,6 +2,7 @@
 // message naming the file, never waited on.
 #include "cli/cli.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -16,23 +17,15 @@
 namespace zev {
 namespace {
 
-using test::TempOrdner;
+using test::Lauf;
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
+using test::TempOrdner;
 
 class OddFiles : public ::testing::Test {
 protected:
     void SetUp() override { ::alarm(60); } // a regression blocks for ever; end it instead
     void TearDown() override { ::alarm(0); }
-    Lauf Zev(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Pfad()});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
-    }
+    test::Lauf Zev(std::vector<std::string> args) { return test::ZevLauf(std::move(args), home.Pfad()); }
     void Fifo(const std::string& pfad) { ASSERT_EQ(::mkfifo(pfad.c_str(), 0600), 0); }
     void Einstellungen() {
         TEinstellungen e;

@@ -5,6 +5,7 @@
 #include "io/file_io.h"
 #include "model/encoding.h"
 #include "storage/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "support/this_year.h"
@@ -18,13 +19,10 @@
 namespace zev {
 namespace {
 
+using test::Lauf;
+
 using test::DateiBytes;
 namespace fs = std::filesystem;
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
 
 std::vector<std::uint8_t> Bild(const TEinstellungen& e) {
     const std::uint8_t* p = ImageOf(e);
@@ -33,11 +31,8 @@ std::vector<std::uint8_t> Bild(const TEinstellungen& e) {
 
 class SettingsCommand : public ::testing::Test {
 protected:
-    Lauf Zev(std::vector<std::string> args, const std::string& ordner = "") {
-        args.insert(args.begin(), {"--home", ordner.empty() ? home.Pfad() : ordner});
-        std::ostringstream out, err;
-        const int s = cli::Ausfuehren(args, out, err, "/nirgends/");
-        return {s, out.str(), err.str()};
+    test::Lauf Zev(std::vector<std::string> args, const std::string& ordner = "") {
+        return test::ZevLauf(std::move(args), ordner.empty() ? home.Pfad() : ordner);
     }
     std::string Datei() const { return home / kEinstellungenDatei; }
     TEinstellungen Standard() const {
