@@ -49,15 +49,20 @@ const std::vector<Befehl>& Befehle() {
          "Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
          Export},
         {"import", "die Bereiche aus ihren XML-Import-Dateien einlesen",
-         "Aufruf: zev [--home ORDNER] [--yes|--no] import [BEREICH...] [--dry-run]\n"
+         "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] import [BEREICH...] [--dry-run]\n"
          "\n"
          "BEREICH: schule, lehrer, klassen, schueler (ohne Angabe alle vier).\n"
          "Lädt jeden Bereich aus seiner internen Datei, importiert ihn aus den\n"
          "XML-Import-Dateien der Einstellungen (Reihenfolge 1 bis 3, bis zur ersten\n"
          "fehlenden Datei), gibt einen Bericht aus und schreibt die interne Datei\n"
          "(die vorige wird .SIC). Mit --dry-run wird nichts geschrieben. Fragen nach\n"
-         "fremden Schulnummern beantworten --yes oder --no (Vorgabe). Rückgabewert 0,\n"
-         "3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
+         "fremden Schulnummern beantworten --yes oder --no (Vorgabe).\n"
+         "Bis zum letzten Schreiben ist der Daten-Ordner für andere schreibende Programme\n"
+         "gesperrt. Benutzt ihn gerade ein anderes (etwa zev-manager), wird nichts\n"
+         "geschrieben; --wait SEK wartet bis zu SEK Sekunden darauf, dass er frei wird.\n"
+         "Wurde eine Datei seit dem Laden von einem anderen Programm geändert, wird sie\n"
+         "nicht überschrieben. Rückgabewert 0, 3 nach einer Fehlermeldung (auch: Ordner\n"
+         "belegt, Datei geändert), 2 bei falschem Aufruf.\n",
          Import},
         {"check", "die Plausibilitätsprüfung der Schule oder der Lehrer",
          "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] [--seed N]\n"
@@ -76,7 +81,7 @@ const std::vector<Befehl>& Befehle() {
          "Aufruf, 3 nach einer Fehlermeldung.\n",
          Check},
         {"demo", "eine Demo-Schule in den Daten-Ordner schreiben",
-         "Aufruf: zev [--home ORDNER] demo [--force]\n"
+         "Aufruf: zev [--home ORDNER] [--wait SEK] demo [--force]\n"
          "\n"
          "Schreibt eine kleine Beispielschule aus den Katalogen in den Daten-Ordner der\n"
          "Einstellungen: die Schuldaten mit 40 UnterrichtsEinheiten, 25 Lehrer, 12 Klassen\n"
@@ -85,8 +90,10 @@ const std::vector<Befehl>& Befehle() {
          "absichtlich fehlerhaft, damit die Prüfungen etwas zu zeigen haben.\n"
          "Liegen im Daten-Ordner schon Daten (*.ZEV), wird nichts geschrieben; mit --force\n"
          "werden sie ersetzt, die bisherigen Dateien bleiben als .SIC erhalten. Gibt je\n"
-         "geschriebener Datei ihren Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung,\n"
-         "2 bei falschem Aufruf.\n",
+         "geschriebener Datei ihren Pfad aus. Benutzt ein anderes Programm den\n"
+         "Daten-Ordner, wird nichts geschrieben (--wait SEK wartet darauf).\n"
+         "Rückgabewert 0, 3 nach einer Fehlermeldung (auch: Ordner belegt), 2 bei\n"
+         "falschem Aufruf.\n",
          Demo},
         {"settings", "die Programm-Einstellungen zeigen oder ändern", SettingsHilfe(), Settings},
     };
@@ -94,7 +101,7 @@ const std::vector<Befehl>& Befehle() {
 }
 
 void Uebersicht(std::ostream& o) {
-    o << "Aufruf: zev [--home ORDNER] [--yes|--no] BEFEHL [ARGUMENTE...]\n"
+    o << "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] BEFEHL [ARGUMENTE...]\n"
          "\n"
          "Befehle:\n";
     for (const Befehl& b : Befehle()) o << "  " << b.name << std::string(12 - b.name.size(), ' ') << b.kurz << '\n';
@@ -103,6 +110,9 @@ void Uebersicht(std::ostream& o) {
          "  --home ORDNER  Programm-Ordner (Einstellungen, Kataloge); Vorgabe: der Ordner des\n"
          "                 Programms, wenn dort Kataloge liegen, sonst ~/.local/share/zev-manager\n"
          "  --yes, --no    Antwort auf Fragen (Vorgabe: --no)\n"
+         "  --wait SEK     wartet bis zu SEK Sekunden, solange ein anderes Programm den\n"
+         "                 Daten-Ordner (oder die Einstellungen) zum Schreiben benutzt;\n"
+         "                 ohne --wait bricht ein schreibender Befehl dann sofort ab (3)\n"
          "  --help         diese Hilfe, nach einem Befehl die Hilfe des Befehls\n"
          "  --version      die Version des Programms ausgeben\n";
 }
@@ -119,6 +129,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
                const OrdnerSuche& standardOrdner, bool farbig) {
     std::optional<std::string> home;
     bool ja = false;
+    int warten = 0;
     bool hilfe = false;
     bool version = false;
     const Befehl* befehl = nullptr;
@@ -134,6 +145,24 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             home = args[++i];
         } else if (a.rfind("--home=", 0) == 0) {
             home = a.substr(7);
+        } else if (a == "--wait" || a.rfind("--wait=", 0) == 0) {
+            std::string wert;
+            if (a == "--wait") {
+                if (i + 1 >= args.size()) {
+                    err << "zev: --wait braucht eine Zahl von Sekunden\n";
+                    return kBedienung;
+                }
+                wert = args[++i];
+            } else {
+                wert = a.substr(7);
+            }
+            const bool ziffern = !wert.empty() && wert.size() <= 6 &&
+                                 wert.find_first_not_of("0123456789") == std::string::npos;
+            if (!ziffern) {
+                err << "zev: --wait braucht eine Zahl von Sekunden (0 bis 999999), nicht: " << wert << "\n";
+                return kBedienung;
+            }
+            warten = std::stoi(wert);
         } else if (a == "--yes") {
             ja = true;
         } else if (a == "--no") {
@@ -179,7 +208,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
     if (home->empty()) home->push_back('.');
-    const Kontext k{MitTrenner(*home), ja, out, err, farbig};
+    const Kontext k{MitTrenner(*home), ja, out, err, farbig, warten};
     return befehl->ausfuehren(k, rest);
 }
 

@@ -29,7 +29,11 @@ struct Kontext {
     std::ostream& out;
     std::ostream& err;
     bool farbig = false; // standard output is a terminal
+    int warteSekunden = 0; // --wait: how long a writing command waits for the data folder's lock
 };
+
+// The name under which `zev` holds a lock, as other runs show it.
+inline constexpr const char* kProgrammName = "zev";
 
 // `zev dump FILE`
 int Dump(const Kontext& k, const std::vector<std::string>& args);

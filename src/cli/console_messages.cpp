@@ -16,4 +16,11 @@ Antwort KonsolenMeldungen::Zeigen(MeldungsArt art, std::string_view text, Tasten
     return ja_ ? Antwort::Ja : Antwort::Nein;
 }
 
+std::size_t KonsolenMeldungen::Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) {
+    const std::size_t wahl = knoepfe.empty() ? 0 : knoepfe.size() - 1;
+    Zeigen(MeldungsArt::Fehler, text, Tasten::Ok);
+    if (!knoepfe.empty()) err_ << "(Antwort: " << knoepfe[wahl] << ")\n";
+    return wahl;
+}
+
 } // namespace zev

@@ -13,6 +13,9 @@ class KonsolenMeldungen final : public Meldungen {
 public:
     KonsolenMeldungen(std::ostream& err, bool antwortJa) : err_(err), ja_(antwortJa) {}
     Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override;
+    // No one can choose: the last button, shown as an error, since the command
+    // cannot do what it was asked.
+    std::size_t Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) override;
 
     int Fehleranzahl() const { return fehler_; }
     // Warnings and information messages shown.

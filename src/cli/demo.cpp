@@ -28,7 +28,7 @@ int Demo(const Kontext& k, const std::vector<std::string>& args) {
     bool ersetzen = false;
     for (const std::string& a : args) {
         if (a != "--force") {
-            k.err << "Aufruf: zev [--home ORDNER] demo [--force]\n";
+            k.err << "Aufruf: zev [--home ORDNER] [--wait SEK] demo [--force]\n";
             return kBedienung;
         }
         ersetzen = true;
@@ -38,6 +38,7 @@ int Demo(const Kontext& k, const std::vector<std::string>& args) {
     s.Erstellen();
     s.Gezeigt();
     const std::string& ordner = s.Ordnerpfade().Daten;
+    if (!s.Sperren(kProgrammName, k.warteSekunden)) return kFehlerGemeldet;
 
     // Data a school entered must not vanish under a demonstration by accident.
     std::string vorhanden;

@@ -65,6 +65,8 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
     s.Erstellen(false);
     s.Gezeigt();
     if (!OrdnerBereit(s, m)) return kFehlerGemeldet;
+    // Held from the first read to the last write, so no other run writes in between.
+    if (!probe && !s.Sperren(kProgrammName, k.warteSekunden)) return kFehlerGemeldet;
     for (Bereich b : bereiche) {
         // The area as it stands in its internal file, then the import over it.
         s.InternLaden(b);

@@ -184,6 +184,8 @@ template <class F> bool MitArt(Bereich b, F&& f) {
 
 std::optional<Bereich> Zwischenablage::CutRecord() {
     const auto b = Ziel();
+    // Cutting and pasting change an area that a read-only run could never store.
+    if (b && st_.SchreibenVerweigert()) return std::nullopt;
     if (!b || !MitArt(*b, [&]<class R>(std::type_identity<R>) { return Cut<R>(*b); })) return std::nullopt;
     return b;
 }
@@ -196,6 +198,7 @@ std::optional<Bereich> Zwischenablage::CopyRecord() {
 
 std::optional<Bereich> Zwischenablage::PasteRecord() {
     const auto b = Ziel();
+    if (b && st_.SchreibenVerweigert()) return std::nullopt;
     if (!b || !MitArt(*b, [&]<class R>(std::type_identity<R>) { return Paste<R>(*b); })) return std::nullopt;
     return b;
 }

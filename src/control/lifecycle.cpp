@@ -10,7 +10,9 @@
 #include "xml/export_trees.h"
 #include "xml/xml_scanner.h"
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 
 namespace zev {
 
@@ -34,6 +36,31 @@ namespace {
 
 std::size_t Nr(Bereich b) {
     return static_cast<std::size_t>(b);
+}
+
+std::string_view Bereichswort(Bereich b) {
+    switch (b) {
+        case Bereich::Schule:
+            return "Schuldaten";
+        case Bereich::Lehrer:
+            return "Lehrerdaten";
+        case Bereich::Klassen:
+            return "Klassendaten";
+        case Bereich::Schueler:
+            return "Schülerdaten";
+    }
+    return "";
+}
+
+std::string NurLesenText(const Schreibaufsicht& a) {
+    return a.BelegtText() +
+           "\r\rDieses Fenster zeigt die Daten nur zum LESEN: es wird nichts gespeichert.\r\"Datei\" > "
+           "\"Erneut versuchen\" übernimmt den Ordner, sobald er frei ist.";
+}
+
+template <class R> std::size_t AbbildHash(const BereichsDaten<R>& b) {
+    const std::string_view bytes(reinterpret_cast<const char*>(b.DB.data()), b.DB.size() * sizeof(R));
+    return std::hash<std::string_view>{}(bytes) ^ (static_cast<std::size_t>(b.Letzter()) << 1);
 }
 
 std::string_view Dateiname(Bereich b) {
@@ -101,9 +128,46 @@ void Steuerung::Erstellen(bool mitKatalogen) {
 void Steuerung::Gezeigt() {
     plausi_.Saat(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     status_.hinweiseSchwarz = OrdnerBestimmen(o_, e_, d_->SchulDS, m_);
+    if (dauerhaftSperren_ && !aufsicht_.Sperren(o_.Daten)) m_.Information(NurLesenText(aufsicht_));
     StartseiteAnzeigen();
-    if (e_.StartSicherung == 1 && dienste_.sicherungsTimerStarten) dienste_.sicherungsTimerStarten(2000);
+    // The backup is the writer's business.
+    if (e_.StartSicherung == 1 && dienste_.sicherungsTimerStarten && !NurLesen()) dienste_.sicherungsTimerStarten(2000);
     StatusAnzeigen();
+}
+
+void Steuerung::DauerhaftSperren(std::string programm) {
+    aufsicht_.Programm(std::move(programm));
+    dauerhaftSperren_ = true;
+}
+
+bool Steuerung::Sperren(std::string_view programm, int warteSekunden) {
+    aufsicht_.Programm(std::string(programm));
+    if (aufsicht_.Sperren(o_.Daten, warteSekunden)) return true;
+    m_.Fehler(aufsicht_.BelegtText() + "\r\rEs wird nichts geschrieben.");
+    return false;
+}
+
+bool Steuerung::SchreibenVerweigert() {
+    if (!NurLesen()) return false;
+    m_.Warnung(NurLesenText(aufsicht_));
+    return true;
+}
+
+bool Steuerung::ErneutVersuchen() {
+    if (!aufsicht_.Sperren(o_.Daten)) {
+        m_.Information(NurLesenText(aufsicht_));
+        StatusAnzeigen();
+        return false;
+    }
+    // What was shown read-only may be older than the files now: those areas are read again.
+    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler})
+        if (Geladen(b) && aufsicht_.Geaendert(b, ZevPfad(b))) AndereFassungLaden(b);
+    m_.Information("Der Daten-Ordner " + o_.Daten +
+                   " ist jetzt frei: dieses Fenster speichert Ihre Änderungen wieder.");
+    if (BereichVon(seite_)) Zeigen(seite_);
+    StartseiteAnzeigen();
+    StatusAnzeigen();
+    return true;
 }
 
 // --- loading and writing --------------------------------------------------------------
@@ -122,7 +186,46 @@ bool Steuerung::Geladen(Bereich b) const {
     return false;
 }
 
+std::string Steuerung::ZevPfad(Bereich b) const {
+    return DateiPfad(o_.Daten, Dateiname(b), "ZEV");
+}
+
+void Steuerung::AlsGeladen(Bereich b) {
+    switch (b) {
+        case Bereich::Schule:
+            d_->SchuleGeladen = true;
+            break;
+        case Bereich::Lehrer:
+            d_->Lehrer.Geladen = true;
+            break;
+        case Bereich::Klassen:
+            d_->Klassen.Geladen = true;
+            break;
+        case Bereich::Schueler:
+            d_->Schueler.Geladen = true;
+            break;
+    }
+    if (NurLesen()) fingerabdruck_[Nr(b)] = Fingerabdruck(b);
+}
+
+std::size_t Steuerung::Fingerabdruck(Bereich b) const {
+    switch (b) {
+        case Bereich::Schule:
+            return std::hash<std::string_view>{}(
+                std::string_view(reinterpret_cast<const char*>(&d_->SchulDS), sizeof(TSchuleDS)));
+        case Bereich::Lehrer:
+            return AbbildHash(d_->Lehrer);
+        case Bereich::Klassen:
+            return AbbildHash(d_->Klassen);
+        case Bereich::Schueler:
+            return AbbildHash(d_->Schueler);
+    }
+    return 0;
+}
+
 void Steuerung::InternLaden(Bereich b) {
+    // Remembered before the read: a file replaced in between is asked about, not overwritten.
+    aufsicht_.Merken(b, ZevPfad(b));
     bool gelesen = false;
     switch (b) {
         case Bereich::Schule:
@@ -153,29 +256,64 @@ std::vector<ImportBericht> Steuerung::Importieren(Bereich b) {
 std::vector<ImportBericht> Steuerung::Laden(Bereich b) {
     std::vector<ImportBericht> berichte;
     if (Geladen(b)) return berichte;
-    if (e_.Datenquelle == 0)
+    if (e_.Datenquelle == 0) {
+        aufsicht_.Merken(b, ZevPfad(b));
         berichte = Importieren(b);
-    else if (e_.Datenquelle != 2)
+    } else if (e_.Datenquelle != 2) {
         InternLaden(b);
-    switch (b) {
-        case Bereich::Schule:
-            d_->SchuleGeladen = true;
-            break;
-        case Bereich::Lehrer:
-            d_->Lehrer.Geladen = true;
-            break;
-        case Bereich::Klassen:
-            d_->Klassen.Geladen = true;
-            break;
-        case Bereich::Schueler:
-            d_->Schueler.Geladen = true;
-            break;
+    } else {
+        aufsicht_.Merken(b, ZevPfad(b));
     }
+    AlsGeladen(b);
     return berichte;
 }
 
 bool Steuerung::Schreiben(Bereich b) {
-    const std::string pfad = DateiPfad(o_.Daten, Dateiname(b), "ZEV");
+    return SchreibenGeprueft(b) == Schreibstand::Geschrieben;
+}
+
+void Steuerung::AndereFassungLaden(Bereich b) {
+    unlesbar_[Nr(b)].clear();
+    InternLaden(b);
+    AlsGeladen(b);
+    switch (b) {
+        case Bereich::Schule:
+            UEBeschreibungenNeu();
+            break;
+        case Bereich::Lehrer:
+            ListenAufbauen(b);
+            PufferLaden(d_->Lehrer, std::min(d_->Lehrer.Aktuell, d_->Lehrer.Letzter()));
+            break;
+        case Bereich::Klassen:
+            ListenAufbauen(b);
+            PufferLaden(d_->Klassen, std::min(d_->Klassen.Aktuell, d_->Klassen.Letzter()));
+            break;
+        case Bereich::Schueler:
+            ListenAufbauen(b);
+            PufferLaden(d_->Schueler, std::min(d_->Schueler.Aktuell, d_->Schueler.Letzter()));
+            break;
+    }
+}
+
+Steuerung::Schreibstand Steuerung::SchreibenGeprueft(Bereich b) {
+    if (SchreibenVerweigert()) return Schreibstand::Abgebrochen;
+    const std::string pfad = ZevPfad(b);
+    if (aufsicht_.Geaendert(b, pfad)) {
+        switch (FremdfassungFragen(pfad, m_)) {
+            case Fremdfassung::MeineSpeichern:
+                break;
+            case Fremdfassung::AndereLaden:
+                if (m_.Frage("Ihre ungespeicherten Änderungen der " + std::string(Bereichswort(b)) +
+                             " gehen verloren.\r\rWollen Sie die andere Fassung wirklich laden?")) {
+                    AndereFassungLaden(b);
+                    if (BereichVon(seite_) == b) Zeigen(seite_);
+                    StatusAnzeigen();
+                }
+                return Schreibstand::Abgebrochen;
+            case Fremdfassung::Abbrechen:
+                return Schreibstand::Abgebrochen;
+        }
+    }
     const bool aufbewahren = unlesbar_[Nr(b)] == pfad;
     const std::string_view vorgaenger = aufbewahren ? "ZEV.defekt" : "SIC";
     bool ok = false;
@@ -193,12 +331,13 @@ bool Steuerung::Schreiben(Bereich b) {
             ok = BereichSchreiben(d_->Schueler, o_.Daten, e_, m_, vorgaenger);
             break;
     }
+    if (ok) aufsicht_.Merken(b, pfad);
     if (ok && aufbewahren) {
         unlesbar_[Nr(b)].clear();
         m_.Information("Die Datei:\r" + pfad + "\rkonnte nicht gelesen werden und wurde aufbewahrt als:\r" + pfad +
                        ".defekt");
     }
-    return ok;
+    return ok ? Schreibstand::Geschrieben : Schreibstand::Fehlgeschlagen;
 }
 
 bool Steuerung::Exportieren(Bereich b) {
@@ -222,10 +361,12 @@ void Steuerung::KopieLS(Bereich b) {
     }
 }
 
-bool Steuerung::SchreibenUndExportieren(Bereich b) {
-    const bool intern = Schreiben(b);
+Steuerung::Schreibstand Steuerung::SchreibenUndExportieren(Bereich b) {
+    const Schreibstand intern = SchreibenGeprueft(b);
+    // Nothing at all when the person kept the other program's version or cancelled.
+    if (intern == Schreibstand::Abgebrochen) return intern;
     const bool xml = Exportieren(b);
-    return intern && xml;
+    return xml ? intern : Schreibstand::Fehlgeschlagen;
 }
 
 // --- pages -----------------------------------------------------------------------------
@@ -326,18 +467,24 @@ void Steuerung::UEBeschreibungenNeu() {
     UEBeschreibungenAufbauen(ueBeschreibungen_, d_->SchulDS, kataloge_, lehrerAuswahl_, e_.UEInfoReihenfolge);
 }
 
-void Steuerung::SeiteVerlassen(Seite s) {
+bool Steuerung::SeiteVerlassen(Seite s) {
     const auto b = BereichVon(s);
-    if (!b) return;
+    if (!b) return true;
     Uebernehmen(s);
     if (s == Seite::Schule)
         d_->SchuleGeladen = true;
     else
         PufferZurueck(s);
-    if (speichernAn_)
-        SchreibenUndExportieren(*b);
-    else
+    if (NurLesen()) {
+        // Only a person who edited something needs telling that it is not kept.
+        if (Fingerabdruck(*b) != fingerabdruck_[Nr(*b)]) SchreibenVerweigert();
+        return true;
+    }
+    if (!speichernAn_) {
         speichernAn_ = true;
+        return true;
+    }
+    return SchreibenUndExportieren(*b) != Schreibstand::Abgebrochen;
 }
 
 void Steuerung::SeiteBetreten(Seite s) {
@@ -381,15 +528,30 @@ void Steuerung::SeiteBetreten(Seite s) {
     StatusAnzeigen();
 }
 
-void Steuerung::SeiteWechseln(Seite s) {
-    SeiteVerlassen(seite_);
+bool Steuerung::SeiteWechseln(Seite s) {
+    if (!SeiteVerlassen(seite_)) return false;
     SeiteBetreten(s);
+    return true;
 }
 
 std::string Steuerung::XmlSeite(Bereich b) {
     const Seite s = static_cast<Seite>(static_cast<int>(b));
     Uebernehmen(s);
     PufferZurueck(s);
+    if (NurLesen()) {
+        // Shown, not written: this run writes nothing.
+        const std::string name = XmlExportPfad(e_, static_cast<int>(b), "");
+        switch (b) {
+            case Bereich::Schule:
+                return Cp1252ToUtf8(SchulXml(d_->SchulDS, e_, name));
+            case Bereich::Lehrer:
+                return Cp1252ToUtf8(LehrerXml(d_->Lehrer.DB, e_, name));
+            case Bereich::Klassen:
+                return Cp1252ToUtf8(KlassenXml(d_->Klassen.DB, e_, name));
+            case Bereich::Schueler:
+                return Cp1252ToUtf8(SchuelerXml(d_->Schueler.DB, e_, name));
+        }
+    }
     Exportieren(b);
     std::string fehler;
     const auto bytes = io::GanzLesen(XmlExportPfad(e_, static_cast<int>(b), o_.Export), fehler);
@@ -403,17 +565,24 @@ void Steuerung::Neu() {
     if (!m_.Frage("Wollen Sie jetzt mit einer neuen (leeren) Datenbank beginnen?\r\rÄnderungen an den aktuellen "
                   "Daten gehen dann beim\rnächsten (manuellen od. automatischen) Speichern verloren!"))
         return;
-    SeiteVerlassen(seite_);
+    if (SchreibenVerweigert() || !SeiteVerlassen(seite_)) return;
     AnfangsZustand(*d_, e_.Schulnummer.view(), m_);
     LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
     SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
     KlassenListeAufbauen(klassenListe_, d_->Klassen);
-    d_->SchuleGeladen = d_->Lehrer.Geladen = d_->Klassen.Geladen = d_->Schueler.Geladen = true;
+    // The person chose to start anew: the files as they are now are the ones to replace.
+    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler}) {
+        aufsicht_.Merken(b, ZevPfad(b));
+        AlsGeladen(b);
+    }
     unlesbar_.fill({});
     SeiteBetreten(seite_);
 }
 
 void Steuerung::Oeffnen(const std::string& pfad) {
+    if (SchreibenVerweigert()) return;
+    const std::array<bool, 5> vorher = {false, Geladen(Bereich::Schule), Geladen(Bereich::Lehrer),
+                                        Geladen(Bereich::Klassen), Geladen(Bereich::Schueler)};
     const std::string root = RootVon(pfad);
     ImportBericht bericht;
     std::optional<Bereich> ersetzt;
@@ -453,6 +622,9 @@ void Steuerung::Oeffnen(const std::string& pfad) {
                   "werden!\r\rWiederholen Sie den Vorgang ev. mit einer anderen Datei!");
         return;
     }
+    // An area not loaded before is replaced by what was read: its file as it is now
+    // is the one the next save replaces.
+    if (ersetzt && !vorher[Nr(*ersetzt)]) aufsicht_.Merken(*ersetzt, ZevPfad(*ersetzt));
     if (ersetzt && BereichVon(seite_) == ersetzt) {
         if (seite_ == Seite::Lehrer) PufferLaden(d_->Lehrer, d_->Lehrer.Aktuell);
         if (seite_ == Seite::Klassen) PufferLaden(d_->Klassen, d_->Klassen.Aktuell);
@@ -462,9 +634,12 @@ void Steuerung::Oeffnen(const std::string& pfad) {
     StatusAnzeigen();
 }
 
-void Steuerung::Speichern() {
-    SeiteVerlassen(seite_);
+bool Steuerung::Speichern() {
+    // An explicit save always says why nothing is written.
+    if (SchreibenVerweigert()) return false;
+    const bool ok = SeiteVerlassen(seite_);
     StatusAnzeigen();
+    return ok;
 }
 
 void Steuerung::SpeichernAussetzen(bool gedrueckt) {
@@ -481,20 +656,31 @@ void Steuerung::NeuLaden() {
 
 void Steuerung::EinstellungenUebernommen() {
     status_.hinweiseSchwarz = OrdnerBestimmen(o_, e_, d_->SchulDS, m_);
+    // Another data folder has its own lock.
+    if (dauerhaftSperren_ && !aufsicht_.Sperren(o_.Daten)) m_.Information(NurLesenText(aufsicht_));
     StartseiteAnzeigen();
     StatusAnzeigen();
 }
 
-void Steuerung::Schliessen() {
+bool Steuerung::Schliessen() {
     const auto b = BereichVon(seite_);
-    if (!b) return;
+    if (!b) return true;
+    if (NurLesen()) {
+        Uebernehmen(seite_);
+        PufferZurueck(seite_);
+        if (Fingerabdruck(*b) == fingerabdruck_[Nr(*b)]) return true;
+        return m_.Frage(aufsicht_.BelegtText() +
+                        "\r\rDieses Fenster speichert nichts: Ihre Änderungen gehen verloren.\r\rWollen Sie das "
+                        "Programm trotzdem beenden?");
+    }
     KopieLS(*b);
     if (m_.Frage(Schliessfrage(*b))) {
         Uebernehmen(seite_);
         PufferZurueck(seite_);
-        Schreiben(*b);
+        if (SchreibenGeprueft(*b) == Schreibstand::Abgebrochen) return false;
     }
     KopieLS(*b);
+    return true;
 }
 
 void Steuerung::SchulDatenMenue() {
@@ -512,6 +698,7 @@ void Steuerung::SchulDatenMenue() {
 }
 
 void Steuerung::SicherungsTimerAbgelaufen() {
+    if (NurLesen()) return;
     const std::string datenPfad = PfadAusFeld(e_.DatenPfad);
     if (datenPfad.empty()) return;
     const std::string ziel = MitTrenner(datenPfad) + "Backups" + kTrenner;
@@ -545,7 +732,7 @@ void Steuerung::StartseiteAnzeigen() {
             status_.quelle = {"interne *.ZEV-Dateien", Farbe::Blau};
             break;
     }
-    if (e_.Datenquelle == 2)
+    if (e_.Datenquelle == 2 || NurLesen())
         status_.zugriff = {"nur LESEN", Farbe::Rot};
     else if (e_.Dateizugriff != 1)
         status_.zugriff = {"nur LESEN", Farbe::Gruen};
@@ -556,8 +743,11 @@ void Steuerung::StartseiteAnzeigen() {
 void Steuerung::StatusAnzeigen() {
     const auto paar = [](const auto& b) { return std::pair<int, int>{b.Aktuell + 1, b.Letzter() + 1}; };
     status_.zaehler = {paar(d_->Lehrer), paar(d_->Klassen), paar(d_->Schueler)};
-    status_.zugriff = e_.Dateizugriff != 1 ? AnzeigeZeile{"nur LESEN", Farbe::Gruen}
-                                           : AnzeigeZeile{"LESEN und SCHREIBEN", Farbe::Rot};
+    status_.zugriff = NurLesen()              ? AnzeigeZeile{"nur LESEN", Farbe::Rot}
+                      : e_.Dateizugriff != 1 ? AnzeigeZeile{"nur LESEN", Farbe::Gruen}
+                                             : AnzeigeZeile{"LESEN und SCHREIBEN", Farbe::Rot};
+    status_.nurLesen = NurLesen();
+    status_.sperrHinweis = NurLesen() ? "nur LESEN: " + aufsicht_.BelegtText() : "";
     status_.speichernGedrueckt = !speichernAn_;
     status_.speichernKnopf = speichernAn_ ? AnzeigeZeile{"Speichern 1x aussetzen", Farbe::Schwarz}
                                           : AnzeigeZeile{"Speichern ausgeschaltet!", Farbe::Rot};

@@ -14,8 +14,9 @@
 #include "plausi/result_listing.h"
 #include "plausi/run_state.h"
 #include "control/area_loading.h"
-#include "storage/folders.h"
 #include "control/info_box.h"
+#include "control/write_guard.h"
+#include "storage/folders.h"
 
 #include <array>
 #include <functional>
@@ -46,6 +47,9 @@ struct Statusanzeige {
     bool hinweiseSchwarz = false; // the two hints lose their first-start colours
     std::array<std::pair<int, int>, 3> zaehler{}; // teachers, classes, students: current + 1, last + 1
     bool speichernGedrueckt = false;
+    // Another run writes the data folder: this one only reads. The text names the holder.
+    bool nurLesen = false;
+    std::string sperrHinweis;
     AnzeigeZeile speichernKnopf{"Speichern 1x aussetzen", Farbe::Schwarz};
 };
 
@@ -59,14 +63,32 @@ public:
     // commands that only move data).
     void Erstellen(bool mitKatalogen = true);
     // When the main window is shown: folders, start page, backup timer, status.
+    // A run that writes for its whole length (the window) takes the data folder's
+    // lock here; when another run holds it, this one works read-only.
     void Gezeigt();
+    // Makes this run the writer of its data folder from `Gezeigt` on, under the
+    // name `programm` ("zev-manager").
+    void DauerhaftSperren(std::string programm);
+    // For a command that writes: takes the data folder's lock under `programm`,
+    // waiting up to `warteSekunden`; when another run holds it, says so (an error)
+    // and returns false.
+    bool Sperren(std::string_view programm, int warteSekunden);
+    // The lock again after another run held it ("Erneut versuchen"). On success the
+    // areas whose files changed in the meantime are loaded anew.
+    bool ErneutVersuchen();
+    // Another run writes the data folder; this run writes nothing.
+    bool NurLesen() const { return aufsicht_.NurLesen(); }
+    // In read-only mode: says why nothing is written and returns true.
+    bool SchreibenVerweigert();
 
     // --- pages ---------------------------------------------------------------------------
     Seite AktuelleSeite() const { return seite_; }
-    void SeiteVerlassen(Seite s);
+    // False when the page must stay: the person cancelled a write over a file that
+    // another program changed, or chose to see that program's version.
+    bool SeiteVerlassen(Seite s);
     void SeiteBetreten(Seite s);
-    // Leaves the open page and enters `s`.
-    void SeiteWechseln(Seite s);
+    // Leaves the open page and enters `s`; false when the page had to stay.
+    bool SeiteWechseln(Seite s);
     // "XML-Datei" sub-page: takes the page in, writes the area's XML file, returns its text.
     std::string XmlSeite(Bereich b);
 
@@ -74,13 +96,14 @@ public:
     void Neu();
     // "Ö&ffnen" with the file the user chose.
     void Oeffnen(const std::string& pfad);
-    void Speichern();
+    bool Speichern();
     void SpeichernAussetzen(bool gedrueckt);
     void NeuLaden();
     // After the settings dialog ended with OK.
     void EinstellungenUebernommen();
-    // Closing the window; the program ends afterwards.
-    void Schliessen();
+    // Closing the window; the program ends afterwards unless this returns false
+    // (the person chose to stay).
+    bool Schliessen();
     // "Löschen der ... / aller ..." > "Schul-Daten": the start page, without page events.
     void SchulDatenMenue();
     // The start-up backup's timer fired.
@@ -92,7 +115,9 @@ public:
     // Loads an area from its internal file, whatever the source setting.
     void InternLaden(Bereich b);
     std::vector<ImportBericht> Importieren(Bereich b);
-    bool Schreiben(Bereich b);  // internal file (with the protection of unreadable files)
+    // Internal file, with the protection of unreadable files and of files another
+    // program changed since they were loaded. False when nothing was written.
+    bool Schreiben(Bereich b);
     bool Exportieren(Bereich b); // XML file
     bool Geladen(Bereich b) const;
 
@@ -131,10 +156,19 @@ public:
     void ListenEintragEntfernt(Bereich b, std::int32_t index);
 
 private:
+    enum class Schreibstand { Geschrieben, Fehlgeschlagen, Abgebrochen };
+    Schreibstand SchreibenGeprueft(Bereich b);
+    // The area from its internal file, dropping what this run holds of it.
+    void AndereFassungLaden(Bereich b);
+    // Marks an area loaded and remembers the state of its file.
+    void AlsGeladen(Bereich b);
+    std::string ZevPfad(Bereich b) const;
+    // A fingerprint of what an area holds, to tell in read-only mode whether anything was edited.
+    std::size_t Fingerabdruck(Bereich b) const;
     void LadenWennNoetig(Bereich b);
     void ListenNachLaden(Bereich b);
     void PufferZurueck(Seite s);
-    bool SchreibenUndExportieren(Bereich b);
+    Schreibstand SchreibenUndExportieren(Bereich b);
     void KopieLS(Bereich b);
 
     std::string programmOrdner_;
@@ -154,6 +188,9 @@ private:
     // Internal files that exist but could not be read, per area (1..4); kept
     // aside before the area is next written.
     std::array<std::string, 5> unlesbar_{};
+    Schreibaufsicht aufsicht_{"zev"};
+    bool dauerhaftSperren_ = false;
+    std::array<std::size_t, 5> fingerabdruck_{}; // read-only mode: each area as loaded
 
     Katalog lehrerListe_, schuelerListe_, klassenListe_, lehrerAuswahl_, ueBeschreibungen_;
 };

@@ -278,12 +278,14 @@ void Navigation::SelectFromList(Bereich b, std::int32_t index) {
 }
 
 bool Navigation::InsertRecord(Bereich b) {
+    if (st_.SchreibenVerweigert()) return false;
     bool ok = false;
     MitAblauf(b, [&](auto& a) { ok = a.InsertRecord(st_.Einstellungen()); });
     return ok;
 }
 
 bool Navigation::DeleteRecord(Bereich b) {
+    if (st_.SchreibenVerweigert()) return false;
     bool ok = false;
     MitAblauf(b, [&](auto& a) { ok = a.DeleteRecord(st_.Einstellungen()); });
     return ok;

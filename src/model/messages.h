@@ -3,8 +3,10 @@
 // interface turns those into line breaks of its own.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zev {
 
@@ -21,6 +23,14 @@ public:
     void Warnung(std::string_view text) { Zeigen(MeldungsArt::Warnung, text, Tasten::Ok); }
     void Information(std::string_view text) { Zeigen(MeldungsArt::Information, text, Tasten::Ok); }
     bool Frage(std::string_view text) { return Zeigen(MeldungsArt::Frage, text, Tasten::JaNein) == Antwort::Ja; }
+
+    // A question answered by one of several buttons with captions of their own; the
+    // index of the button chosen. The last button is the one that changes nothing:
+    // it is the answer wherever no person can choose.
+    virtual std::size_t Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) {
+        (void)text;
+        return knoepfe.empty() ? 0 : knoepfe.size() - 1;
+    }
 };
 
 // Swallows every message, answering OK or No; for callers that report by other means.

@@ -131,11 +131,11 @@ TEST(DemoCommand, UsageAndHelp) {
     Programm p;
     Lauf l = p.Zev({"demo", "--jetzt"});
     EXPECT_EQ(l.status, 2);
-    EXPECT_EQ(l.err, "Aufruf: zev [--home ORDNER] demo [--force]\n");
+    EXPECT_EQ(l.err, "Aufruf: zev [--home ORDNER] [--wait SEK] demo [--force]\n");
     EXPECT_FALSE(test::Da(p.Daten("Schule.ZEV")));
     l = p.Zev({"demo", "--help"});
     EXPECT_EQ(l.status, 0);
-    EXPECT_EQ(l.out.rfind("Aufruf: zev [--home ORDNER] demo [--force]\n\n", 0), 0u);
+    EXPECT_EQ(l.out.rfind("Aufruf: zev [--home ORDNER] [--wait SEK] demo [--force]\n\n", 0), 0u);
     l = p.Zev({"--help"});
     EXPECT_NE(l.out.find("\n  demo        eine Demo-Schule in den Daten-Ordner schreiben\n"), std::string::npos);
 }

@@ -98,6 +98,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
     };
     steuerung_ = std::make_unique<Steuerung>(programmOrdner, meldungen_, dienste);
     steuerung_->Erstellen();
+    // The window writes its data folder for as long as it runs.
+    steuerung_->DauerhaftSperren("zev-manager");
     navigation_ = std::make_unique<Navigation>(*steuerung_, meldungen_, Navigationsdienste{[this] {
         for (QAction* a : zwischenablage_) a->setEnabled(true);
     }});
@@ -145,6 +147,10 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
 
     MenuesAufbauen();
     statusBar()->showMessage("");
+    sperrHinweis_ = new QLabel(this);
+    sperrHinweis_->setObjectName("sperrHinweis");
+    sperrHinweis_->setVisible(false);
+    statusBar()->addPermanentWidget(sperrHinweis_);
     resize(1260, 780); // fits a 1280 x 800 screen with the desktop around it
 }
 
@@ -169,6 +175,9 @@ void HauptFenster::MenuesAufbauen() {
     auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
+    erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut versuchen",
+                              "den Daten-Ordner zum Schreiben übernehmen, sobald ihn kein anderes Programm benutzt");
+    erneutVersuchen_->setEnabled(false);
     auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
                             "Import wiederholen / Daten neu laden", QStyle::SP_BrowserReload);
     const char* namen[] = {"aktionAusschneiden", "aktionKopieren", "aktionEinfuegen"};
@@ -192,6 +201,7 @@ void HauptFenster::MenuesAufbauen() {
     datei->addAction(speichern);
     datei->addAction(speichernUnter);
     speichernUnter->setVisible(false);
+    datei->addAction(erneutVersuchen_);
     datei->addSeparator();
     datei->addAction(beenden);
 
@@ -252,6 +262,11 @@ void HauptFenster::MenuesAufbauen() {
         ZustandZeigen();
     });
     connect(beenden, &QAction::triggered, this, &QWidget::close);
+    connect(erneutVersuchen_, &QAction::triggered, this, [this] {
+        steuerung_->ErneutVersuchen();
+        ListeZeigen(steuerung_->AktuelleSeite());
+        ZustandZeigen();
+    });
     connect(neuLaden, &QAction::triggered, this, [this] { steuerung_->NeuLaden(); });
     connect(einstellungen_, &QAction::triggered, this, &HauptFenster::EinstellungenZeigen);
     connect(speichernAussetzen_, &QAction::toggled, this, [this](bool an) {
@@ -375,14 +390,27 @@ void HauptFenster::showEvent(QShowEvent* e) {
 void HauptFenster::closeEvent(QCloseEvent* e) {
     if (!schliessend_) {
         schliessend_ = true;
-        steuerung_->Schliessen();
+        // The person chose to stay (a file changed by another program, or edits a
+        // read-only window cannot keep).
+        if (!steuerung_->Schliessen()) {
+            schliessend_ = false;
+            ZustandZeigen();
+            e->ignore();
+            return;
+        }
     }
     e->accept();
 }
 
 void HauptFenster::SeiteGewechselt(int index) {
     if (index == letzteSeite_) return;
-    steuerung_->SeiteVerlassen(static_cast<Seite>(letzteSeite_));
+    if (!steuerung_->SeiteVerlassen(static_cast<Seite>(letzteSeite_))) {
+        // The page stays as it is: nothing was written.
+        const QSignalBlocker sperre(seiten_);
+        seiten_->setCurrentIndex(letzteSeite_);
+        ZustandZeigen();
+        return;
+    }
     letzteSeite_ = index;
     const Seite s = static_cast<Seite>(index);
     steuerung_->SeiteBetreten(s);
@@ -428,6 +456,11 @@ void HauptFenster::ZustandZeigen() {
     const bool liste = s == Seite::Lehrer || s == Seite::Klassen || s == Seite::Schueler;
     for (QAction* a : zwischenablage_) a->setEnabled(liste);
     einstellungen_->setEnabled(s == Seite::Start);
+    erneutVersuchen_->setEnabled(st.nurLesen);
+    sperrHinweis_->setText(Text(st.sperrHinweis));
+    sperrHinweis_->setToolTip(Text(st.sperrHinweis));
+    sperrHinweis_->setVisible(st.nurLesen);
+    Einfaerben(sperrHinweis_, Farbe::Rot);
 }
 
 void HauptFenster::ErgebnisZeigen() {
@@ -450,6 +483,8 @@ void HauptFenster::GruppeZeigen() {
 }
 
 void HauptFenster::EinstellungenZeigen() {
+    // The settings belong to the run that writes the data folder.
+    if (steuerung_->SchreibenVerweigert()) return;
     EinstellungsDialog dialog(steuerung_->Einstellungen(), programmOrdner_, meldungen_, this);
     if (dialog.exec() == QDialog::Accepted) steuerung_->EinstellungenUebernommen();
     ZustandZeigen();

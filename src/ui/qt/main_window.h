@@ -103,6 +103,8 @@ private:
     QLabel* pruefen_ = nullptr;
 
     QAction* einstellungen_ = nullptr;
+    QAction* erneutVersuchen_ = nullptr;
+    QLabel* sperrHinweis_ = nullptr;
     QAction* speichernAussetzen_ = nullptr;
     std::array<QAction*, 3> zwischenablage_{};
     InfoDialog* info_ = nullptr;
