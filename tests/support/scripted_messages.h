@@ -35,6 +35,23 @@ public:
         return ja ? Antwort::Ja : Antwort::Nein;
     }
 
+    // Answers (button indices) for the next choices among several buttons; when the
+    // queue is empty, the last button.
+    void Wahlen(std::initializer_list<std::size_t> w) {
+        for (std::size_t i : w) wahlen_.push_back(i);
+    }
+
+    std::size_t Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) override {
+        gezeigt.push_back({MeldungsArt::Frage, std::string(text), Tasten::Ok});
+        knoepfeGezeigt = knoepfe;
+        std::size_t w = knoepfe.empty() ? 0 : knoepfe.size() - 1;
+        if (!wahlen_.empty()) {
+            w = wahlen_.front();
+            wahlen_.pop_front();
+        }
+        return w;
+    }
+
     std::vector<std::string> Texte() const {
         std::vector<std::string> t;
         for (const auto& g : gezeigt) t.push_back(g.text);
@@ -42,9 +59,11 @@ public:
     }
 
     std::vector<Gezeigt> gezeigt;
+    std::vector<std::string> knoepfeGezeigt; // the buttons of the last choice
 
 private:
     std::deque<bool> antworten_;
+    std::deque<std::size_t> wahlen_;
 };
 
 } // namespace zev::test
