@@ -28,6 +28,21 @@ Sperrinhaber Anna() {
 
 // A child process that takes the lock and keeps it until it is killed; returns
 // its process id once the lock is held.
+// Kills a child process when the test ends, however it ends.
+struct Kind {
+    pid_t pid;
+    explicit Kind(pid_t p) : pid(p) {}
+    Kind(const Kind&) = delete;
+    Kind& operator=(const Kind&) = delete;
+    ~Kind() { Beenden(); }
+    void Beenden() {
+        if (pid <= 0) return;
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+};
+
 pid_t HalterStarten(const std::string& pfad) {
     int rohr[2];
     if (::pipe(rohr) != 0) return -1;
@@ -88,32 +103,30 @@ TEST(FileLock, ASecondHolderIsRefusedAndTheFirstLetsGoWithoutTrace) {
 TEST(FileLock, AKilledHolderFreesTheLockAtOnceAndAWaiterGetsIt) {
     TempOrdner o;
     const std::string pfad = o / "ZEV.LCK";
-    const pid_t halter = HalterStarten(pfad);
-    ASSERT_GT(halter, 0);
+    Kind halter(HalterStarten(pfad));
+    ASSERT_GT(halter.pid, 0);
     Dateisperre s;
     EXPECT_EQ(s.Nehmen(pfad, DieserLauf("zev")), Dateisperre::Ergebnis::Belegt);
     EXPECT_EQ(s.Inhaber().programm, "halter");
-    EXPECT_EQ(s.Inhaber().prozess, std::to_string(halter));
+    EXPECT_EQ(s.Inhaber().prozess, std::to_string(halter.pid));
 
-    ::kill(halter, SIGKILL);
-    ::waitpid(halter, nullptr, 0);
+    halter.Beenden();
     // The file is still there with its old lines, but no one holds it.
     EXPECT_TRUE(Da(pfad));
     EXPECT_EQ(s.Nehmen(pfad, DieserLauf("zev")), Dateisperre::Ergebnis::Gehalten);
     s.Freigeben();
 
     // A waiter gets the lock as soon as a holder ends within its time, not before.
-    const pid_t zweiter = HalterStarten(pfad);
-    ASSERT_GT(zweiter, 0);
-    std::thread toeten([zweiter] {
+    Kind zweiter(HalterStarten(pfad));
+    ASSERT_GT(zweiter.pid, 0);
+    std::thread toeten([pid = zweiter.pid] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        ::kill(zweiter, SIGKILL);
+        ::kill(pid, SIGKILL);
     });
     const auto anfang = std::chrono::steady_clock::now();
     EXPECT_EQ(s.Nehmen(pfad, DieserLauf("zev"), 30), Dateisperre::Ergebnis::Gehalten);
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(20));
     toeten.join();
-    ::waitpid(zweiter, nullptr, 0);
 }
 
 TEST(FileLock, AFolderThatCannotHoldTheFileIsNoLockAtAll) {
