@@ -180,14 +180,10 @@ TEST_F(TeacherPage, CollectSetsTheSettingsSchoolNumberAndCutsTexts) {
     seite->Zeigen();
     S().name = std::string(35, 'N');
     S().lehrernummer = "L-0001-ABCDEF";
-    S().geschlecht = 2;
-    S().schulleiter = 1;
     seite->Uebernehmen();
     EXPECT_EQ(Puffer().Schulnummer.str(), "54321");
     EXPECT_EQ(Puffer().Grunddaten.Name.str(), std::string(30, 'N'));
     EXPECT_EQ(Puffer().Lehrernummer.str(), "L-0001-ABC");
-    EXPECT_EQ(Puffer().Grunddaten.Geschlecht.get(), 2);
-    EXPECT_EQ(Puffer().Sonstiges.Schulleiter.get(), 1);
 }
 
 // --- lesson units ------------------------------------------------------------------------
