@@ -66,9 +66,7 @@ bool DatumAnnehmbar(std::string_view box, std::string_view maske) {
     for (std::size_t i : {0, 1, 3, 4, 8, 9}) geleert = geleert && box[i] == ' ';
     if (geleert) return true;
     const std::string d = DateFromMask(box, maske);
-    if (d.find('?') != std::string::npos) return false;
-    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
-        if (!Ziffer(d[i])) return false; // "1 " or " 1" as a day stays as typed
+    if (d.find('?') != std::string::npos) return false; // without "?" it holds digits only
     const int tag = (d[0] - '0') * 10 + (d[1] - '0');
     const int monat = (d[3] - '0') * 10 + (d[4] - '0');
     const int jahr = std::stoi(d.substr(6, 4));

@@ -45,8 +45,6 @@ struct DatumsKasten {
     std::string text;        // what the box shows (UTF-8)
     std::string gespeichert; // the record's text when shown (Windows-1252)
     bool bearbeitet = false; // a person typed into the box since then
-
-    bool operator==(const DatumsKasten&) const = default;
 };
 
 DatumsKasten DatumsKastenAnlegen(std::string_view maske, std::string_view meldung);
