@@ -38,7 +38,7 @@ void InitSchule(TSchuleDS& r, std::string_view schulnummer) {
 void InitLehrer(TLehrerDS& r, std::string_view schulnummer) {
     InitKopf(r, schulnummer);
     r.Grunddaten.Name = kFreiName;
-    SetzeVerweise(r.Unterrichtseinheit, "0");
+    SetzeVerweise(r.Unterrichtseinheit, kFreierVerweis);
     r.Zu_Abgang.Zugang.Datum = kLeeresDatum;
     r.Zu_Abgang.Abgang.Datum = kLeeresDatum;
 }
@@ -51,7 +51,7 @@ void InitKlasse(TKlasseDS& r, std::string_view schulnummer) {
 void InitSchueler(TSchuelerDS& r, std::string_view schulnummer) {
     InitKopf(r, schulnummer);
     r.Grunddaten.Name = kFreiName;
-    SetzeVerweise(r.Jahrgangsdaten.Unterrichtseinheit, "0");
+    SetzeVerweise(r.Jahrgangsdaten.Unterrichtseinheit, kFreierVerweis);
 }
 
 template <class R> bool PufferSpeichern(BereichsDaten<R>& b, R& puffer, std::int32_t index, Meldungen& m) {

@@ -70,6 +70,10 @@ template <> struct BereichsArt<TSchuelerDS> {
 
 // The unset value of an editable date box.
 inline constexpr std::string_view kLeeresDatum = "  .  .20  ";
+// The text of an unused lesson-unit reference of a teacher or student (its
+// number is 0): what a blank record holds, what the import leaves, and what
+// taking a sheet back writes into a reference whose unit was removed.
+inline constexpr std::string_view kFreierVerweis = "0";
 // The name of a blank teacher or student.
 inline constexpr std::string_view kFreiName = "  - frei -";
 

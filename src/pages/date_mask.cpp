@@ -1,5 +1,7 @@
 #include "pages/date_mask.h"
 
+#include "model/encoding.h"
+
 namespace zev {
 
 namespace {
@@ -56,6 +58,58 @@ std::string DatumInMaske(std::string_view gespeichert, std::string_view maske) {
         box[7] = gespeichert[7];
     }
     return box;
+}
+
+bool DatumAnnehmbar(std::string_view box, std::string_view maske) {
+    if (!PasstZurMaske(box)) return false;
+    bool geleert = true;
+    for (std::size_t i : {0, 1, 3, 4, 8, 9}) geleert = geleert && box[i] == ' ';
+    if (geleert) return true;
+    const std::string d = DateFromMask(box, maske);
+    if (d.find('?') != std::string::npos) return false; // without "?" it holds digits only
+    const int tag = (d[0] - '0') * 10 + (d[1] - '0');
+    const int monat = (d[3] - '0') * 10 + (d[4] - '0');
+    const int jahr = std::stoi(d.substr(6, 4));
+    if (monat < 1 || monat > 12 || tag < 1) return false;
+    const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+    constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return tag <= kTage[monat - 1] + (monat == 2 && schalt ? 1 : 0);
+}
+
+DatumsKasten DatumsKastenAnlegen(std::string_view maske, std::string_view meldung) {
+    DatumsKasten k;
+    k.maske = std::string(maske);
+    k.meldung = std::string(meldung);
+    k.text = k.maske;
+    return k;
+}
+
+void DatumZeigen(DatumsKasten& k, std::string_view gespeichert) {
+    k.gespeichert = std::string(gespeichert);
+    k.bearbeitet = false;
+    bool imSpeicherformat = gespeichert.size() == 10 && gespeichert[2] == '.' && gespeichert[5] == '.';
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+        imSpeicherformat =
+            imSpeicherformat && (Ziffer(gespeichert[i]) || gespeichert[i] == ' ' || gespeichert[i] == '?');
+    k.text = imSpeicherformat || gespeichert.empty() ? DatumInMaske(gespeichert, k.maske) : Cp1252ToUtf8(gespeichert);
+}
+
+void DatumEingeben(DatumsKasten& k, std::string_view text) {
+    k.text = std::string(text);
+    k.bearbeitet = true;
+}
+
+bool DatumVerlassen(DatumsKasten& k, Meldungen& m) {
+    if (!k.bearbeitet || DatumAnnehmbar(k.text, k.maske)) return true;
+    m.Fehler(k.meldung);
+    DatumZeigen(k, std::string(k.gespeichert));
+    return false;
+}
+
+void DatumUebernehmen(DatumsKasten& k, s10& feld, Meldungen& m) {
+    if (!DatumVerlassen(k, m) || !k.bearbeitet) return;
+    feld = DateFromMask(k.text, k.maske);
+    DatumZeigen(k, feld.view());
 }
 
 } // namespace zev

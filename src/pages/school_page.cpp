@@ -300,7 +300,9 @@ void SchulSeitenLogik::CollectSchool(TSchuleDS& schule) {
         schule.Unterrichtseinheit[++n] = s.einheiten[static_cast<std::size_t>(r)];
     }
     if (zuViele) m_.Fehler(KapazitaetsText(kEinheiten, "Unterrichtseinheiten Speicherplatz vorgesehen!"));
-    for (int i = n + 1; i <= kEinheiten; ++i) Leeren(schule.Unterrichtseinheit[i]);
+    // Units that were free stay as they are; those that moved up or were deleted are freed.
+    for (int i = n + 1; i <= kEinheiten; ++i)
+        if (schule.Unterrichtseinheit[i].UE_ID > 0) Leeren(schule.Unterrichtseinheit[i]);
 
     // The one non-enrolment row.
     if (s.nichteinschulung.Zeilen() > kNichteinschulungen)
@@ -308,6 +310,9 @@ void SchulSeitenLogik::CollectSchool(TSchuleDS& schule) {
     TNichteinschulung& ne = schule.Nichteinschulung[1];
     if (s.nichteinschulung.Zeilen() > 0) {
         const auto& z = s.nichteinschulung.zeilen[0];
+        // The key "1" an empty entry is shown with is an offer: without counts it is not taken.
+        const bool leer = ne.Art.empty() && ne.maennlich.empty() && ne.weiblich.empty();
+        if (leer && z[1] == "1" && z[2].empty() && z[3].empty()) return;
         ne.Art = W(z[1]);
         ne.maennlich = W(z[2]);
         ne.weiblich = W(z[3]);

@@ -127,7 +127,8 @@ SchuelerSeitenLogik::SchuelerSeitenLogik(Steuerung& st, SchuelerDialoge& dialoge
     s_.ue.spalten[1].ueberschrift = "UE_ID";
     s_.ue.spalten[1].editierbar = true;
     s_.ue.zeilen.assign(kUEStartzeilen, std::vector<std::string>(2));
-    s_.geburtsdatum = std::string(kMaskeGeburtsdatum);
+    s_.geburtsdatum =
+        DatumsKastenAnlegen(kMaskeGeburtsdatum, "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
 }
 
 void SchuelerSeitenLogik::Zeigen() {
@@ -147,7 +148,7 @@ void SchuelerSeitenLogik::ShowStudent(const TSchuelerDS& r) {
     s.name = U(g.Name.view());
     s.vorname = U(g.Vorname.view());
     s.geschlecht = g.Geschlecht.get() <= 2 ? g.Geschlecht.get() : 0;
-    s.geburtsdatum = DatumInMaske(g.Geburtsdatum.view(), kMaskeGeburtsdatum);
+    DatumZeigen(s.geburtsdatum, g.Geburtsdatum.view());
     CodeFeldZeigen(s.staat, l.staat, U(g.Staatsangehoerigkeit.view()));
     CodeFeldZeigen(s.migrant, l.migrant, U(g.Migrantenstatus.view()));
     CodeFeldZeigen(s.verkehrssprache, l.verkehrssprache, U(g.Verkehrssprache.view()));
@@ -225,12 +226,7 @@ void SchuelerSeitenLogik::CollectStudent(TSchuelerDS& r) {
     Feld(g.Name, s.name);
     Feld(g.Vorname, s.vorname);
     g.Geschlecht = static_cast<std::uint16_t>(s.geschlecht);
-    if (PasstZurMaske(s.geburtsdatum)) {
-        g.Geburtsdatum = DateFromMask(s.geburtsdatum, kMaskeGeburtsdatum);
-    } else {
-        m_.Fehler("Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
-        s.geburtsdatum = std::string(kMaskeGeburtsdatum);
-    }
+    DatumUebernehmen(s.geburtsdatum, g.Geburtsdatum, m_);
     Feld(g.Staatsangehoerigkeit, s.staat.schluessel);
     Feld(g.Migrantenstatus, s.migrant.schluessel);
     Feld(g.Verkehrssprache, s.verkehrssprache.schluessel);

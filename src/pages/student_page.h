@@ -8,6 +8,7 @@
 #include "model/records.h"
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
+#include "pages/date_mask.h"
 #include "pages/ue_grid.h"
 
 #include <array>
@@ -47,8 +48,8 @@ struct SchuelerSeite {
 
     // "Personendaten"
     std::string schuelernummer, id, name, vorname;
-    int geschlecht = 0;       // "???", "männlich", "weiblich"
-    std::string geburtsdatum; // the masked box's text
+    int geschlecht = 0; // "???", "männlich", "weiblich"
+    DatumsKasten geburtsdatum;
     CodeFeld staat, migrant, verkehrssprache;
     std::string zuzug;
     CodeFeld einschulungsart;
@@ -106,6 +107,8 @@ public:
     void Uebernehmen();
     void ShowStudent(const TSchuelerDS& s);
     void CollectStudent(TSchuelerDS& s);
+    // A date box is left: refused with its message when it cannot be taken.
+    bool DatumVerlassen(DatumsKasten& k) { return zev::DatumVerlassen(k, m_); }
 
     // The place combos of the address: PLZ, Wohnort and Gemeinde from a place,
     // or Gemeinde from another state or country.

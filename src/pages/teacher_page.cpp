@@ -170,8 +170,12 @@ LehrerSeitenLogik::LehrerSeitenLogik(Steuerung& st, LehrerDialoge& dialoge, Meld
     };
     s_.ue = UERasterAnlegen();
     s_.ue.zeilen.assign(kUEStartzeilen, std::vector<std::string>(2));
-    s_.geburtsdatum = std::string(kMaskeGeburtsdatum);
-    s_.zugangDatum = s_.abgangDatum = std::string(kMaskeDatum20);
+    s_.geburtsdatum =
+        DatumsKastenAnlegen(kMaskeGeburtsdatum, "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
+    s_.zugangDatum =
+        DatumsKastenAnlegen(kMaskeDatum20, "Bitte geben Sie das Zugangsdatum entsprechend dem Format ein!");
+    s_.abgangDatum =
+        DatumsKastenAnlegen(kMaskeDatum20, "Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!");
 }
 
 void LehrerSeitenLogik::Zeigen() {
@@ -192,7 +196,7 @@ void LehrerSeitenLogik::ShowTeacher(const TLehrerDS& l) {
     s.titel = U(g.Titel.view());
     s.anzeigeName = s.name + ", " + s.vorname;
     s.geschlecht = g.Geschlecht.get() <= 2 ? g.Geschlecht.get() : 0;
-    s.geburtsdatum = DatumInMaske(g.Geburtsdatum.view(), kMaskeGeburtsdatum);
+    DatumZeigen(s.geburtsdatum, g.Geburtsdatum.view());
     CodeFeldZeigen(s.staat, li.staat, U(g.Staatszugehoerigkeit.view()));
     CodeFeldZeigen(s.beschaeftigung, li.beschaeftigung, U(g.Beschaeftigung.view()));
     RasterFuellen(s.ausbildung, g.Ausbildung);
@@ -230,9 +234,9 @@ void LehrerSeitenLogik::ShowTeacher(const TLehrerDS& l) {
         z[3] = U(l.Einsatz[k].Stunden.view());
     }
     CodeFeldZeigen(s.zugang, li.zugang, U(l.Zu_Abgang.Zugang.Art.view()));
-    s.zugangDatum = DatumInMaske(l.Zu_Abgang.Zugang.Datum.view(), kMaskeDatum20);
+    DatumZeigen(s.zugangDatum, l.Zu_Abgang.Zugang.Datum.view());
     CodeFeldZeigen(s.abgang, li.abgang, U(l.Zu_Abgang.Abgang.Art.view()));
-    s.abgangDatum = DatumInMaske(l.Zu_Abgang.Abgang.Datum.view(), kMaskeDatum20);
+    DatumZeigen(s.abgangDatum, l.Zu_Abgang.Abgang.Datum.view());
 
     for (CodeRaster* r : {&s.anrechnung, &s.azRegelung, &s.azKonto, &s.einsatz}) {
         r->fokusZeile = 0;
@@ -260,16 +264,7 @@ void LehrerSeitenLogik::CollectTeacher(TLehrerDS& l) {
     Feld(g.Titel, s.titel);
     l.Schulnummer = st_.Einstellungen().Schulnummer.view();
     g.Geschlecht = static_cast<std::uint16_t>(s.geschlecht);
-    const auto datum = [this](std::string& box, std::string_view maske, s10& ziel, const char* meldung) {
-        if (!PasstZurMaske(box)) {
-            m_.Fehler(meldung);
-            box = std::string(maske);
-            return;
-        }
-        ziel = DateFromMask(box, maske);
-    };
-    datum(s.geburtsdatum, kMaskeGeburtsdatum, g.Geburtsdatum,
-          "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
+    DatumUebernehmen(s.geburtsdatum, g.Geburtsdatum, m_);
     Feld(g.Staatszugehoerigkeit, s.staat.schluessel);
     Feld(g.Beschaeftigung, s.beschaeftigung.schluessel);
     Packen(s.ausbildung, g.Ausbildung);
@@ -300,7 +295,8 @@ void LehrerSeitenLogik::CollectTeacher(TLehrerDS& l) {
             Feld(ziel[k].Grund_minder, z[3]);
             Feld(ziel[k].Anzahl_minder, z[4]);
         }
-        for (++k; k <= 5; ++k) ziel[k] = TStundenGrund{};
+        for (++k; k <= 5; ++k)
+            ziel[k].Grund_mehr = "", ziel[k].Anzahl_mehr = "", ziel[k].Grund_minder = "", ziel[k].Anzahl_minder = "";
     };
     arbeitszeit(s.azKonto, l.Arbeitszeitkonto);
     arbeitszeit(s.azRegelung, l.Arbeitszeitregelung);
@@ -318,15 +314,13 @@ void LehrerSeitenLogik::CollectTeacher(TLehrerDS& l) {
             Feld(l.Einsatz[k].Jahrgang, z[2]);
             Feld(l.Einsatz[k].Stunden, z[3]);
         }
-        for (++k; k <= 5; ++k) l.Einsatz[k] = TEinsatz{};
+        for (++k; k <= 5; ++k) l.Einsatz[k].Art = "", l.Einsatz[k].Jahrgang = "", l.Einsatz[k].Stunden = "";
     }
 
     Feld(l.Zu_Abgang.Zugang.Art, s.zugang.schluessel);
-    datum(s.zugangDatum, kMaskeDatum20, l.Zu_Abgang.Zugang.Datum,
-          "Bitte geben Sie das Zugangsdatum entsprechend dem Format ein!");
+    DatumUebernehmen(s.zugangDatum, l.Zu_Abgang.Zugang.Datum, m_);
     Feld(l.Zu_Abgang.Abgang.Art, s.abgang.schluessel);
-    datum(s.abgangDatum, kMaskeDatum20, l.Zu_Abgang.Abgang.Datum,
-          "Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!");
+    DatumUebernehmen(s.abgangDatum, l.Zu_Abgang.Abgang.Datum, m_);
 
     UERasterUebernehmen(s.ue, l.Unterrichtseinheit);
     s.anzeigeName = s.name + ", " + s.vorname;

@@ -8,6 +8,7 @@
 #include "model/records.h"
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
+#include "pages/date_mask.h"
 #include "pages/ue_grid.h"
 #include "plausi/check_course.h"
 
@@ -45,8 +46,8 @@ struct LehrerSeite {
 
     // "  Grundd./ Ausb./ Lehrb.  "
     std::string lehrernummer, id, name, vorname, titel;
-    int geschlecht = 0;       // "???", "männlich", "weiblich"
-    std::string geburtsdatum; // the masked box's text
+    int geschlecht = 0; // "???", "männlich", "weiblich"
+    DatumsKasten geburtsdatum;
     CodeFeld staat, beschaeftigung;
     CodeRaster ausbildung, fachLehrb;
 
@@ -68,7 +69,7 @@ struct LehrerSeite {
     CodeRaster einsatz;
     Summenanzeige einsatzSumme;
     CodeFeld zugang, abgang;
-    std::string zugangDatum, abgangDatum;
+    DatumsKasten zugangDatum, abgangDatum;
 
     // "  Unt.-Einheiten  "
     CodeRaster ue;
@@ -106,6 +107,8 @@ public:
     void Uebernehmen();
     void ShowTeacher(const TLehrerDS& l);
     void CollectTeacher(TLehrerDS& l);
+    // A date box is left: refused with its message when it cannot be taken.
+    bool DatumVerlassen(DatumsKasten& k) { return zev::DatumVerlassen(k, m_); }
 
     // After a cell of a grid changed: descriptions are renewed by the grid, the
     // sums here.

@@ -2,6 +2,7 @@
 
 #include "catalog/catalogue_list.h"
 #include "control/display_lists.h"
+#include "model/database.h"
 #include "model/encoding.h"
 
 #include <charconv>
@@ -83,7 +84,9 @@ template <int N> void UERasterUebernehmen(const CodeRaster& r, Reihe<TUEVerweis,
     for (int k = 1; k <= N; ++k) {
         TUEVerweis& v = verweise[k];
         const std::string text = k <= r.Zeilen() ? Utf8ToCp1252(r.zeilen[static_cast<std::size_t>(k - 1)][1]) : "";
-        v.UE_ID = text;
+        const bool genutzt = !v.UE_ID.empty() && v.Nummer.get() != 0;
+        if (text.empty() && !genutzt) continue; // nothing shown, nothing changed
+        v.UE_ID = text.empty() ? std::string(kFreierVerweis) : text;
         v.Nummer = UENummer(v.UE_ID.view());
     }
 }

@@ -39,8 +39,9 @@ void UEBeschreibungen(CodeRaster& r, const Katalog& ueBeschreibungen);
 template <int N>
 void UERasterZeigen(CodeRaster& r, const Reihe<TUEVerweis, 1, N>& verweise, const Katalog& ueBeschreibungen);
 // The grid into the references: row k into element k (not packed), the number
-// from the text (0 when empty or not a whole number); elements beyond the rows
-// are emptied.
+// from the text (0 when not a whole number). An empty row leaves an unused
+// reference (empty text or number 0, which the grid does not show) as it is, and
+// makes a used one unused (0, "0"); rows beyond the grid count as empty.
 template <int N> void UERasterUebernehmen(const CodeRaster& r, Reihe<TUEVerweis, 1, N>& verweise);
 
 // "Stundensumme:": for each row with a non-zero number, the hours of every school

@@ -65,8 +65,15 @@ bool Frei(const TEinstellungen& e) {
     return e.FreierTraeger == 1;
 }
 
-constexpr std::string_view kDatumLeer = "  .  .20  ";
-constexpr std::string_view kDatumUnbekannt = "??.??.20??";
+// A change date counts when somebody entered part of it: a digit in the day, the
+// month or the year's last two places. The initial text "  .  .20  ", an
+// untouched box's "??.??.20??" and their "19" forms hold only the mask's century.
+bool DatumZaehlt(const s10& d) {
+    const std::string_view v = d.view();
+    for (std::size_t i = 0; i < v.size(); ++i)
+        if ((i < 6 || i > 7) && v[i] >= '0' && v[i] <= '9') return true;
+    return false;
+}
 
 void Stundengruende(XmlSchreiber& w, Tabelle t, int container, int erstes, const Reihe<TStundenGrund, 1, 5>& a) {
     if (!EinesHatDaten(a)) return;
@@ -140,18 +147,17 @@ void LehrerBlock(XmlSchreiber& w, const TLehrerDS& r, bool frei) {
         w.Zu(t, L_Einsatz);
     }
     const auto& za = r.Zu_Abgang;
-    const auto datumZaehlt = [](const s10& d) { return d != kDatumLeer && d != kDatumUnbekannt; };
-    if (NichtLeer(za.Zugang.Art) || NichtLeer(za.Abgang.Art) || datumZaehlt(za.Zugang.Datum) ||
-        datumZaehlt(za.Abgang.Datum)) {
+    if (NichtLeer(za.Zugang.Art) || NichtLeer(za.Abgang.Art) || DatumZaehlt(za.Zugang.Datum) ||
+        DatumZaehlt(za.Abgang.Datum)) {
         w.Auf(t, L_Zu_Abgang);
-        // The inner blocks compare with the initial date only, so "??.??.20??" writes them.
-        if (NichtLeer(za.Zugang.Art) || za.Zugang.Datum != kDatumLeer) {
+        // The inner blocks by the same test, so a change nobody entered is never delivered.
+        if (NichtLeer(za.Zugang.Art) || DatumZaehlt(za.Zugang.Datum)) {
             w.Auf(t, L_Zugang);
             w.Elem(t, L_Zugang_Art, za.Zugang.Art.view());
             w.Elem(t, L_Zugang_Datum, za.Zugang.Datum.view());
             w.Zu(t, L_Zugang);
         }
-        if (NichtLeer(za.Abgang.Art) || za.Abgang.Datum != kDatumLeer) {
+        if (NichtLeer(za.Abgang.Art) || DatumZaehlt(za.Abgang.Datum)) {
             w.Auf(t, L_Abgang);
             w.Elem(t, L_Abgang_Art, za.Abgang.Art.view());
             w.Elem(t, L_Abgang_Datum, za.Abgang.Datum.view());

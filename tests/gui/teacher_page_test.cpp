@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <memory>
 
 using namespace zev;
@@ -102,6 +104,44 @@ private slots:
         QCOMPARE(QString::fromStdString(Puffer().Grunddaten.Geburtsdatum.str()), QString("07.11.2001"));
         seite_->Zeigen();
         QCOMPARE(Kind<QLineEdit>("lehrerKopf")->text(), QString("Schröder, Anna"));
+    }
+
+    // Untouched boxes keep the stored text, also one of another form; an impossible
+    // date is refused when the box is left and the stored one shown again.
+    void dateBoxesKeepUntouchedDatesAndRefuseImpossibleOnesWhenLeft() {
+        InitLehrer(Puffer(), "54321");
+        Puffer().Schulnummer = st_->Einstellungen().Schulnummer.view();
+        Puffer().Grunddaten.Geburtsdatum = "1985-02-03";
+        seite_->Zeigen();
+        auto* geburt = Kind<qt::DatumsFeld>("geburtsdatum");
+        auto* abgang = Kind<qt::DatumsFeld>("abgangDatum");
+        QCOMPARE(geburt->displayText(), QString("1985-02-03"));
+        QCOMPARE(abgang->displayText(), QString("  .  .20  "));
+        const TLehrerDS vorher = Puffer();
+        seite_->Uebernehmen();
+        QVERIFY(std::memcmp(&vorher, &Puffer(), sizeof vorher) == 0);
+
+        const auto verlassen = [](QWidget* w) {
+            QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(w, &aus);
+        };
+        abgang->setCursorPosition(0);
+        QTest::keyClicks(abgang, "31021985");
+        QCOMPARE(abgang->displayText(), QString("31.02.1985"));
+        verlassen(abgang);
+        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll()[0].text),
+                 QString("Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!"));
+        QCOMPARE(abgang->displayText(), QString("  .  .20  "));
+
+        // The first key typed over a text of another form brings the mask back.
+        geburt->setCursorPosition(0);
+        QTest::keyClicks(geburt, "29022000");
+        verlassen(geburt);
+        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        seite_->Uebernehmen();
+        QCOMPARE(QString::fromStdString(Puffer().Grunddaten.Geburtsdatum.str()), QString("29.02.2000"));
+        QCOMPARE(QString::fromStdString(Puffer().Zu_Abgang.Abgang.Datum.str()), QString("  .  .20  "));
     }
 
     void inPlaceComboPickWritesTheKeyAndRefreshesTheDescription() {

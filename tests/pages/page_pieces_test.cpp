@@ -3,6 +3,7 @@
 #include "pages/code_grid.h"
 #include "pages/combo_list.h"
 #include "pages/date_mask.h"
+#include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +42,40 @@ TEST(DatumInMaske, StoredDigitsStayUnknownPlacesAreBlank) {
     EXPECT_EQ(DatumInMaske("3.7.85", kMaskeGeburtsdatum), "  .  .19  "); // not in the stored form
 }
 
-TEST(PasstZurMaske, PointsInPlaceAndDigitsOrBlanks) {
-    EXPECT_TRUE(PasstZurMaske("  .  .19  "));
-    EXPECT_TRUE(PasstZurMaske("15.03.2014"));
-    EXPECT_FALSE(PasstZurMaske("15.03.201"));
-    EXPECT_FALSE(PasstZurMaske("15-03-2014"));
-    EXPECT_FALSE(PasstZurMaske("1a.03.2014"));
+TEST(DatumAnnehmbar, AClearedBoxOrADayOfTheCalendarWithDayMonthAndYear) {
+    for (const char* ja : {"15.03.2014", "29.02.2000", "29.02.1996", "31.12.1999", "1 . 2.1985", "  .  .19  ",
+                           "  .  .20  ", "  .  .    ", "01.01. 985"})
+        EXPECT_TRUE(DatumAnnehmbar(ja, kMaskeGeburtsdatum)) << ja;
+    for (const char* nein : {"31.02.1985", "29.02.1900", "29.02.2001", "31.04.2020", "00.01.1985", "01.00.1985",
+                             "01.13.1985", "32.01.1985", "12.08.19  ", "12.08.19 5", "  .08.1985", "12.  .1985",
+                             "15/03/2014", "15.03.201", "1a.03.2014"})
+        EXPECT_FALSE(DatumAnnehmbar(nein, kMaskeGeburtsdatum)) << nein;
+    // The century of a box typed in part is the mask's: 29.02. is a day in 2000, not in 1900.
+    EXPECT_TRUE(DatumAnnehmbar("29.02. 000", kMaskeDatum20));
+    EXPECT_FALSE(DatumAnnehmbar("29.02. 000", kMaskeGeburtsdatum));
+}
+
+TEST(DatumsKasten, StoredFormsShowInTheMaskOtherTextsAsTheyAre) {
+    DatumsKasten k = DatumsKastenAnlegen(kMaskeDatum20, "m");
+    for (const auto& [gespeichert, gezeigt] :
+         std::vector<std::pair<std::string, std::string>>{{"07.11.1968", "07.11.1968"},
+                                                          {"??.??.19??", "  .  .19  "},
+                                                          {"03.07.20??", "03.07.20  "},
+                                                          {"", "  .  .20  "},
+                                                          {"3.7.85", "3.7.85"},
+                                                          {"\xE9t\xE9 1985", "été 1985"}}) {
+        DatumZeigen(k, gespeichert);
+        EXPECT_EQ(k.text, gezeigt) << gespeichert;
+        EXPECT_FALSE(k.bearbeitet);
+        s10 feld;
+        feld = gespeichert;
+        test::SkriptMeldungen m;
+        DatumUebernehmen(k, feld, m); // nobody typed: the stored text stays
+        EXPECT_EQ(feld.str(), gespeichert);
+        DatumEingeben(k, k.text); // typed: taken as the mask reads it, if it can be
+        DatumUebernehmen(k, feld, m);
+        EXPECT_EQ(feld.str(), PasstZurMaske(gezeigt) ? DateFromMask(gezeigt, kMaskeDatum20) : gespeichert);
+    }
 }
 
 // --- combo lists and code fields --------------------------------------------------------

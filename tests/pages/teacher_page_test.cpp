@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 namespace zev {
@@ -128,26 +129,50 @@ TEST_F(TeacherPage, WorkingTimeDescriptionJoinsBothReasons) {
     EXPECT_EQ(S().einsatz.zeilen[0][0], "Förderunterricht in Kleingruppen; Jahrgangsstufe 1");
 }
 
-TEST_F(TeacherPage, DatesRoundTripAndABoxOffTheMaskIsReportedAndReset) {
-    Puffer().Grunddaten.Geburtsdatum = "??.??.19??";
+TEST_F(TeacherPage, DateBoxesKeepWhatNobodyTypedTakeRealDatesAndRefuseImpossibleOnes) {
+    InitLehrer(Puffer(), "54321");
+    Puffer().Grunddaten.Geburtsdatum = "1985-02-03"; // as an import may bring it
     seite->Zeigen();
-    EXPECT_EQ(S().geburtsdatum, "  .  .19  ");
-    EXPECT_EQ(S().zugangDatum, "  .  .20  ");
-    S().geburtsdatum = "15.03.2014";
-    S().zugangDatum = "1 .2 .20 5";
-    seite->Uebernehmen();
-    EXPECT_EQ(Puffer().Grunddaten.Geburtsdatum.str(), "15.03.2014");
-    EXPECT_EQ(Puffer().Zu_Abgang.Zugang.Datum.str(), "01.02.20??");
-    EXPECT_TRUE(m.gezeigt.empty());
+    EXPECT_EQ(S().geburtsdatum.text, "1985-02-03");
+    EXPECT_EQ(S().zugangDatum.text, "  .  .20  ");
+    const TLehrerDS vorher = Puffer();
+    seite->Uebernehmen(); // untouched boxes: "  .  .20  " does not become "??.??.20??"
+    EXPECT_EQ(std::memcmp(&vorher, &Puffer(), sizeof vorher), 0);
 
-    S().geburtsdatum = "15/03/2014";
-    S().abgangDatum = "x";
-    seite->Uebernehmen();
-    EXPECT_EQ(m.Texte(), (std::vector<std::string>{"Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!",
-                                                   "Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!"}));
-    EXPECT_EQ(S().geburtsdatum, "  .  .19  ");
-    EXPECT_EQ(S().abgangDatum, "  .  .20  ");
-    EXPECT_EQ(Puffer().Grunddaten.Geburtsdatum.str(), "15.03.2014"); // the field keeps its value
+    struct Kasten {
+        DatumsKasten& box;
+        s10& feld;
+        const char* meldung;
+    };
+    for (const Kasten& k : {Kasten{S().geburtsdatum, Puffer().Grunddaten.Geburtsdatum,
+                                   "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!"},
+                            Kasten{S().zugangDatum, Puffer().Zu_Abgang.Zugang.Datum,
+                                   "Bitte geben Sie das Zugangsdatum entsprechend dem Format ein!"},
+                            Kasten{S().abgangDatum, Puffer().Zu_Abgang.Abgang.Datum,
+                                   "Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!"}}) {
+        SCOPED_TRACE(k.meldung);
+        const std::string gespeichert = k.feld.str();
+        const std::string gezeigt = k.box.text;
+        // Refused when the box is left, and again when it is taken back without leaving it.
+        for (const char* unmoeglich : {"31.02.1985", "12.08.19  ", "29.02.1900"}) {
+            m.gezeigt.clear();
+            DatumEingeben(k.box, unmoeglich);
+            EXPECT_FALSE(seite->DatumVerlassen(k.box));
+            EXPECT_EQ(k.box.text, gezeigt);
+            DatumEingeben(k.box, unmoeglich);
+            seite->Uebernehmen();
+            EXPECT_EQ(m.gezeigt, (std::vector<test::Gezeigt>(2, {MeldungsArt::Fehler, k.meldung, Tasten::Ok})));
+            EXPECT_EQ(k.feld.str(), gespeichert);
+            EXPECT_EQ(k.box.text, gezeigt);
+        }
+        m.gezeigt.clear();
+        DatumEingeben(k.box, "29.2 .2000");
+        EXPECT_TRUE(seite->DatumVerlassen(k.box));
+        seite->Uebernehmen();
+        EXPECT_EQ(k.feld.str(), "29.02.2000");
+        EXPECT_EQ(k.box.text, "29.02.2000");
+        EXPECT_TRUE(m.gezeigt.empty());
+    }
 }
 
 TEST_F(TeacherPage, CollectSetsTheSettingsSchoolNumberAndCutsTexts) {
@@ -155,14 +180,10 @@ TEST_F(TeacherPage, CollectSetsTheSettingsSchoolNumberAndCutsTexts) {
     seite->Zeigen();
     S().name = std::string(35, 'N');
     S().lehrernummer = "L-0001-ABCDEF";
-    S().geschlecht = 2;
-    S().schulleiter = 1;
     seite->Uebernehmen();
     EXPECT_EQ(Puffer().Schulnummer.str(), "54321");
     EXPECT_EQ(Puffer().Grunddaten.Name.str(), std::string(30, 'N'));
     EXPECT_EQ(Puffer().Lehrernummer.str(), "L-0001-ABC");
-    EXPECT_EQ(Puffer().Grunddaten.Geschlecht.get(), 2);
-    EXPECT_EQ(Puffer().Sonstiges.Schulleiter.get(), 1);
 }
 
 // --- lesson units ------------------------------------------------------------------------
@@ -177,7 +198,7 @@ TEST_F(TeacherPage, LessonUnitsShowWithDescriptionAndHourSum) {
     EXPECT_EQ(S().stundensumme.text, "5,5");
     seite->Uebernehmen();
     EXPECT_EQ(Puffer().Unterrichtseinheit[2].Nummer.get(), 2);
-    EXPECT_TRUE(Puffer().Unterrichtseinheit[5].UE_ID.empty());
+    EXPECT_EQ(Puffer().Unterrichtseinheit[5].UE_ID.str(), "9"); // not shown, so not changed
 }
 
 TEST_F(TeacherPage, MoreThanTenUnitsAreAllShownAndKept) {
@@ -244,7 +265,10 @@ TEST_F(TeacherPage, DeleteAllLeavesNineEmptyRowsAndNoElementBehind) {
     EXPECT_EQ(m.Texte().back(), "Wollen Sie jetzt alle eingetragenen UnterrichtsEinheiten\rfür diesen Lehrer löschen?");
     EXPECT_EQ(UEIds(), std::vector<std::string>(9, ""));
     seite->Uebernehmen();
-    for (int k = 1; k <= 35; ++k) EXPECT_TRUE(Puffer().Unterrichtseinheit[k].UE_ID.empty()) << k;
+    for (int k = 1; k <= 35; ++k) {
+        EXPECT_EQ(Puffer().Unterrichtseinheit[k].UE_ID.str(), "0") << k; // unused, as a blank teacher has it
+        EXPECT_EQ(Puffer().Unterrichtseinheit[k].Nummer.get(), 0) << k;
+    }
     EXPECT_EQ(S().stundensumme.text, "0");
 }
 

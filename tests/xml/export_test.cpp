@@ -1,5 +1,5 @@
-#include "model/database.h"
 #include "io/file_io.h"
+#include "model/database.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "xml/export_trees.h"
@@ -243,7 +243,9 @@ TEST_F(TeacherExport, FreeCarrierBlockWithGroupsInOneContainer) {
     <Lehrerdaten>
       <freie_Traeger>
         <Grunddaten>
-          <Name>M)" "\xFC" R"(ller</Name>
+          <Name>M)"
+                                                          "\xFC"
+                                                          R"(ller</Name>
           <Vorname></Vorname>
           <Titel></Titel>
           <Geschlecht>2</Geschlecht>
@@ -300,35 +302,44 @@ TEST_F(TeacherExport, VertretungOnceWhateverTheTrainingEntries) {
     EXPECT_NE(x.find("<Vertretung>"), std::string::npos);
 }
 
-TEST_F(TeacherExport, ZuAbgangRuleWithBothMasks) {
+TEST_F(TeacherExport, ChangeDatesWithoutADigitAreNoChangeInAnyTest) {
     auto xml = [&] { return LehrerXml(l, e, "L"); };
-    EXPECT_EQ(xml().find("Zu_Abgang"), std::string::npos);
+    // The initial text, an untouched box and their birth-date forms: no block at all.
+    for (const char* ohne : {"  .  .20  ", "??.??.20??", "  .  .19  ", "??.??.19??", ""}) {
+        for (const char* anderes : {"  .  .20  ", "??.??.20??"}) {
+            l[0].Zu_Abgang.Zugang.Datum = ohne;
+            l[0].Zu_Abgang.Abgang.Datum = anderes;
+            EXPECT_EQ(xml().find("Zu_Abgang"), std::string::npos) << ohne << " / " << anderes;
+            std::swap(l[0].Zu_Abgang.Zugang.Datum, l[0].Zu_Abgang.Abgang.Datum);
+            EXPECT_EQ(xml().find("Zu_Abgang"), std::string::npos) << anderes << " / " << ohne;
+        }
+    }
 
-    // "??.??.20??" alone does not open the outer block.
+    // A real leaving date beside an untouched arrival gives the Abgang block alone.
     l[0].Zu_Abgang.Zugang.Datum = "??.??.20??";
-    EXPECT_EQ(xml().find("Zu_Abgang"), std::string::npos);
-
     l[0].Zu_Abgang.Abgang.Datum = "31.07.2026";
-    EXPECT_NE(xml().find("      <Zu_Abgang>\r\n        <Zugang>\r\n          <Art></Art>\r\n          "
-                         "<Datum>??.??.20??</Datum>\r\n        </Zugang>\r\n        <Abgang>\r\n          <Art></Art>\r\n "
-                         "         <Datum>31.07.2026</Datum>\r\n        </Abgang>\r\n      </Zu_Abgang>\r\n"),
-              std::string::npos);
+    EXPECT_NE(xml().find("      </Sonstiges>\r\n      <Zu_Abgang>\r\n        <Abgang>\r\n          <Art></Art>\r\n"
+                         "          <Datum>31.07.2026</Datum>\r\n        </Abgang>\r\n      </Zu_Abgang>\r\n"),
+              std::string::npos)
+        << xml();
 
-    l[0].Zu_Abgang.Zugang.Datum = "  .  .20  ";
+    // A kind of arrival writes its block with the date as stored, digits or not.
     l[0].Zu_Abgang.Abgang.Datum = "  .  .20  ";
     l[0].Zu_Abgang.Zugang.Art = "03";
-    EXPECT_NE(xml().find("<Zu_Abgang>\r\n        <Zugang>\r\n          <Art>03</Art>\r\n          <Datum>  .  .20  "
-                         "</Datum>\r\n        </Zugang>\r\n      </Zu_Abgang>"),
-              std::string::npos);
+    EXPECT_NE(xml().find("      </Sonstiges>\r\n      <Zu_Abgang>\r\n        <Zugang>\r\n          <Art>03</Art>\r\n"
+                         "          <Datum>??.??.20??</Datum>\r\n        </Zugang>\r\n      </Zu_Abgang>\r\n"),
+              std::string::npos)
+        << xml();
 }
 
 TEST_F(TeacherExport, EinsatzEntriesInOneContainer) {
     l[0].Einsatz[1].Art = "1";
     l[0].Einsatz[3].Stunden = "4";
-    EXPECT_NE(LehrerXml(l, e, "L").find("      <Einsatz>\r\n        <Art>1</Art>\r\n        <Jahrgang></Jahrgang>\r\n   "
-                                         "     <Stunden></Stunden>\r\n        <Art></Art>\r\n        "
-                                         "<Jahrgang></Jahrgang>\r\n        <Stunden>4</Stunden>\r\n      </Einsatz>\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        LehrerXml(l, e, "L").find("      <Einsatz>\r\n        <Art>1</Art>\r\n        <Jahrgang></Jahrgang>\r\n   "
+                                  "     <Stunden></Stunden>\r\n        <Art></Art>\r\n        "
+                                  "<Jahrgang></Jahrgang>\r\n        <Stunden>4</Stunden>\r\n      </Einsatz>\r\n"),
+        std::string::npos);
 }
 
 TEST_F(XmlExport, StudentFile) {

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -273,23 +274,45 @@ void RasterAnsicht::Anzeigen() {
 
 // --- masked date -----------------------------------------------------------------------------
 
+namespace {
+constexpr const char* kDatumsmaske = "99.99.9999; ";
+}
+
 DatumsFeld::DatumsFeld(std::string_view maske, QWidget* eltern) : QLineEdit(eltern), maske_(maske) {
-    setInputMask("99.99.9999; ");
-    Zuruecksetzen();
+    setInputMask(kDatumsmaske);
+    setText(Q(maske_));
     setFixedWidth(fontMetrics().horizontalAdvance("00.00.00000") + 16);
+    connect(this, &QLineEdit::textEdited, this, [this] { bearbeitet_ = true; });
 }
 
-std::string DatumsFeld::Kastentext() const {
-    return S(displayText());
-}
-
-void DatumsFeld::Kastentext(std::string_view text) {
-    setText(Q(text));
+void DatumsFeld::Anzeigen(const DatumsKasten& k) {
+    setInputMask(PasstZurMaske(k.text) ? kDatumsmaske : "");
+    setText(Q(k.text));
     setCursorPosition(0);
+    bearbeitet_ = k.bearbeitet;
 }
 
-void DatumsFeld::Zuruecksetzen() {
-    Kastentext(maske_);
+void DatumsFeld::Uebernehmen(DatumsKasten& k) const {
+    k.text = S(displayText());
+    k.bearbeitet = bearbeitet_;
+}
+
+void DatumsFeld::keyPressEvent(QKeyEvent* e) {
+    const bool aendert = !e->text().isEmpty() || e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete;
+    if (inputMask().isEmpty() && aendert && !isReadOnly()) {
+        setInputMask(kDatumsmaske);
+        setText(Q(maske_));
+        setCursorPosition(0);
+        bearbeitet_ = true;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void DatumsFeld::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // A menu or another window taking the focus does not end the typing.
+    if (bearbeitet_ && e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+        emit verlassen();
 }
 
 } // namespace zev::qt

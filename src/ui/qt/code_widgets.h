@@ -6,6 +6,7 @@
 
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
+#include "pages/date_mask.h"
 
 #include <QAbstractTableModel>
 #include <QLineEdit>
@@ -130,18 +131,37 @@ private:
 };
 
 // The masked date box "TT.MM.JJJJ": blanks where nothing is typed, the century
-// preset from the mask and typed over like every other digit.
+// preset from the mask and typed over like every other digit. A stored text of
+// another form is shown without the mask, as it is; the first key typed into it
+// brings the empty mask back.
 class DatumsFeld : public QLineEdit {
     Q_OBJECT
 public:
     DatumsFeld(std::string_view maske, QWidget* eltern = nullptr);
-    // The box text as the mask shows it, blanks included.
-    std::string Kastentext() const;
-    void Kastentext(std::string_view text);
-    void Zuruecksetzen();
+    // Screen model into the box and back, with whether a person typed into it.
+    void Anzeigen(const DatumsKasten& k);
+    void Uebernehmen(DatumsKasten& k) const;
+
+signals:
+    // The focus left the box after a person typed into it.
+    void verlassen();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     std::string maske_;
+    bool bearbeitet_ = false;
 };
+
+// Leaving the box runs the page's check on its screen-model box and shows the outcome.
+template <class Pruefen> void BeimVerlassen(DatumsFeld* feld, QObject* ziel, DatumsKasten& k, Pruefen pruefen) {
+    QObject::connect(feld, &DatumsFeld::verlassen, ziel, [feld, &k, pruefen] {
+        feld->Uebernehmen(k);
+        pruefen(k);
+        feld->Anzeigen(k);
+    });
+}
 
 } // namespace zev::qt

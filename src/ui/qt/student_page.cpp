@@ -157,6 +157,8 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, person);
     geburtsdatum_->setObjectName("schuelerGeburtsdatum");
     FormZeile(form, "Geburtsdatum", geburtsdatum_);
+    BeimVerlassen(geburtsdatum_, this, logik_->Seite().geburtsdatum,
+                  [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
     Code(form, "Staatsangehörigkeit", &SchuelerSeite::staat, l.staat, 3);
     Code(form, "Migrantenstatus", &SchuelerSeite::migrant, l.migrant, 2);
     Code(form, "Verkehrssprache\n(wenn nicht deutsch)", &SchuelerSeite::verkehrssprache, l.verkehrssprache, 3);
@@ -337,7 +339,7 @@ void SchuelerSeitenWidget::ModellInWidgets() {
     TextSetzen(id_, s.id);
     for (const TextBindung& b : texte_) TextSetzen(b.w, s.*b.feld);
     Auswahlen(geschlecht_, s.geschlecht);
-    geburtsdatum_->Kastentext(s.geburtsdatum);
+    geburtsdatum_->Anzeigen(s.geburtsdatum);
     for (const CodeBindung& b : codes_) b.w->Anzeigen(s.*b.feld);
     for (const WertBindung& b : werte_) {
         const QSignalBlocker sperre(b.w);
@@ -357,7 +359,7 @@ void SchuelerSeitenWidget::WidgetsInModell() {
     SchuelerSeite& s = logik_->Seite();
     for (const TextBindung& b : texte_) s.*b.feld = S(b.w->text());
     s.geschlecht = std::max(0, geschlecht_->checkedId());
-    s.geburtsdatum = geburtsdatum_->Kastentext();
+    geburtsdatum_->Uebernehmen(s.geburtsdatum);
     for (const CodeBindung& b : codes_) b.w->Uebernehmen(s.*b.feld);
     for (const WertBindung& b : werte_) s.*b.feld = S(b.w->currentText());
 }
@@ -376,8 +378,8 @@ void SchuelerSeitenWidget::Zeigen() {
 void SchuelerSeitenWidget::Uebernehmen() {
     WidgetsInModell();
     logik_->Uebernehmen();
-    // A birth date that did not fit was reset; the head follows the name and class.
-    geburtsdatum_->Kastentext(logik_->Seite().geburtsdatum);
+    // A refused birth date shows the stored one again; the head follows the name and class.
+    geburtsdatum_->Anzeigen(logik_->Seite().geburtsdatum);
     TextSetzen(kopfName_, logik_->Seite().anzeigeName);
     TextSetzen(kopfKlasse_, logik_->Seite().anzeigeKlasse);
 }

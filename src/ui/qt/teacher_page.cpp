@@ -109,6 +109,8 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, gruppe);
     geburtsdatum_->setObjectName("geburtsdatum");
     FormZeile(form, "Geburtsdatum", geburtsdatum_);
+    BeimVerlassen(geburtsdatum_, this, logik_->Seite().geburtsdatum,
+                  [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
     staat_ = new CodeFeldWidget(l.staat, 48, gruppe);
     FormZeile(form, "Staatsangehörigkeit", staat_);
     beschaeftigung_ = new CodeFeldWidget(l.beschaeftigung, 40, gruppe);
@@ -269,6 +271,9 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     };
     zeile(0, "Zugang", zugang_, zugangDatum_, "Datum (Zugang)");
     zeile(1, "Abgang", abgang_, abgangDatum_, "Datum (Abgang)");
+    for (auto [feld, kasten] :
+         {std::pair{zugangDatum_, &logik_->Seite().zugangDatum}, std::pair{abgangDatum_, &logik_->Seite().abgangDatum}})
+        BeimVerlassen(feld, this, *kasten, [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
     z->setColumnStretch(1, 1);
     layout->addWidget(zuab);
     auto* pruefen = Knopf(seite, "knopfPruefenSonstiges", "diese Seite prüfen (PLAUSI)");
@@ -355,7 +360,7 @@ void LehrerSeitenWidget::ModellInWidgets() {
     TextSetzen(vorname_, s.vorname);
     TextSetzen(titel_, s.titel);
     Auswahlen(geschlecht_, s.geschlecht);
-    geburtsdatum_->Kastentext(s.geburtsdatum);
+    geburtsdatum_->Anzeigen(s.geburtsdatum);
     staat_->Anzeigen(s.staat);
     beschaeftigung_->Anzeigen(s.beschaeftigung);
     TextSetzen(regelstunden_, s.regelstunden);
@@ -365,9 +370,9 @@ void LehrerSeitenWidget::ModellInWidgets() {
     TextSetzen(klassenleiter_, s.klassenleiter);
     Auswahlen(schulleiter_, s.schulleiter);
     zugang_->Anzeigen(s.zugang);
-    zugangDatum_->Kastentext(s.zugangDatum);
+    zugangDatum_->Anzeigen(s.zugangDatum);
     abgang_->Anzeigen(s.abgang);
-    abgangDatum_->Kastentext(s.abgangDatum);
+    abgangDatum_->Anzeigen(s.abgangDatum);
     for (RasterAnsicht* t : tabellen_) t->Anzeigen();
     ueTabelle_->Anzeigen();
     ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -381,7 +386,7 @@ void LehrerSeitenWidget::WidgetsInModell() {
     s.vorname = S(vorname_->text());
     s.titel = S(titel_->text());
     s.geschlecht = std::max(0, geschlecht_->checkedId());
-    s.geburtsdatum = geburtsdatum_->Kastentext();
+    geburtsdatum_->Uebernehmen(s.geburtsdatum);
     staat_->Uebernehmen(s.staat);
     beschaeftigung_->Uebernehmen(s.beschaeftigung);
     s.regelstunden = S(regelstunden_->text());
@@ -391,9 +396,9 @@ void LehrerSeitenWidget::WidgetsInModell() {
     s.klassenleiter = S(klassenleiter_->text());
     s.schulleiter = std::max(0, schulleiter_->checkedId());
     zugang_->Uebernehmen(s.zugang);
-    s.zugangDatum = zugangDatum_->Kastentext();
+    zugangDatum_->Uebernehmen(s.zugangDatum);
     abgang_->Uebernehmen(s.abgang);
-    s.abgangDatum = abgangDatum_->Kastentext();
+    abgangDatum_->Uebernehmen(s.abgangDatum);
 }
 
 void LehrerSeitenWidget::Aktion(const std::function<void()>& f) {
@@ -410,10 +415,10 @@ void LehrerSeitenWidget::Zeigen() {
 void LehrerSeitenWidget::Uebernehmen() {
     WidgetsInModell();
     logik_->Uebernehmen();
-    // A date that did not fit was reset; the boxes show it.
-    geburtsdatum_->Kastentext(logik_->Seite().geburtsdatum);
-    zugangDatum_->Kastentext(logik_->Seite().zugangDatum);
-    abgangDatum_->Kastentext(logik_->Seite().abgangDatum);
+    // A refused date shows the stored one again, a taken one its stored form.
+    geburtsdatum_->Anzeigen(logik_->Seite().geburtsdatum);
+    zugangDatum_->Anzeigen(logik_->Seite().zugangDatum);
+    abgangDatum_->Anzeigen(logik_->Seite().abgangDatum);
 }
 
 void LehrerSeitenWidget::NeuerLehrer() {
