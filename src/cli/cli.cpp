@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/console_messages.h"
+#include "io/program_folder.h"
 #include "model/build_config.h"
 #include "model/paths.h"
 
@@ -178,8 +179,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             return kFehlerGemeldet;
         }
     }
-    if (home->empty()) home->push_back('.');
-    const Kontext k{MitTrenner(*home), ja, out, err, farbig};
+    const Kontext k{io::AbsoluterOrdner(*home), ja, out, err, farbig};
     return befehl->ausfuehren(k, rest);
 }
 
