@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace zev::cli {
@@ -56,12 +57,19 @@ constexpr std::string_view kDatenWort[] = {"", "Schuldaten", "Lehrerdaten", "Kla
 
 // Whether the area came from its source as it stands. One that could not be
 // read is held empty, and its export would replace the good XML file with nothing.
-bool Geladen(Steuerung& s, Bereich b, KonsolenMeldungen& m) {
-    const int fehlerVorher = m.Fehleranzahl();
-    s.Laden(b);
-    if (s.LadenFehlgeschlagen(b) || m.Fehleranzahl() > fehlerVorher) return false;
-    const std::uint16_t quelle = s.Einstellungen().Datenquelle.get();
-    if (quelle == 0 || quelle == 2) return true;
+bool Geladen(Steuerung& s, Bereich b, Meldungen& m) {
+    const std::vector<ImportBericht> berichte = s.Laden(b);
+    switch (s.Einstellungen().Datenquelle.get()) {
+        case 0:
+            // An import file that is there but was refused (malformed, wrong root, too large).
+            return std::none_of(berichte.begin(), berichte.end(),
+                                [](const ImportBericht& r) { return !r.gelesen && !r.keineDatensaetze; });
+        case 2:
+            return true;
+        default:
+            break;
+    }
+    if (s.LadenFehlgeschlagen(b)) return false;
     const std::string pfad = DateiPfad(s.Ordnerpfade().Daten, kDateinamen[static_cast<int>(b)], "ZEV");
     if (const std::string grund = DefekterVerweis(pfad); !grund.empty()) {
         m.Fehler(MeldungLesefehler(pfad, grund));
@@ -83,9 +91,9 @@ int Export(const Kontext& k, const std::vector<std::string>& args) {
     for (Bereich b : bereiche) {
         const std::string xml = XmlExportPfad(s.Einstellungen(), static_cast<int>(b), s.Ordnerpfade().Export);
         if (!Geladen(s, b, m)) {
-            m.Information("Die " + std::string(kDatenWort[static_cast<int>(b)]) +
-                          " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
-                          "\rwird nicht geschrieben und bleibt, wie sie ist.");
+            m.Fehler("Die " + std::string(kDatenWort[static_cast<int>(b)]) +
+                     " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
+                     "\rwird nicht geschrieben und bleibt, wie sie ist.");
             continue;
         }
         if (s.Exportieren(b)) k.out << xml << '\n';

@@ -179,10 +179,27 @@ TEST_F(Exchange, AnAreaThatCouldNotBeLoadedIsNotExported) {
         const Lauf l = Zev({"export", "lehrer", "klassen"});
         EXPECT_EQ(l.status, 3);
         EXPECT_EQ(l.out, home / "Daten/Export/Klassen.XML\n");
-        EXPECT_EQ(l.err, f.fehler + "Information: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" +
-                             xml + "\nwird nicht geschrieben und bleibt, wie sie ist.\n");
+        EXPECT_EQ(l.err, f.fehler + "Fehler: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" + xml +
+                             "\nwird nicht geschrieben und bleibt, wie sie ist.\n");
         EXPECT_EQ(DateiBytes(xml), export_);
         std::filesystem::remove_all(zev);
+    }
+}
+
+// With the XML files as the source, an import file that is there but refused
+// leaves the area unloaded as well.
+TEST_F(Exchange, AnAreaWhoseImportFileWasRefusedIsNotExported) {
+    ASSERT_EQ(Zev({"export", "lehrer"}).status, 0);
+    const auto export_ = DateiBytes(home / "Daten/Export/Lehrer.XML");
+    e.Datenquelle = 0;
+    Speichern();
+    for (const std::string kaputt : {"<Alle_Lehrer><Lehrer>", "<Alle_Klassen></Alle_Klassen>"}) {
+        test::DateiSchreiben(home / "Daten/Import/Lehrer.XML", std::vector<std::uint8_t>(kaputt.begin(), kaputt.end()));
+        const Lauf l = Zev({"export", "lehrer"});
+        EXPECT_EQ(l.status, 3) << kaputt;
+        EXPECT_EQ(l.out, "");
+        EXPECT_NE(l.err.find("Fehler: Die Lehrerdaten konnten nicht geladen werden!\n"), std::string::npos);
+        EXPECT_EQ(DateiBytes(home / "Daten/Export/Lehrer.XML"), export_);
     }
 }
 

@@ -46,7 +46,7 @@ TEST_F(OddFiles, AFifoInPlaceOfADataFileIsRefusedByName) {
     const Lauf l = Zev({"export", "lehrer"});
     EXPECT_EQ(l.status, 3);
     EXPECT_EQ(l.err, Lesefehler(home / "Daten/Lehrer.ZEV") +
-                         "Information: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" +
+                         "Fehler: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" +
                          (home / "Daten/Export/Lehrer.XML") + "\nwird nicht geschrieben und bleibt, wie sie ist.\n");
 }
 
