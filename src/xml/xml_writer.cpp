@@ -97,7 +97,17 @@ void XmlSchreiber::Zeilenende() {
 }
 
 void XmlSchreiber::Wert(std::string_view wert) {
-    // One pass; a value without a byte to replace (nearly all) is copied whole.
+    // Nearly every value has no byte to replace and is copied whole; the test for
+    // that is written so the compiler can run it over many bytes at once.
+    bool roh = true;
+    for (const char c : wert) {
+        const auto b = static_cast<unsigned char>(c);
+        roh &= (b != '&') & (b != '<') & ((b & 0xE0) != 0x80);
+    }
+    if (roh) {
+        out_.append(wert);
+        return;
+    }
     std::size_t von = 0;
     for (std::size_t i = 0; i < wert.size(); ++i) {
         const auto b = static_cast<unsigned char>(wert[i]);
