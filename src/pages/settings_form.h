@@ -74,7 +74,7 @@ inline constexpr int kImportEinzelfelderArten = 3; // ImportEinzelfelder
 
 // The school number as the checks and the exchange files compare it: one to ten
 // digits (the field's width). The dialog's line takes up to ten characters of any
-// kind; callers that take typed values refuse any other number.
+// kind; its "OK" (FormularOk) and `zev settings` refuse any other number.
 bool SchulnummerGueltig(std::string_view utf8);
 inline constexpr const char* kSchulnummerRegel = "Die Schulnummer besteht aus 1 bis 10 Ziffern (0 bis 9).";
 // "Schulnummer: " + the number + " kann nicht benutzt werden!" and the rule.
