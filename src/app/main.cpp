@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         if (!standard.fehler.empty()) zev::qt::QtMeldungen().Fehler(standard.fehler);
         home = standard.ordner;
     }
-    zev::qt::HauptFenster fenster(zev::MitTrenner(*home));
+    zev::qt::HauptFenster fenster(zev::io::AbsoluterOrdner(*home));
     fenster.show();
     return QApplication::exec();
 }

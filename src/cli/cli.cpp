@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/console_messages.h"
+#include "io/program_folder.h"
 #include "model/build_config.h"
 #include "model/paths.h"
 
@@ -46,7 +47,9 @@ const std::vector<Befehl>& Befehle() {
          "Liest die Programm-Einstellungen, bestimmt die Ordner, lädt jeden Bereich aus\n"
          "der eingestellten Datenquelle und schreibt seine XML-Datei in den Export-Ordner,\n"
          "wie beim Verlassen seiner Seite im Programm. Gibt je geschriebener Datei ihren\n"
-         "Pfad aus. Rückgabewert 0, 3 nach einer Fehlermeldung, 2 bei falschem Aufruf.\n",
+         "Pfad aus. Ein Bereich, der nicht geladen werden konnte, wird nicht exportiert;\n"
+         "seine XML-Datei bleibt, wie sie ist. Rückgabewert 0, 3 nach einer\n"
+         "Fehlermeldung, 2 bei falschem Aufruf.\n",
          Export},
         {"import", "die Bereiche aus ihren XML-Import-Dateien einlesen",
          "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] import [BEREICH...] [--dry-run]\n"
@@ -76,6 +79,8 @@ const std::vector<Befehl>& Befehle() {
          "  --html DATEI schreibt das Ergebnis zusätzlich als HTML-Bericht (zum Ansehen und Drucken)\n"
          "  --csv DATEI  schreibt die Einzel-Tests zusätzlich als CSV-Tabelle (UTF-8, \";\"-getrennt)\n"
          "               (ohne --nr bei check lehrer: die Übersicht, eine Zeile je Lehrer)\n"
+         "Ein Bericht ersetzt nur eine gewöhnliche Datei, die keine Datei des ZEV-Managers\n"
+         "ist (*.ZEV, *.SIC, *.LS1, *.LS2, *.defekt, ZEVEinstellungen.DAT, Katalog*.csv).\n"
          "Die Frage nach Daten freier Träger beantworten --yes oder --no (Vorgabe).\n"
          "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
          "Aufruf, 3 nach einer Fehlermeldung.\n",
@@ -207,8 +212,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             return kFehlerGemeldet;
         }
     }
-    if (home->empty()) home->push_back('.');
-    const Kontext k{MitTrenner(*home), ja, out, err, farbig, warten};
+    const Kontext k{io::AbsoluterOrdner(*home), ja, out, err, farbig, warten};
     return befehl->ausfuehren(k, rest);
 }
 

@@ -246,7 +246,7 @@ std::string Sichtbar(std::string_view s) {
 std::string Pruefen(const Feld& f, const std::string& w) {
     switch (f.art) {
         case Art::Schulnummer:
-            return SchulnummerGueltig(w) ? "" : "Die Schulnummer besteht aus 1 bis 10 Ziffern (0 bis 9).";
+            return SchulnummerGueltig(w) ? "" : kSchulnummerRegel;
         case Art::Ordner:
             if (HatSteuerzeichen(w)) return kSteuerzeichen;
             if (w.empty() || w.front() != '/')

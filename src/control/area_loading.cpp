@@ -1,7 +1,9 @@
 #include "control/area_loading.h"
 
 #include "io/file_io.h"
+#include "io/write_target.h"
 #include "xml/export_trees.h"
+#include "xml/xml_writer.h"
 
 namespace zev {
 
@@ -44,6 +46,15 @@ std::vector<ImportBericht> BereichImportieren(Bereich b, Datenbestand& d, const 
 }
 
 bool BereichExportieren(Bereich b, const Datenbestand& d, const TEinstellungen& e, const Ordner& o, Meldungen& m) {
+    // The dialog and `zev settings` refuse such names, but a settings file made
+    // elsewhere may hold one: the export stays in the export folder all the same,
+    // and replaces only what an export may replace.
+    const std::string_view name = XMLDateiName(e, static_cast<int>(b)).view();
+    if (!XmlDateinameZulaessig(name)) {
+        m.Fehler(MeldungXmlDateiname(name) + "\r\rDie XML-Datei wird nicht geschrieben.");
+        return false;
+    }
+    if (!io::SchreibzielPruefen(XmlExportPfad(e, static_cast<int>(b), o.Export), m)) return false;
     switch (b) {
         case Bereich::Schule: return WriteSchoolXml(d.SchulDS, e, o.Export, m);
         case Bereich::Lehrer: return WriteTeacherXml(d.Lehrer, e, o.Export, m);

@@ -120,6 +120,8 @@ public:
     bool Schreiben(Bereich b);
     bool Exportieren(Bereich b); // XML file
     bool Geladen(Bereich b) const;
+    // The area's internal file is there but could not be read when it was last loaded.
+    bool LadenFehlgeschlagen(Bereich b) const { return !unlesbar_[static_cast<std::size_t>(b)].empty(); }
 
     // --- state -------------------------------------------------------------------------
     Datenbestand& Daten() { return *d_; }

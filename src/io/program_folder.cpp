@@ -65,6 +65,13 @@ std::string KatalogeKopieren(const std::string& quelle, const std::string& ziel)
 
 } // namespace
 
+std::string AbsoluterOrdner(const std::string& pfad) {
+    std::error_code ec;
+    const fs::path absolut = fs::absolute(pfad.empty() ? fs::path(".") : fs::path(pfad), ec);
+    if (ec) return MitTrenner(pfad.empty() ? "." : pfad); // no working folder to start from
+    return MitTrenner(absolut.lexically_normal().string());
+}
+
 Umgebung UmgebungLesen() {
     return {Variable("HOME"), Variable("XDG_DATA_HOME")};
 }

@@ -28,6 +28,11 @@ struct StandardOrdner {
     std::string fehler;
 };
 
+// A program folder named on the command line as an absolute path ending in a
+// separator ("" and "." are the working folder). Paths derived from it go into
+// the settings file, which must not depend on where the program was started.
+std::string AbsoluterOrdner(const std::string& pfad);
+
 // True when the folder holds at least one catalogue file (Katalog*.csv).
 bool HatKataloge(const std::string& ordner);
 

@@ -93,6 +93,10 @@ bool SchulnummerGueltig(std::string_view utf8) {
            std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::string MeldungSchulnummer(std::string_view utf8) {
+    return "Schulnummer: " + std::string(utf8) + " kann nicht benutzt werden!\r\r" + kSchulnummerRegel;
+}
+
 EinstellungsFormular FormularAnlegen(std::string programmOrdner) {
     EinstellungsFormular f;
     f.ProgrammOrdner = MitTrenner(std::move(programmOrdner));
@@ -261,6 +265,11 @@ bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m) {
     // A path stored changed would send the data to a folder nobody chose.
     if (const std::string p = NichtSpeicherbarerPfad(f); !p.empty()) {
         m.Fehler(MeldungPfadNichtSpeicherbar(p));
+        return false;
+    }
+    // The number goes into every record and the header of every data file.
+    if (!SchulnummerGueltig(f.Schulnummer)) {
+        m.Fehler(MeldungSchulnummer(f.Schulnummer));
         return false;
     }
     FormularUebernehmen(f, e, m);

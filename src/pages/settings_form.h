@@ -74,8 +74,11 @@ inline constexpr int kImportEinzelfelderArten = 3; // ImportEinzelfelder
 
 // The school number as the checks and the exchange files compare it: one to ten
 // digits (the field's width). The dialog's line takes up to ten characters of any
-// kind; callers that take typed values refuse any other number.
+// kind; its "OK" (FormularOk) and `zev settings` refuse any other number.
 bool SchulnummerGueltig(std::string_view utf8);
+inline constexpr const char* kSchulnummerRegel = "Die Schulnummer besteht aus 1 bis 10 Ziffern (0 bis 9).";
+// "Schulnummer: " + the number + " kann nicht benutzt werden!" and the rule.
+std::string MeldungSchulnummer(std::string_view utf8);
 
 inline constexpr const char* kMeldungOrdnernameLeer =
     "Ein Ordnername muss aus mindestens einem\rzugelassenen Zeichen bestehen!\r\rKEIN Ordner erstellt!";
@@ -148,9 +151,10 @@ std::string OrdnerNichtSpeicherbar(const std::string& ordner, OrdnerWahl w);
 std::string NichtSpeicherbarerPfad(const EinstellungsFormular& f);
 
 // "OK": as above, then the record goes to the program folder's settings file. A
-// chosen path the settings cannot hold (not Windows-1252, over 250 characters) is
-// reported and nothing is taken from the form; the dialog stays open so the
-// path can be chosen again (its "Abbrechen" still puts the shown record back).
+// chosen path the settings cannot hold (not Windows-1252, over 250 characters) or
+// a school number that is not SchulnummerGueltig is reported and nothing is taken
+// from the form; the dialog stays open so it can be corrected (its "Abbrechen"
+// still puts the shown record back).
 bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m);
 // "Abbrechen": the record as it was when the dialog was shown.
 void FormularAbbrechen(const EinstellungsFormular& f, TEinstellungen& e);

@@ -2,7 +2,9 @@
 
 #include "io/file_io.h"
 #include "io/file_messages.h"
+#include "io/write_target.h"
 
+#include <algorithm>
 #include <array>
 #include <ctime>
 
@@ -58,8 +60,14 @@ std::string Farbig(std::string_view text, Farbe f) {
     return "<span style=\"color:" + HexVon(f) + "\">" + Html(text) + "</span>";
 }
 
-std::string CsvFeld(std::string_view text) {
-    const std::string s = Zeilenumbrueche(text);
+// A text cell that begins with one of these opens in a spreadsheet as a formula
+// ("=HYPERLINK(...)" in a name would become a live link); an apostrophe in front
+// keeps it text. Number cells are the program's own numbers and stay as they are.
+constexpr std::string_view kFormelAnfang = "=+-@\t\r";
+
+std::string CsvFeld(std::string_view text, bool zahl = false) {
+    std::string s = Zeilenumbrueche(text);
+    if (!zahl && !text.empty() && kFormelAnfang.find(text.front()) != std::string_view::npos) s.insert(0, 1, '\'');
     if (s.find_first_of(";\"\n") == std::string::npos) return s;
     std::string q = "\"";
     for (char c : s) {
@@ -72,13 +80,12 @@ std::string CsvFeld(std::string_view text) {
 // Both CSV reports: byte order mark first, ";" between fields, CRLF after each row.
 constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
 
-template <class Felder> std::string CsvZeile(const Felder& felder) {
+// `zahlen`: the columns that hold numbers.
+template <class Felder> std::string CsvZeile(const Felder& felder, std::initializer_list<std::size_t> zahlen = {}) {
     std::string z;
-    bool erstes = true;
-    for (const auto& f : felder) {
-        if (!erstes) z += ';';
-        erstes = false;
-        z += CsvFeld(f);
+    for (std::size_t i = 0; i < std::size(felder); ++i) {
+        if (i > 0) z += ';';
+        z += CsvFeld(felder[i], std::find(zahlen.begin(), zahlen.end(), i) != zahlen.end());
     }
     return z + "\r\n";
 }
@@ -107,6 +114,7 @@ std::string HtmlAnfang(std::string_view titel, std::string_view stil, std::strin
 }
 
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {
+    if (!io::SchreibzielPruefen(pfad, m)) return false;
     const auto fehler =
         io::SicherSchreiben(pfad, {reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size()});
     if (!fehler) return true;
@@ -185,7 +193,8 @@ std::string BerichtCsv(const Ergebnisanzeige& a) {
         std::string_view text = e.text;
         if (text.starts_with(kPfeil)) text.remove_prefix(kPfeil.size());
         c += CsvZeile(
-            std::array<std::string, 4>{std::to_string(e.nummer), std::to_string(e.code), e.titel, std::string(text)});
+            std::array<std::string, 4>{std::to_string(e.nummer), std::to_string(e.code), e.titel, std::string(text)},
+            {0, 1});
     }
     return c;
 }
@@ -199,7 +208,8 @@ std::string BerichtCsv(const Gruppenanzeige& g) {
     };
     if (g.zeilen.empty()) return c;
     c += CsvZeile(texte(0));
-    for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) c += CsvZeile(texte(z));
+    // Lehrernummer, Name, Vorname, Warnungen, Fehler, Ergebnis
+    for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) c += CsvZeile(texte(z), {3, 4});
     return c;
 }
 

@@ -37,7 +37,9 @@ std::string BerichtHtml(const Gruppenanzeige& g, std::string_view schulnummer, s
 std::string BerichtCsv(const Gruppenanzeige& g);
 
 // Writes the report in the given format to `pfad` (whole file, or the previous
-// one stays); a failure is reported through `m`. True when written.
+// one stays); a failure is reported through `m`. True when written. Only a new
+// file or a regular file that is none of the program's own is written
+// (io::SchreibzielPruefen); any other target is reported and left as it is.
 bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Ergebnisanzeige& a,
                       std::string_view schulnummer, std::string_view datum, Meldungen& m);
 bool BerichtSchreiben(const std::string& pfad, BerichtsFormat format, const Gruppenanzeige& g,

@@ -51,6 +51,29 @@ const std::vector<XmlSchreiber::TagTexte>& TexteVon(tags::Tabelle t) {
 
 const std::string kBlanks(512, ' ');
 
+// The bytes a value cannot carry as they are: "&" and "<" as markup, and 0x80..0x9F,
+// which the declared ISO-8859-1 reads as control characters where the records'
+// Windows-1252 has "€", "…", the typographic quotes and others. Those go out as
+// numeric character references, which every parser reads as the right character.
+constexpr std::array<bool, 256> kErsetzen = [] {
+    std::array<bool, 256> t{};
+    t['&'] = t['<'] = true;
+    for (int b = 0x80; b <= 0x9F; ++b) t[static_cast<std::size_t>(b)] = true;
+    return t;
+}();
+
+void Zeichenreferenz(std::string& out, char32_t cp) {
+    char ziffern[12];
+    int n = 0;
+    do {
+        ziffern[n++] = static_cast<char>('0' + cp % 10);
+        cp /= 10;
+    } while (cp > 0);
+    out += "&#";
+    while (n > 0) out += ziffern[--n];
+    out += ';';
+}
+
 } // namespace
 
 constexpr std::size_t kStueck = 1 << 20;
@@ -74,20 +97,31 @@ void XmlSchreiber::Zeilenende() {
 }
 
 void XmlSchreiber::Wert(std::string_view wert) {
+    // Nearly every value has no byte to replace and is copied whole; the test for
+    // that is written so the compiler can run it over many bytes at once.
     bool roh = true;
-    for (const char c : wert) roh = roh && c != '&' && c != '<';
+    for (const char c : wert) {
+        const auto b = static_cast<unsigned char>(c);
+        roh &= (b != '&') & (b != '<') & ((b & 0xE0) != 0x80);
+    }
     if (roh) {
         out_.append(wert);
         return;
     }
     std::size_t von = 0;
     for (std::size_t i = 0; i < wert.size(); ++i) {
-        if (wert[i] != '&' && wert[i] != '<') continue;
-        out_.append(wert.substr(von, i - von));
-        out_ += wert[i] == '&' ? "&amp;" : "&lt;";
+        const auto b = static_cast<unsigned char>(wert[i]);
+        if (!kErsetzen[b]) continue;
+        out_.append(wert.data() + von, i - von);
+        if (b == '&')
+            out_ += "&amp;";
+        else if (b == '<')
+            out_ += "&lt;";
+        else
+            Zeichenreferenz(out_, Cp1252ToCodePoint(b));
         von = i + 1;
     }
-    out_.append(wert.substr(von));
+    out_.append(wert.data() + von, wert.size() - von);
 }
 
 const XmlSchreiber::TagTexte& XmlSchreiber::Texte(tags::Tabelle t, int tag) {
@@ -172,11 +206,25 @@ std::string XmlDateiname(std::string_view einstellung, std::string_view standard
     return std::string(einstellung.empty() ? standard : einstellung);
 }
 
+bool XmlDateinameZulaessig(std::string_view name) {
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos && name != "." && name != "..";
+}
+
+std::string MeldungXmlDateiname(std::string_view cp1252) {
+    return "Dateiname: " + Cp1252ToUtf8(cp1252) + " kann nicht benutzt werden!" + "\r" + "\r" +
+           "Beachten Sie die Regeln zur Bildung von Dateinamen!";
+}
+
 std::string NormaliseXmlFileName(std::string_view name, Meldungen& m) {
     std::string_view s = name;
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
     if (s.empty()) return {};
+    // A folder in the name would take the export out of the export folder.
+    if (!XmlDateinameZulaessig(s)) {
+        m.Fehler(MeldungXmlDateiname(name));
+        return {};
+    }
     std::string r(s);
     if (r.size() > 4) {
         std::string ende = r.substr(r.size() - 4);
@@ -185,8 +233,7 @@ std::string NormaliseXmlFileName(std::string_view name, Meldungen& m) {
         return r;
     }
     if (std::string_view("*./:<>?").find(r.front()) != std::string_view::npos) {
-        m.Fehler("Dateiname: " + Cp1252ToUtf8(name) + " kann nicht benutzt werden!" + "\r" + "\r" +
-                 "Beachten Sie die Regeln zur Bildung von Dateinamen!");
+        m.Fehler(MeldungXmlDateiname(name));
         return {};
     }
     return r + ".XML";

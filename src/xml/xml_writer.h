@@ -1,5 +1,7 @@
 // The element writer of the exchange files: the file frame, containers and
-// leaves in the four layouts, values written as stored with "&" and "<" escaped.
+// leaves in the four layouts, values written as stored with "&" and "<" escaped and
+// the Windows-1252 characters that ISO-8859-1 lacks (bytes 0x80..0x9F) written as
+// numeric character references, so the declared encoding holds.
 #pragma once
 
 #include "xml/tags.h"
@@ -57,9 +59,18 @@ private:
 // The file name of an area's export: the setting, or the default when it is empty.
 std::string XmlDateiname(std::string_view einstellung, std::string_view standard);
 
+// Whether a file-name setting names a file in the export folder itself: no "/"
+// or "\" (a name such as "../../x" would put the file anywhere), no NUL, not "."
+// or "..". Empty counts, as it means the default name.
+bool XmlDateinameZulaessig(std::string_view name);
+
+// "Dateiname: " + name + " kann nicht benutzt werden!" and the hint on the rules.
+std::string MeldungXmlDateiname(std::string_view cp1252);
+
 // Trims characters 0..32 and appends ".XML" where the name needs it; a name of up
-// to four characters starting with one of * . / : < > ? is refused with a message
-// and gives "". Works on Windows-1252 bytes.
+// to four characters starting with one of * . / : < > ?, and any name that is not
+// XmlDateinameZulaessig, is refused with a message and gives "". Works on
+// Windows-1252 bytes.
 class Meldungen;
 std::string NormaliseXmlFileName(std::string_view name, Meldungen& m);
 

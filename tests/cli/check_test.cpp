@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -185,6 +189,77 @@ TEST_F(Check, ReportFailuresAndUsage) {
 
     EXPECT_EQ(Zev({"check", "schule", "--csv"}).status, 2);
     EXPECT_EQ(Zev({"check", "lehrer", "--html"}).status, 2);
+}
+
+// A report goes to a new file or over a regular file that is none of the
+// program's own. Anything else is named with the reason, left exactly as it was,
+// and the run ends with status 3, for both formats and both kinds of report.
+TEST_F(Check, AReportNeverReplacesTheDataADeviceOrAFolder) {
+    namespace fs = std::filesystem;
+    const std::string eigen = "Dateien des ZEV-Managers (*.ZEV, *.SIC, *.LS1, *.LS2, *.defekt,\nZEVEinstellungen.DAT, "
+                              "Katalog*.csv) werden nie überschrieben.";
+    const std::string daten = home / "Daten/Lehrer.ZEV";
+    for (const char* n : {"Lehrer.SIC", "Lehrer.LS1", "Lehrer.LS2", "Lehrer.ZEV.defekt", "schule.zev"})
+        fs::copy_file(daten, home / (std::string("Daten/") + n));
+    ASSERT_EQ(::mkfifo((home / "f.csv").c_str(), 0600), 0);
+    fs::create_directory(home / "d.html");
+    fs::create_symlink(daten, home / "link.html");
+    fs::create_symlink("schleife.csv", home / "schleife.csv");
+    // A device node of its own (the one of /dev/full), where the system lets us make one.
+    const bool geraet = ::mknod((home / "voll.csv").c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
+    struct Fall {
+        std::string pfad, grund;
+    };
+    std::vector<Fall> faelle = {
+        {daten, eigen},
+        {home / "Daten/Lehrer.SIC", eigen},
+        {home / "Daten/Lehrer.LS1", eigen},
+        {home / "Daten/Lehrer.LS2", eigen},
+        {home / "Daten/Lehrer.ZEV.defekt", eigen},
+        {home / "Daten/schule.zev", eigen},
+        {home / "Daten/Neu.SIC", eigen},
+        {home / "ZEVEinstellungen.DAT", eigen},
+        {home / "Katalog1.csv", eigen},
+        {home / "link.html", eigen},
+        {home / "f.csv", "keine reguläre Datei"},
+        {home / "d.html", "Is a directory"},
+        {home / "schleife.csv", "Too many levels of symbolic links"},
+    };
+    if (geraet) faelle.push_back({home / "voll.csv", "keine reguläre Datei"});
+    std::map<std::string, std::vector<std::uint8_t>> vorher;
+    for (const Fall& f : faelle)
+        if (std::error_code ec; fs::is_regular_file(f.pfad, ec)) vorher[f.pfad] = test::DateiBytes(f.pfad);
+    const auto unveraendert = [&](const Fall& f) {
+        if (vorher.contains(f.pfad)) {
+            EXPECT_EQ(test::DateiBytes(f.pfad), vorher[f.pfad]) << f.pfad;
+        }
+    };
+    for (const Fall& f : faelle) {
+        for (const std::vector<std::string>& aufruf :
+             {std::vector<std::string>{"check", "schule", "--html", f.pfad},
+              std::vector<std::string>{"check", "lehrer", "--nr", "L1", "--csv", f.pfad},
+              std::vector<std::string>{"check", "lehrer", "--csv", f.pfad}}) {
+            const Lauf l = Zev(aufruf);
+            EXPECT_EQ(l.status, 3) << f.pfad;
+            // The teacher checks ask their question about free-carrier data first.
+            EXPECT_EQ(l.err.substr(std::min(l.err.size(), l.err.find("Fehler: "))),
+                      "Fehler: Die Datei:\n" + f.pfad + "\nwird nicht geschrieben!\n\n" + f.grund + "\n");
+            unveraendert(f);
+        }
+    }
+    EXPECT_FALSE(test::Da(home / "Daten/Neu.SIC"));
+    EXPECT_EQ(fs::symlink_status(home / "link.html").type(), fs::file_type::symlink);
+    EXPECT_EQ(fs::status(home / "f.csv").type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_directory(home / "d.html"));
+    EXPECT_TRUE(fs::is_empty(home / "d.html"));
+    if (geraet) {
+        EXPECT_EQ(fs::status(home / "voll.csv").type(), fs::file_type::character);
+    }
+    // A regular file of another name is replaced, through a link as well.
+    test::DateiSchreiben(home / "alt.csv", {'x'});
+    fs::create_symlink(home / "alt.csv", home / "zu-alt.csv");
+    EXPECT_EQ(Zev({"check", "schule", "--csv", home / "zu-alt.csv"}).status, 1);
+    EXPECT_EQ(Text(home / "alt.csv").substr(0, 27), "\xEF\xBB\xBFNummer;Code;Titel;Text\r\n");
 }
 
 TEST_F(Check, TheOverviewOfAllTeachersAsAReport) {

@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 namespace zev {
@@ -120,6 +124,105 @@ TEST_F(Exchange, BrokenImportFileGivesStatusThreeAndKeepsTheArea) {
               0u);
     EXPECT_NE(l.out.find("nicht eingelesen\n"), std::string::npos);
     EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.ZEV"), vorher);
+}
+
+// An area whose internal file cannot be read is held empty; exporting it would
+// replace the good XML file with an empty area. Every kind of unreadable file
+// keeps the XML file as it is, says so, and ends with status 3, while the other
+// areas named are exported.
+TEST_F(Exchange, AnAreaThatCouldNotBeLoadedIsNotExported) {
+    ASSERT_EQ(Zev({"export", "lehrer"}).status, 0);
+    const std::string zev = home / "Daten/Lehrer.ZEV", xml = home / "Daten/Export/Lehrer.XML";
+    const auto gut = DateiBytes(zev), export_ = DateiBytes(xml);
+    const std::string beschaedigt = "Fehler: Die Datei:\n" + zev +
+                                    "\nist beschädigt oder unvollständig und wird "
+                                    "nicht gelesen!\n";
+    const auto lesefehler = [&](const std::string& grund) {
+        return "Fehler: Die Datei:\n" + zev + "\nkann nicht gelesen werden!\n\n" + grund + "\n";
+    };
+    const std::string benutzen = "Fehler: interne Lehrer-Datei kann nicht benutzt werden\nPrüfen Sie die Möglichkeit "
+                                 "eine Datei im Ordner:\n" +
+                                 home / "Daten/" + "\nzu lesen und zu öffnen!\n";
+    struct Fall {
+        const char* art;
+        std::function<void()> anlegen;
+        std::string fehler;
+    };
+    const std::vector<Fall> faelle = {
+        {"gekürzt",
+         [&] {
+             test::DateiSchreiben(zev, {gut.begin(), gut.begin() + 100});
+         },
+         beschaedigt},
+        {"leer", [&] { test::DateiSchreiben(zev, {}); }, beschaedigt},
+        {"lauter 0xFF", [&] { test::DateiSchreiben(zev, std::vector<std::uint8_t>(gut.size(), 0xFF)); },
+         "Fehler: Datei ist keine Lehrer-Datenbank für den ZEV-Manager!\n"},
+        {"Ordner", [&] { std::filesystem::create_directory(zev); }, benutzen},
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(zev.c_str(), 0600), 0); }, lesefehler("keine reguläre Datei")},
+        {"ohne Leserecht",
+         [&] {
+             test::DateiSchreiben(zev, gut);
+             std::filesystem::permissions(zev, std::filesystem::perms::none);
+         },
+         benutzen},
+        {"Link ins Leere", [&] { std::filesystem::create_symlink("Lehrer.alt", zev); },
+         lesefehler("No such file or directory")},
+        {"Link-Schleife", [&] { std::filesystem::create_symlink("Lehrer.ZEV", zev); },
+         lesefehler("Too many levels of symbolic links")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.art);
+        std::filesystem::remove(zev);
+        f.anlegen();
+        // root reads a file without read permission all the same.
+        if (std::string(f.art) == "ohne Leserecht" && ::geteuid() == 0) continue;
+        const Lauf l = Zev({"export", "lehrer", "klassen"});
+        EXPECT_EQ(l.status, 3);
+        EXPECT_EQ(l.out, home / "Daten/Export/Klassen.XML\n");
+        EXPECT_EQ(l.err, f.fehler + "Fehler: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" + xml +
+                             "\nwird nicht geschrieben und bleibt, wie sie ist.\n");
+        EXPECT_EQ(DateiBytes(xml), export_);
+        std::filesystem::remove_all(zev);
+    }
+}
+
+// With the XML files as the source, an import file that is there but refused
+// leaves the area unloaded as well.
+TEST_F(Exchange, AnAreaWhoseImportFileWasRefusedIsNotExported) {
+    ASSERT_EQ(Zev({"export", "lehrer"}).status, 0);
+    const auto export_ = DateiBytes(home / "Daten/Export/Lehrer.XML");
+    e.Datenquelle = 0;
+    Speichern();
+    for (const std::string kaputt : {"<Alle_Lehrer><Lehrer>", "<Alle_Klassen></Alle_Klassen>"}) {
+        test::DateiSchreiben(home / "Daten/Import/Lehrer.XML", std::vector<std::uint8_t>(kaputt.begin(), kaputt.end()));
+        const Lauf l = Zev({"export", "lehrer"});
+        EXPECT_EQ(l.status, 3) << kaputt;
+        EXPECT_EQ(l.out, "");
+        EXPECT_NE(l.err.find("Fehler: Die Lehrerdaten konnten nicht geladen werden!\n"), std::string::npos);
+        EXPECT_EQ(DateiBytes(home / "Daten/Export/Lehrer.XML"), export_);
+    }
+}
+
+// The export stays in the export folder and replaces only what an export may
+// replace, whatever names a settings file made elsewhere holds.
+TEST_F(Exchange, TheExportNeverWritesOutsideItsFolderNorOverTheData) {
+    const auto lehrer = DateiBytes(home / "Daten/Lehrer.ZEV");
+    e.XMLDateiLehrer = "../../evil.XML";
+    e.XMLDateiKlassen = "Lehrer.ZEV";
+    e.ExportPfad = home / "Daten/";
+    Speichern();
+    const Lauf l = Zev({"export", "lehrer", "klassen"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.out, "");
+    EXPECT_EQ(l.err, "Fehler: Dateiname: ../../evil.XML kann nicht benutzt werden!\n\nBeachten Sie die Regeln zur "
+                     "Bildung von Dateinamen!\n\nDie XML-Datei wird nicht geschrieben.\nFehler: Die Datei:\n" +
+                         (home / "Daten/Lehrer.ZEV") +
+                         "\nwird nicht geschrieben!\n\nDateien des ZEV-Managers (*.ZEV, *.SIC, *.LS1, *.LS2, "
+                         "*.defekt,\nZEVEinstellungen.DAT, Katalog*.csv) werden nie überschrieben.\n");
+    EXPECT_EQ(DateiBytes(home / "Daten/Lehrer.ZEV"), lehrer);
+    EXPECT_FALSE(test::Da(std::filesystem::path(home.Pfad()).parent_path().parent_path() / "evil.XML"));
+    EXPECT_FALSE(test::Da(home / "evil.XML"));
+    EXPECT_EQ(test::Inhalt(home / "Daten"), (std::vector<std::string>{"Import", "Lehrer.ZEV"}));
 }
 
 } // namespace

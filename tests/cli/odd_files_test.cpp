@@ -45,7 +45,9 @@ TEST_F(OddFiles, AFifoInPlaceOfADataFileIsRefusedByName) {
     Fifo(home / "Daten/Lehrer.ZEV");
     const Lauf l = Zev({"export", "lehrer"});
     EXPECT_EQ(l.status, 3);
-    EXPECT_EQ(l.err, Lesefehler(home / "Daten/Lehrer.ZEV"));
+    EXPECT_EQ(l.err, Lesefehler(home / "Daten/Lehrer.ZEV") +
+                         "Fehler: Die Lehrerdaten konnten nicht geladen werden!\nDie XML-Datei:\n" +
+                         (home / "Daten/Export/Lehrer.XML") + "\nwird nicht geschrieben und bleibt, wie sie ist.\n");
 }
 
 TEST_F(OddFiles, AFifoInPlaceOfTheSettingsIsRefusedByName) {

@@ -180,6 +180,35 @@ TEST_F(SettingsCommand, SetWritesExactlyTheNamedFields) {
     EXPECT_EQ(test::Inhalt(home.Pfad()), std::vector<std::string>{"ZEVEinstellungen.DAT"});
 }
 
+// Every folder of the settings is derived from the program folder; one named
+// relatively would be stored relatively and mean another folder when the program
+// is started elsewhere. Each spelling stores the same absolute paths.
+TEST_F(SettingsCommand, ARelativeHomeIsStoredAsAnAbsoluteFolder) {
+    struct ZurueckIn {
+        fs::path ordner = fs::current_path();
+        ~ZurueckIn() { fs::current_path(ordner); }
+    } zurueck;
+    fs::create_directories(home / "a/b");
+    fs::current_path(home / "a/b");
+    const std::string b = fs::current_path().string() + "/";
+    fs::current_path(home / "a");
+    for (const std::string rel : {"b", "./b", "b/", "b/../b/.", "../a/b"}) {
+        fs::remove(home / "a/b/ZEVEinstellungen.DAT");
+        const Lauf l = test::ZevLauf({"--home", rel, "settings", "set", "Schulnummer=4711"});
+        EXPECT_EQ(l.status, 0) << rel << l.err;
+        TEinstellungen e;
+        EinstellungenStandard(e, b);
+        e.Schulnummer = "4711";
+        EXPECT_EQ(e.DatenPfad.str(), b + "Daten/");
+        EXPECT_EQ(e.XMLImport[2][1].Datei.str(), b + "Daten/Import/Lehrer.XML");
+        EXPECT_EQ(DateiBytes(b + "ZEVEinstellungen.DAT"), Bild(e)) << rel;
+    }
+    // The working folder itself.
+    fs::current_path(b);
+    const Lauf l = test::ZevLauf({"--home", "", "settings", "show"});
+    EXPECT_NE(l.out.find("\nDatenPfad=" + b + "Daten/\n"), std::string::npos) << l.out;
+}
+
 TEST_F(SettingsCommand, ChoicesYesNoAndNamesAtTheEdgesOfTheirRanges) {
     const Lauf l = Zev({"settings", "set", "XMLLayout=3", "UEInfoReihenfolge=3", "SchwelleLehrer=2", "Datenquelle=2",
                         "Import.Klassen.3.Datensaetze=1", "Import.Klassen.3.Einzelfelder=2", "AlleTestsZeigen=1",
@@ -338,6 +367,15 @@ std::vector<Abgelehnt> AbgelehnteWerte() {
         {{"XMLDateiKlassen=.x"},
          "zev settings: XMLDateiKlassen=.x" + kein +
              "Dateiname: .x kann nicht benutzt werden!\n\nBeachten Sie die Regeln zur Bildung von Dateinamen!\n"},
+        // A folder in the name would take the export out of the export folder.
+        {{"XMLDateiLehrer=../../evil"},
+         "zev settings: XMLDateiLehrer=../../evil" + kein +
+             "Dateiname: ../../evil kann nicht benutzt werden!\n\nBeachten Sie die Regeln zur Bildung von "
+             "Dateinamen!\n"},
+        {{"XMLDateiSchueler=..\\Schueler.XML"},
+         "zev settings: XMLDateiSchueler=..\\Schueler.XML" + kein +
+             "Dateiname: ..\\Schueler.XML kann nicht benutzt werden!\n\nBeachten Sie die Regeln zur Bildung von "
+             "Dateinamen!\n"},
         {{"XMLDateiLehrer=" + std::string(77, 'l')},
          "zev settings: XMLDateiLehrer=" + std::string(77, 'l') + kein +
              "Der Dateiname hat mit \".XML\" mehr als 80 Zeichen.\n"},

@@ -242,6 +242,21 @@ private slots:
         QCOMPARE(QtMeldungen::Protokoll()[0].text, MeldungUnbekanntesBerichtsformat(o / "g.txt"));
     }
 
+    void aReportNeverReplacesTheProgramsFiles() {
+        test::TempOrdner o;
+        test::DateiSchreiben(o / "katalog7.CSV", {'7'});
+        test::SkriptMeldungen m;
+        GruppenFenster f(m);
+        f.DateiFrageSetzen([&](QWidget*, const QString&) { return QString::fromStdString(o / "katalog7.CSV"); });
+        f.Anzeigen(GrossePlausi(), "12345", "01.02.2026");
+        f.SpeichernKnopf()->click();
+        QCOMPARE(m.Texte(), std::vector<std::string>{"Die Datei:\r" + (o / "katalog7.CSV") +
+                                                     "\rwird nicht geschrieben!\r\rDateien des ZEV-Managers (*.ZEV, "
+                                                     "*.SIC, *.LS1, *.LS2, *.defekt,\rZEVEinstellungen.DAT, "
+                                                     "Katalog*.csv) werden nie überschrieben."});
+        QCOMPARE(Datei(o / "katalog7.CSV"), QByteArray("7"));
+    }
+
     void everyControlIsNamedForAssistiveTechnology() {
         GruppenFenster f;
         f.Anzeigen(GrossePlausi(), "12345");

@@ -17,6 +17,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <memory>
 
 using namespace zev;
@@ -209,6 +212,33 @@ private slots:
                  std::vector<std::string>{"Die Datei:\r/nicht/da/b.csv\rkann nicht geschrieben werden!\r\rNo "
                                           "such file or directory\r\rDie bisherige Datei bleibt unverändert."});
         QVERIFY(QtMeldungen::Protokoll().empty());
+    }
+
+    // "Bericht speichern ..." goes through the same check as `zev check --csv`: the
+    // program's own files, a link to them and a FIFO are named and left alone.
+    void aReportNeverReplacesTheProgramsFilesOrAFifo() {
+        test::TempOrdner o;
+        test::DateiSchreiben(o / "Lehrer.ZEV", {'Z', 'E', 'V'});
+        test::DateiSchreiben(o / "Katalog1.csv", {'1', ';', 'x'});
+        std::filesystem::create_symlink(o / "Lehrer.ZEV", o / "b.html");
+        QCOMPARE(::mkfifo((o / "f.csv").c_str(), 0600), 0);
+        test::SkriptMeldungen m;
+        ErgebnisFenster f(m);
+        QStringList namen = {QString::fromStdString(o / "Katalog1.csv"), QString::fromStdString(o / "b.html"),
+                             QString::fromStdString(o / "f.csv")};
+        f.DateiFrageSetzen([&](QWidget*, const QString&) { return namen.takeFirst(); });
+        f.Anzeigen(Bestanden(), "");
+        for (int i = 0; i < 3; ++i) f.SpeichernKnopf()->click();
+        const std::string eigen = "\r\rDateien des ZEV-Managers (*.ZEV, *.SIC, *.LS1, *.LS2, *.defekt,\r"
+                                  "ZEVEinstellungen.DAT, Katalog*.csv) werden nie überschrieben.";
+        QCOMPARE(m.Texte(), (std::vector<std::string>{
+                                "Die Datei:\r" + (o / "Katalog1.csv") + "\rwird nicht geschrieben!" + eigen,
+                                "Die Datei:\r" + (o / "b.html") + "\rwird nicht geschrieben!" + eigen,
+                                "Die Datei:\r" + (o / "f.csv") + "\rwird nicht geschrieben!\r\rkeine reguläre Datei"}));
+        QCOMPARE(Datei(o / "Lehrer.ZEV"), QByteArray("ZEV"));
+        QCOMPARE(Datei(o / "Katalog1.csv"), QByteArray("1;x"));
+        QVERIFY(std::filesystem::is_symlink(o / "b.html"));
+        QVERIFY(std::filesystem::is_fifo(o / "f.csv"));
     }
 
     void beendenClosesTheModalWindow() {

@@ -265,6 +265,34 @@ private slots:
         QVERIFY(test::Da(Datei()));
     }
 
+    // What `zev settings` refuses, the dialog refuses too: a school number that is
+    // not 1 to 10 digits keeps the dialog open with nothing written; a file name
+    // with a folder in it is reported and the area keeps its default name.
+    void okRefusesWhatTheCommandLineRefuses() {
+        const auto vorher = Bild(e_);
+        EinstellungsDialog d(e_, prog_, m_);
+        d.show();
+        Element<QLineEdit>(d, "schulnummer")->setText("12a45");
+        Element<QLineEdit>(d, "xmlDateiLehrer")->setText("../../evil");
+        Element<QPushButton>(d, "ok")->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(m_.Texte(), std::vector<std::string>{"Schulnummer: 12a45 kann nicht benutzt werden!\r\rDie "
+                                                      "Schulnummer besteht aus 1 bis 10 Ziffern (0 bis 9)."});
+        QVERIFY(Bild(e_) == vorher);
+        QVERIFY(!test::Da(Datei()));
+
+        m_.gezeigt.clear();
+        Element<QLineEdit>(d, "schulnummer")->setText("1245");
+        Element<QPushButton>(d, "ok")->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(e_.Schulnummer.str(), std::string("1245"));
+        QCOMPARE(e_.XMLDateiLehrer.str(), std::string("Lehrer.XML"));
+        QCOMPARE(m_.Texte(), std::vector<std::string>{"Dateiname: ../../evil kann nicht benutzt werden!\r\rBeachten "
+                                                      "Sie die Regeln zur Bildung von Dateinamen!"});
+        QVERIFY(test::DateiBytes(Datei()) == Bild(e_));
+    }
+
     void cancelRestoresTheRecordByteForByte() {
         e_.AnsiAusgabe = 4;
         e_.Reserviert4348[3] = 0x1234;

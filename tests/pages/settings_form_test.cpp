@@ -105,6 +105,45 @@ TEST(SettingsPaths, APathTheSettingsCannotHoldIsRefusedWhereItIsChosen) {
     EXPECT_TRUE(FormularOk(f, e, m));
 }
 
+// The school number goes into every record and every data file's header: "OK"
+// takes one to ten digits only, as `zev settings` does; anything else is
+// reported, nothing is taken or written, and the dialog stays open.
+TEST_F(EinstellungsFormularTest, OkTakesOnlyASchoolNumberOfOneToTenDigits) {
+    for (const std::string nr : {"12a45", "", "12345678901", " 12345", "12345 ", "\xD9\xA1\xD9\xA2", "-1"}) {
+        m.gezeigt.clear();
+        const auto vorher = Bild(e);
+        f.Schulnummer = nr;
+        EXPECT_FALSE(FormularOk(f, e, m)) << nr;
+        EXPECT_EQ(m.Texte(), std::vector<std::string>{"Schulnummer: " + nr +
+                                                      " kann nicht benutzt werden!\r\rDie Schulnummer besteht aus "
+                                                      "1 bis 10 Ziffern (0 bis 9)."})
+            << nr;
+        EXPECT_EQ(Bild(e), vorher) << nr;
+        EXPECT_FALSE(test::Da(Datei())) << nr;
+    }
+    for (const std::string nr : {"0", "1234567890"}) {
+        f.Schulnummer = nr;
+        EXPECT_TRUE(FormularOk(f, e, m)) << nr;
+        EXPECT_EQ(e.Schulnummer.str(), nr);
+    }
+}
+
+// A folder in an XML file name would send the export out of the export folder:
+// refused as the rule refuses a bad short name, so the area keeps its default.
+TEST_F(EinstellungsFormularTest, FileNamesWithAFolderAreRefused) {
+    f.Schulnummer = "12345";
+    f.XMLDateien = {"../../evil", "sub/Lehrer.XML", "..\\Klassen", "a/"};
+    EXPECT_TRUE(FormularOk(f, e, m));
+    for (int a = ImportSchule; a <= ImportSchueler; ++a)
+        EXPECT_EQ(XMLDateiName(e, a).str(),
+                  std::string(std::array{"Schule", "Lehrer", "Klassen", "Schueler"}[a - 1]) + ".XML");
+    std::vector<std::string> erwartet;
+    for (const std::string n : {"../../evil", "sub/Lehrer.XML", "..\\Klassen", "a/"})
+        erwartet.push_back("Dateiname: " + n +
+                           " kann nicht benutzt werden!\r\rBeachten Sie die Regeln zur Bildung von Dateinamen!");
+    EXPECT_EQ(m.Texte(), erwartet);
+}
+
 TEST_F(EinstellungsFormularTest, ShowFillsEveryElementFromTheRecord) {
     e.Schulnummer = "12345";
     e.DatenPfad = "/srv/Sch\xFCler/";

@@ -48,6 +48,41 @@ TEST_F(Report, CsvQuotesFieldsAndTurnsCarriageReturnsIntoLineBreaks) {
     EXPECT_EQ(BerichtCsv(leer), "\xEF\xBB\xBFNummer;Code;Titel;Text\r\n");
 }
 
+// Text that a spreadsheet would run as a formula gets an apostrophe in front, in
+// titles, texts and the grid's names alike; the number columns stay numbers.
+TEST(CsvReport, TextThatOpensAsAFormulaIsKeptText) {
+    struct Fall {
+        std::string text, zelle;
+    };
+    const std::vector<Fall> faelle = {
+        {"=HYPERLINK(\"http://x\";\"y\")", "\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\""},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\nx\""},
+        {"a=1", "a=1"},
+        {" =1", " =1"},
+        {"", ""},
+    };
+    Ergebnisanzeige a;
+    for (const Fall& f : faelle) a.eintraege.push_back({10, -1, 0, 0.0, f.text, "  -->  " + f.text, Farbe::Rot});
+    std::string erwartet = "\xEF\xBB\xBFNummer;Code;Titel;Text\r\n";
+    for (const Fall& f : faelle) erwartet += "10;-1;" + f.zelle + ";" + f.zelle + "\r\n";
+    EXPECT_EQ(BerichtCsv(a), erwartet);
+
+    Gruppenanzeige g;
+    for (const auto& texte :
+         {std::array<const char*, 6>{"Lehrernummer", "Name", "Vorname", "Warnungen", "Fehler", "Ergebnis"},
+          std::array<const char*, 6>{"-7", "=HYPERLINK(1)", "@x", "-2", "+3", "alles i.O."}}) {
+        auto& zeile = g.zeilen.emplace_back();
+        for (std::size_t i = 0; i < 6; ++i) zeile[i].text = texte[i];
+    }
+    g.datenzeilen = 1;
+    EXPECT_EQ(BerichtCsv(g), "\xEF\xBB\xBFLehrernummer;Name;Vorname;Warnungen;Fehler;Ergebnis\r\n"
+                             "'-7;'=HYPERLINK(1);'@x;-2;+3;alles i.O.\r\n");
+}
+
 TEST_F(Report, HtmlIsAWholeEscapedDocumentInTheWindowsColours) {
     EXPECT_EQ(
         BerichtHtml(ErgebnisseAufbauen(p, texte), "12<3>", "01.02.2026"),

@@ -1,10 +1,13 @@
 #include "io/file_io.h"
 #include "model/database.h"
+#include "model/encoding.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "xml/export_trees.h"
+#include "xml/xml_import.h"
 #include "xml/xml_writer.h"
 
+#include <expat.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -183,6 +186,80 @@ TEST_F(XmlExport, ClassFileInEachLayout) {
     const std::string neun = KlassenXml(k, e, "K");
     e.XMLLayout = 3;
     EXPECT_EQ(neun, KlassenXml(k, e, "K"));
+}
+
+// The file declares ISO-8859-1, so the Windows-1252 characters that ISO-8859-1
+// lacks (bytes 0x80..0x9F) go out as character references; every other byte,
+// umlauts included, stays as it was.
+TEST_F(XmlExport, CharactersOutsideIsoLatin1AreCharacterReferences) {
+    std::vector<TKlasseDS> k(2);
+    InitKlasse(k[0], "12345");
+    InitKlasse(k[1], "12345");
+    k[0].Klassenname = "\x80uro\x85";
+    k[0].Klassenbesonderheit[1] = "\x81";
+    k[0].Klassenbesonderheit[2] = "\x9F";
+    k[1].Klassenname = "M\xFC\xDF\xA0\xFF&<";
+    e.XMLLayout = 2;
+    EXPECT_EQ(KlassenXml(k, e, "K"),
+              kKopf + "<!-- Dateiname: K -->\r\n<Alle_Klassen><Klasse><Schulnummer>12345</Schulnummer><Klassenname>"
+                      "&#8364;uro&#8230;</Klassenname><Klassenbesonderheit>&#129;</Klassenbesonderheit>"
+                      "<Klassenbesonderheit>&#376;</Klassenbesonderheit></Klasse><Klasse><Schulnummer>12345"
+                      "</Schulnummer><Klassenname>M\xFC\xDF\xA0\xFF&amp;&lt;</Klassenname></Klasse></Alle_Klassen>"
+                      "\r\n");
+}
+
+// Every byte a name can hold, written, then read by a plain expat parser (as any
+// receiver of the file would) and by the import: both see the same characters.
+TEST_F(XmlExport, EveryByteReadsBackAsItsCharacterWithAnyParser) {
+    std::string bytes = "!";
+    bytes += ' '; // inside a name, where normalising keeps it
+    for (int b = 0x22; b <= 0xFF; ++b) bytes += static_cast<char>(b);
+    std::vector<TLehrerDS> l;
+    for (std::size_t von = 0; von < bytes.size(); von += 30) {
+        TLehrerDS& t = l.emplace_back();
+        InitLehrer(t, "12345");
+        t.Lehrernummer = std::to_string(l.size());
+        t.Grunddaten.Name = bytes.substr(von, 30);
+    }
+    e.FreierTraeger = 1;
+    TempOrdner o;
+    const std::string xml = LehrerXml(l, e, "Lehrer.XML");
+    test::DateiSchreiben(o / "Lehrer.XML", std::vector<std::uint8_t>(xml.begin(), xml.end()));
+
+    struct Namen {
+        std::vector<std::string> gelesen;
+        bool imNamen = false;
+    } namen;
+    XML_Parser p = XML_ParserCreate(nullptr);
+    XML_SetUserData(p, &namen);
+    XML_SetElementHandler(
+        p,
+        [](void* d, const XML_Char* n, const XML_Char**) {
+            auto* x = static_cast<Namen*>(d);
+            x->imNamen = std::strcmp(n, "Name") == 0;
+            if (x->imNamen) x->gelesen.emplace_back();
+        },
+        [](void* d, const XML_Char*) { static_cast<Namen*>(d)->imNamen = false; });
+    XML_SetCharacterDataHandler(p, [](void* d, const XML_Char* text, int n) {
+        auto* x = static_cast<Namen*>(d);
+        if (x->imNamen) x->gelesen.back().append(text, static_cast<std::size_t>(n));
+    });
+    ASSERT_EQ(XML_Parse(p, xml.data(), static_cast<int>(xml.size()), 1), XML_STATUS_OK)
+        << XML_ErrorString(XML_GetErrorCode(p));
+    XML_ParserFree(p);
+    ASSERT_EQ(namen.gelesen.size(), l.size());
+    for (std::size_t i = 0; i < l.size(); ++i)
+        EXPECT_EQ(namen.gelesen[i], Cp1252ToUtf8(l[i].Grunddaten.Name.view())) << "teacher " << i;
+    EXPECT_EQ(namen.gelesen[0].substr(0, 2), "! ");
+    EXPECT_NE(namen.gelesen[3].find("\u20AC\u0081\u201A"), std::string::npos); // 0x80 0x81 0x82
+
+    ImportBericht bericht;
+    const auto v = ImportTeacherXml(o / "Lehrer.XML", e, m, bericht);
+    ASSERT_TRUE(v);
+    ASSERT_EQ(v->size(), l.size());
+    for (std::size_t i = 0; i < l.size(); ++i)
+        EXPECT_EQ((*v)[i].Grunddaten.Name.str(), l[i].Grunddaten.Name.str()) << "teacher " << i;
+    EXPECT_TRUE(m.gezeigt.empty());
 }
 
 class TeacherExport : public XmlExport {
