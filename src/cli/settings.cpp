@@ -370,6 +370,10 @@ int Setzen(const Kontext& k, const std::vector<std::string>& args) {
     }
 
     KonsolenMeldungen m(k.err, k.antwortJa);
+    // Held from the read to the write, so no other writer's change is undone.
+    io::Dateisperre sperre;
+    if (!EinstellungenSperren(sperre, k.programmOrdner, kProgrammName, k.warteSekunden, m)) return kFehlerGemeldet;
+    io::Dateistand stand = EinstellungsStand(k.programmOrdner);
     TEinstellungen e;
     if (!Lesen(k, e, m)) {
         k.err << "zev settings: nichts geschrieben; die Einstellungsdatei bleibt, wie sie ist.\n";
@@ -377,6 +381,7 @@ int Setzen(const Kontext& k, const std::vector<std::string>& args) {
     }
     // As the dialog: shown, the values entered, "OK".
     EinstellungsFormular formular = FormularAnlegen(k.programmOrdner);
+    formular.Stand = &stand;
     FormularAnzeigen(formular, e);
     for (const auto& [f, wert] : werte) f->setzen(formular, e, wert);
     if (!FormularOk(formular, e, m)) return kFehlerGemeldet;

@@ -121,6 +121,7 @@ void Steuerung::Erstellen(bool mitKatalogen) {
     LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
     SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
     KlassenListeAufbauen(klassenListe_, d_->Klassen);
+    einstellungsStand_ = zev::EinstellungsStand(programmOrdner_);
     EinstellungenLesen(e_, programmOrdner_, "", m_);
     texte_.FehlertexteAufbauen(programmOrdner_);
 }
@@ -299,7 +300,7 @@ Steuerung::Schreibstand Steuerung::SchreibenGeprueft(Bereich b) {
     if (SchreibenVerweigert()) return Schreibstand::Abgebrochen;
     const std::string pfad = ZevPfad(b);
     if (aufsicht_.Geaendert(b, pfad)) {
-        switch (FremdfassungFragen(pfad, m_)) {
+        switch (FremdfassungFragen(pfad, kFremdfassungBereich, m_)) {
             case Fremdfassung::MeineSpeichern:
                 break;
             case Fremdfassung::AndereLaden:

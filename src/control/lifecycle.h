@@ -127,6 +127,8 @@ public:
     Datenbestand& Daten() { return *d_; }
     const Datenbestand& Daten() const { return *d_; }
     TEinstellungen& Einstellungen() { return e_; }
+    // The settings file as this run read or last wrote it.
+    io::Dateistand& EinstellungsStand() { return einstellungsStand_; }
     const Ordner& Ordnerpfade() const { return o_; }
     const Kataloge& Katalogliste() const { return kataloge_; }
     PlausiLauf& Plausi() { return plausi_; }
@@ -179,6 +181,7 @@ private:
 
     std::unique_ptr<Datenbestand> d_ = std::make_unique<Datenbestand>();
     TEinstellungen e_{};
+    io::Dateistand einstellungsStand_;
     Ordner o_;
     Kataloge kataloge_;
     Fehlertexte texte_;

@@ -13,13 +13,10 @@ std::string MeldungDateiGeaendert(const std::string& pfad) {
     return "Die Datei " + pfad + " wurde seit dem Laden von einem anderen Programm geändert.";
 }
 
-Fremdfassung FremdfassungFragen(const std::string& pfad, Meldungen& m) {
+Fremdfassung FremdfassungFragen(const std::string& pfad, std::string_view erklaerung, Meldungen& m) {
     static const std::vector<std::string> kKnoepfe = {"Meine Fassung speichern", "Die andere Fassung laden",
                                                       "Abbrechen"};
-    const std::string text = MeldungDateiGeaendert(pfad) +
-                             "\r\rMeine Fassung speichern: die andere Fassung wird zur Sicherheitskopie (.SIC)."
-                             "\rDie andere Fassung laden: Ihre ungespeicherten Änderungen dieses Bereichs gehen "
-                             "verloren.\rAbbrechen: es wird nichts geschrieben.";
+    const std::string text = MeldungDateiGeaendert(pfad) + "\r\r" + std::string(erklaerung);
     switch (m.Waehlen(text, kKnoepfe)) {
         case 0:
             return Fremdfassung::MeineSpeichern;

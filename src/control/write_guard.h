@@ -24,8 +24,13 @@ std::string MeldungDateiGeaendert(const std::string& pfad);
 
 // The three answers to a file another program changed.
 enum class Fremdfassung { MeineSpeichern, AndereLaden, Abbrechen };
-// Asks what to do with a file that changed since it was loaded.
-Fremdfassung FremdfassungFragen(const std::string& pfad, Meldungen& m);
+// Asks what to do with a file that changed since it was loaded; `erklaerung`
+// says what each answer does to this file.
+Fremdfassung FremdfassungFragen(const std::string& pfad, std::string_view erklaerung, Meldungen& m);
+// The explanation for an area file, whose previous version becomes .SIC.
+inline constexpr std::string_view kFremdfassungBereich =
+    "Meine Fassung speichern: die andere Fassung wird zur Sicherheitskopie (.SIC).\rDie andere Fassung laden: "
+    "Ihre ungespeicherten Änderungen dieses Bereichs gehen verloren.\rAbbrechen: es wird nichts geschrieben.";
 
 class Schreibaufsicht {
 public:

@@ -1,5 +1,6 @@
 #include "pages/settings_form.h"
 
+#include "control/write_guard.h"
 #include "model/encoding.h"
 #include "model/paths.h"
 #include "storage/folders.h"
@@ -272,8 +273,33 @@ bool FormularOk(EinstellungsFormular& f, TEinstellungen& e, Meldungen& m) {
         m.Fehler(MeldungSchulnummer(f.Schulnummer));
         return false;
     }
+    if (f.Stand && !(EinstellungsStand(f.ProgrammOrdner) == *f.Stand)) {
+        const std::string pfad = PfadVon(f.ProgrammOrdner, kEinstellungenDatei);
+        switch (FremdfassungFragen(pfad,
+                                   "Meine Fassung speichern: die andere Fassung wird überschrieben.\rDie andere "
+                                   "Fassung laden: Ihre Eingaben in diesem Dialog gehen verloren.\rAbbrechen: es "
+                                   "wird nichts geschrieben.",
+                                   m)) {
+            case Fremdfassung::MeineSpeichern:
+                break;
+            case Fremdfassung::AndereLaden:
+                if (m.Frage("Ihre Eingaben in diesem Dialog gehen verloren.\r\rWollen Sie die andere Fassung "
+                            "wirklich laden?")) {
+                    *f.Stand = EinstellungsStand(f.ProgrammOrdner);
+                    EinstellungenLesen(e, f.ProgrammOrdner, f.ProgrammOrdner, m);
+                    f.Kopie = e;
+                    FormularAnzeigen(f, e);
+                    f.NeuGeladen = true;
+                }
+                return false;
+            case Fremdfassung::Abbrechen:
+                return false;
+        }
+    }
     FormularUebernehmen(f, e, m);
-    return EinstellungenSchreiben(e, f.ProgrammOrdner, m);
+    if (!EinstellungenSchreiben(e, f.ProgrammOrdner, m)) return false;
+    if (f.Stand) *f.Stand = EinstellungsStand(f.ProgrammOrdner);
+    return true;
 }
 
 void FormularAbbrechen(const EinstellungsFormular& f, TEinstellungen& e) {

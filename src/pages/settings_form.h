@@ -3,6 +3,7 @@
 // choosers. The Qt dialog only copies between this model and its controls.
 #pragma once
 
+#include "io/file_lock.h"
 #include "model/messages.h"
 #include "model/settings.h"
 
@@ -19,6 +20,12 @@ struct EinstellungsFormular {
     // Folder of the running program, ending in a separator: the base of the
     // defaults and the import chooser's folder for an empty import entry.
     std::string ProgrammOrdner;
+    // The settings file as the owner of the record read or last wrote it; when set,
+    // OK asks before it writes over a file another program changed since, and keeps
+    // it up to date. `NeuGeladen` tells the dialog that the form shows another
+    // version now.
+    io::Dateistand* Stand = nullptr;
+    bool NeuGeladen = false;
 
     // " elementare Einstellungen "
     std::string Schulnummer;

@@ -77,6 +77,21 @@ void EinstellungenLesen(TEinstellungen& e, const std::string& programmOrdner, co
               "\r\rFür diese Felder werden die Standard-Einstellungen genutzt!");
 }
 
+bool EinstellungenSperren(io::Dateisperre& sperre, const std::string& programmOrdner, std::string_view programm,
+                          int warteSekunden, Meldungen& m) {
+    const std::string pfad = PfadVon(programmOrdner, kEinstellungsSperrDatei);
+    if (sperre.Nehmen(pfad, io::DieserLauf(programm), warteSekunden) != io::Dateisperre::Ergebnis::Belegt) return true;
+    const io::Sperrinhaber& i = sperre.Inhaber();
+    m.Fehler("Die Einstellungsdatei " + PfadVon(programmOrdner, kEinstellungenDatei) + " wird gerade von " +
+             (i.programm.empty() ? std::string("einem anderen Programm") : i.programm) + " benutzt (" +
+             i.Beschreibung() + ").\r\rEs wird nichts geschrieben.");
+    return false;
+}
+
+io::Dateistand EinstellungsStand(const std::string& programmOrdner) {
+    return io::StandVon(PfadVon(programmOrdner, kEinstellungenDatei));
+}
+
 bool EinstellungenSchreiben(const TEinstellungen& e, const std::string& programmOrdner, Meldungen& m) {
     const std::string pfad = PfadVon(programmOrdner, kEinstellungenDatei);
     const std::uint8_t* p = ImageOf(e);

@@ -1,6 +1,7 @@
 // Reading and writing ZEVEinstellungen.DAT, the settings record's image.
 #pragma once
 
+#include "io/file_lock.h"
 #include "model/messages.h"
 #include "model/settings.h"
 
@@ -19,6 +20,20 @@ void EinstellungenLesen(TEinstellungen& e, const std::string& programmOrdner, co
 // Writes the record to the program folder's settings file; a failed write is
 // reported and leaves the previous file as it was.
 bool EinstellungenSchreiben(const TEinstellungen& e, const std::string& programmOrdner, Meldungen& m);
+
+// The lock file of the settings, beside them in the program folder. Whoever writes the
+// settings holds it from reading them to writing them.
+inline constexpr const char* kEinstellungsSperrDatei = "ZEVEinstellungen.LCK";
+
+// Takes the settings' lock for `programm`, waiting up to `warteSekunden` while
+// another run holds it. False, after a message naming the holder, when it stays
+// held; a folder that allows no lock counts as taken.
+bool EinstellungenSperren(io::Dateisperre& sperre, const std::string& programmOrdner, std::string_view programm,
+                          int warteSekunden, Meldungen& m);
+
+// The state of the program folder's settings file, to tell later whether another
+// program wrote it.
+io::Dateistand EinstellungsStand(const std::string& programmOrdner);
 
 inline constexpr const char* kMeldungEinstellungsformat =
     "Die vorhandene Einstellungsdatei entspricht\rnicht dem erwarteten Format!\r\rEs werden die "

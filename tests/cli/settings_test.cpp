@@ -578,3 +578,33 @@ TEST_F(SettingsCommand, UsageAndHelp) {
 
 } // namespace
 } // namespace zev
+
+namespace zev {
+namespace {
+
+// A window writing its settings holds their lock for that moment: `set` refuses
+// with its name, writes nothing, and takes its turn when it may wait.
+TEST_F(SettingsCommand, SetRefusesWhileAnotherWriterHoldsTheSettings) {
+    ASSERT_EQ(Zev({"settings", "set", "Schulnummer=11111"}).status, 0);
+    const auto vorher = test::DateiBytes(Datei());
+    io::Dateisperre fenster;
+    ASSERT_EQ(fenster.Nehmen(home / kEinstellungsSperrDatei, io::DieserLauf("zev-manager")),
+              io::Dateisperre::Ergebnis::Gehalten);
+    const Lauf l = Zev({"settings", "set", "Schulnummer=22222"});
+    EXPECT_EQ(l.status, 3);
+    const io::Sperrinhaber ich = io::DieserLauf("zev-manager");
+    EXPECT_EQ(l.err.rfind("Fehler: Die Einstellungsdatei " + Datei() + " wird gerade von zev-manager benutzt (Benutzer " +
+                              ich.benutzer + ", Rechner " + ich.rechner + ", seit ",
+                          0),
+              0u)
+        << l.err;
+    EXPECT_EQ(l.err.substr(l.err.size() - 32), ").\n\nEs wird nichts geschrieben.\n");
+    EXPECT_EQ(test::DateiBytes(Datei()), vorher);
+    fenster.Freigeben();
+    EXPECT_EQ(Zev({"--wait", "5", "settings", "set", "Schulnummer=22222"}).status, 0);
+    const auto inhalt = test::Inhalt(home.Pfad());
+    EXPECT_EQ(std::count(inhalt.begin(), inhalt.end(), kEinstellungsSperrDatei), 0);
+}
+
+} // namespace
+} // namespace zev

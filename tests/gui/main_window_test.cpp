@@ -273,6 +273,73 @@ private slots:
         QVERIFY(!QFile::exists(Pfad("Daten/Schueler.ZEV")));
         QVERIFY(QFile::exists(Pfad("Daten/Schueler.LS1")));
     }
+
+    // A file replaced behind the window: cancelling keeps the page and writes nothing;
+    // keeping one's own version makes the other the backup.
+    void aTabChangeOverAChangedFileAsksAndCancelStaysOnThePage() {
+        auto* seiten = Kind<QTabWidget>("seiten");
+        seiten->setCurrentIndex(2);
+        seiten->setCurrentIndex(3);
+        QVERIFY(QFile::exists(Pfad("Daten/Lehrer.ZEV")));
+        seiten->setCurrentIndex(2);
+        QFile::remove(Pfad("Daten/Lehrer.ZEV"));
+        QVERIFY(QFile::copy(Pfad("Daten/Klassen.ZEV"), Pfad("Daten/Lehrer.ZEV")));
+        const QByteArray fremd = [&] {
+            QFile f(Pfad("Daten/Lehrer.ZEV"));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QtMeldungen::Protokoll().clear();
+        QtMeldungen::NaechsteWahl(2);
+        seiten->setCurrentIndex(4);
+        QCOMPARE(seiten->currentIndex(), 2);
+        QCOMPARE(fenster_->Kontrolle().AktuelleSeite(), zev::Seite::Lehrer);
+        QVERIFY(QString::fromStdString(QtMeldungen::Protokoll().back().text)
+                    .startsWith("Die Datei " + Pfad("Daten/Lehrer.ZEV") +
+                                " wurde seit dem Laden von einem anderen Programm geändert."));
+        QFile f(Pfad("Daten/Lehrer.ZEV"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), fremd);
+        f.close();
+        QtMeldungen::NaechsteWahl(0);
+        seiten->setCurrentIndex(4);
+        QCOMPARE(seiten->currentIndex(), 4);
+        QFile sic(Pfad("Daten/Lehrer.SIC"));
+        QVERIFY(sic.open(QIODevice::ReadOnly));
+        QCOMPARE(sic.readAll(), fremd);
+    }
+
+    void aSecondWindowOnTheFolderOnlyReadsUntilItIsFree() {
+        QtMeldungen::Protokoll().clear();
+        auto zweites = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        zweites->SicherungsTimer().setInterval(60000);
+        zweites->show();
+        zweites->SicherungsTimer().stop();
+        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(QtMeldungen::Protokoll()[0].text)
+                    .startsWith("Der Daten-Ordner " + Pfad("Daten/") + " wird gerade von zev-manager benutzt (Benutzer "));
+        auto* erneut = zweites->findChild<QAction*>("aktionErneutVersuchen");
+        auto* hinweis = zweites->findChild<QLabel*>("sperrHinweis");
+        QVERIFY(erneut && hinweis);
+        QVERIFY(erneut->isEnabled());
+        QVERIFY(!Kind<QAction>("aktionErneutVersuchen")->isEnabled());
+        QVERIFY(hinweis->isVisible());
+        QVERIFY(hinweis->text().startsWith("nur LESEN: Der Daten-Ordner "));
+        QVERIFY(!Kind<QLabel>("sperrHinweis")->isVisible());
+        // The settings belong to the writer.
+        QtMeldungen::Protokoll().clear();
+        zweites->findChild<QAction*>("aktionEinstellungen")->trigger();
+        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QCOMPARE(QtMeldungen::Protokoll()[0].art, zev::MeldungsArt::Warnung);
+        // Still held: nothing changes.
+        erneut->trigger();
+        QVERIFY(erneut->isEnabled());
+        fenster_.reset();
+        erneut->trigger();
+        QVERIFY(!erneut->isEnabled());
+        QVERIFY(!hinweis->isVisible());
+        QCOMPARE(zweites->findChild<QLineEdit*>("startZugriff")->text(), QString("LESEN und SCHREIBEN"));
+    }
 };
 
 QTEST_MAIN(HauptFensterTest)

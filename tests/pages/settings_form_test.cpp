@@ -546,3 +546,59 @@ TEST_F(EinstellungsFormularTest, NewFolderBecomesTheChosenPathOfItsChooserOnly) 
 
 } // namespace
 } // namespace zev
+
+namespace zev {
+namespace {
+
+// Settings another program wrote while the dialog was open are never overwritten
+// unasked; each answer loses nothing.
+TEST_F(EinstellungsFormularTest, OkOverSettingsAnotherProgramChangedAsksFirst) {
+    const std::string kText =
+        "Die Datei " + Datei() +
+        " wurde seit dem Laden von einem anderen Programm geändert.\r\rMeine Fassung speichern: die andere Fassung "
+        "wird überschrieben.\rDie andere Fassung laden: Ihre Eingaben in diesem Dialog gehen verloren.\rAbbrechen: es "
+        "wird nichts geschrieben.";
+    struct Fall {
+        std::size_t wahl;
+        bool ja;
+        bool ok;
+        std::string datei; // the school number in the file afterwards
+        std::string form;  // ... in the form afterwards
+    };
+    for (const Fall& fall : {Fall{0, false, true, "11111", "11111"}, Fall{1, true, false, "22222", "22222"},
+                             Fall{1, false, false, "22222", "11111"}, Fall{2, false, false, "22222", "11111"}}) {
+        SCOPED_TRACE(testing::Message() << "Wahl " << fall.wahl << (fall.ja ? " Ja" : ""));
+        std::filesystem::remove(Datei());
+        io::Dateistand stand = EinstellungsStand(prog);
+        f = FormularAnlegen(prog);
+        f.Stand = &stand;
+        FormularAnzeigen(f, e);
+        f.Schulnummer = "11111";
+        // `zev settings set Schulnummer=22222` meanwhile.
+        TEinstellungen fremd;
+        EinstellungenStandard(fremd, prog);
+        fremd.Schulnummer = "22222";
+        ASSERT_TRUE(EinstellungenSchreiben(fremd, prog, m));
+
+        SkriptMeldungen mf;
+        mf.Wahlen({fall.wahl});
+        mf.Antworten({fall.ja});
+        EXPECT_EQ(FormularOk(f, e, mf), fall.ok);
+        ASSERT_FALSE(mf.gezeigt.empty());
+        EXPECT_EQ(mf.gezeigt[0].text, kText);
+        TEinstellungen gelesen;
+        EinstellungenLesen(gelesen, prog, prog, m);
+        EXPECT_EQ(Cp1252ToUtf8(gelesen.Schulnummer.view()), fall.datei);
+        EXPECT_EQ(f.Schulnummer, fall.form);
+        EXPECT_EQ(f.NeuGeladen, fall.wahl == 1 && fall.ja);
+        // Answered, the file is the dialog's: the next OK writes without a question.
+        mf.gezeigt.clear();
+        if (fall.ok || fall.ja) {
+            EXPECT_TRUE(FormularOk(f, e, mf));
+            EXPECT_TRUE(mf.gezeigt.empty());
+        }
+    }
+}
+
+} // namespace
+} // namespace zev

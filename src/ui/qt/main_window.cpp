@@ -486,6 +486,7 @@ void HauptFenster::EinstellungenZeigen() {
     // The settings belong to the run that writes the data folder.
     if (steuerung_->SchreibenVerweigert()) return;
     EinstellungsDialog dialog(steuerung_->Einstellungen(), programmOrdner_, meldungen_, this);
+    dialog.DateistandVerfolgen(&steuerung_->EinstellungsStand());
     if (dialog.exec() == QDialog::Accepted) steuerung_->EinstellungenUebernommen();
     ZustandZeigen();
 }

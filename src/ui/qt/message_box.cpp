@@ -9,6 +9,7 @@ namespace {
 
 bool gSkript = false;
 std::deque<bool> gAntworten;
+std::deque<std::size_t> gWahlen;
 std::vector<QtMeldungen::Eintrag> gProtokoll;
 
 } // namespace
@@ -16,10 +17,40 @@ std::vector<QtMeldungen::Eintrag> gProtokoll;
 void QtMeldungen::Skriptbetrieb(bool an) {
     gSkript = an;
     gAntworten.clear();
+    gWahlen.clear();
     gProtokoll.clear();
 }
 
 void QtMeldungen::NaechsteAntwort(bool ja) { gAntworten.push_back(ja); }
+
+void QtMeldungen::NaechsteWahl(std::size_t knopf) { gWahlen.push_back(knopf); }
+
+std::size_t QtMeldungen::Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) {
+    const std::size_t letzter = knoepfe.empty() ? 0 : knoepfe.size() - 1;
+    if (gSkript) {
+        gProtokoll.push_back({MeldungsArt::Frage, std::string(text)});
+        if (gWahlen.empty()) return letzter;
+        const std::size_t w = gWahlen.front();
+        gWahlen.pop_front();
+        return w;
+    }
+    QMessageBox box(eltern_);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle("Bestätigen");
+    box.setText(Anzeigetext(text));
+    std::vector<QPushButton*> tasten;
+    for (std::size_t i = 0; i < knoepfe.size(); ++i)
+        tasten.push_back(box.addButton(QString::fromStdString(knoepfe[i]),
+                                       i == letzter ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    if (!tasten.empty()) {
+        box.setEscapeButton(tasten.back());
+        box.setDefaultButton(tasten.back());
+    }
+    box.exec();
+    for (std::size_t i = 0; i < tasten.size(); ++i)
+        if (box.clickedButton() == tasten[i]) return i;
+    return letzter;
+}
 
 std::vector<QtMeldungen::Eintrag>& QtMeldungen::Protokoll() { return gProtokoll; }
 

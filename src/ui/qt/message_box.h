@@ -20,11 +20,15 @@ public:
     void Eltern(QWidget* eltern) { eltern_ = eltern; }
 
     Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override;
+    // A question box with the given buttons; Escape and closing the box choose the last.
+    std::size_t Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) override;
 
     // Scripted mode for tests: no box appears; questions take the queued answers
     // (No when the queue is empty) and every message is recorded.
     static void Skriptbetrieb(bool an);
     static void NaechsteAntwort(bool ja);
+    // The button index the next choice among several buttons takes (the last when none is queued).
+    static void NaechsteWahl(std::size_t knopf);
     struct Eintrag {
         MeldungsArt art;
         std::string text;

@@ -1,5 +1,7 @@
 #include "ui/qt/settings_dialog.h"
 
+#include "storage/settings_file.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -476,7 +478,17 @@ void EinstellungsDialog::Einsammeln() {
 void EinstellungsDialog::Ok() {
     Einsammeln();
     // A refused path or a failed write keeps the dialog open with what was entered.
-    if (FormularOk(f_, e_, m_)) accept();
+    // The settings are locked from the check of their file to its write.
+    io::Dateisperre sperre;
+    if (!EinstellungenSperren(sperre, f_.ProgrammOrdner, "zev-manager", 5, m_)) return;
+    const bool ok = FormularOk(f_, e_, m_);
+    sperre.Freigeben();
+    if (ok) {
+        accept();
+    } else if (f_.NeuGeladen) {
+        f_.NeuGeladen = false;
+        Anzeigen();
+    }
 }
 
 void EinstellungsDialog::reject() {

@@ -81,6 +81,9 @@ public:
     // `record` is edited in place: OK stores and writes it to `programmOrdner`'s
     // settings file, "Abbrechen" (and closing the window) restores it.
     EinstellungsDialog(TEinstellungen& record, std::string programmOrdner, Meldungen& m, QWidget* parent = nullptr);
+    // The settings file as the window read or last wrote it: OK asks before writing
+    // over another program's version, and keeps it up to date.
+    void DateistandVerfolgen(io::Dateistand* stand) { f_.Stand = stand; }
 
     void reject() override;
 
