@@ -3,15 +3,7 @@
 #include "cli/cli.h"
 #include "cli/console_messages.h"
 #include "control/lifecycle.h"
-#include "io/file_io.h"
-#include "io/file_messages.h"
-#include "storage/area_files.h"
 #include "xml/export_trees.h"
-
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cerrno>
 
 namespace zev::cli {
 
@@ -42,42 +34,6 @@ bool OrdnerBereit(const Steuerung& s, Meldungen& m) {
     return o.DatenFehlt.empty() && o.NichtSpeicherbar.empty();
 }
 
-// The system's reason when `pfad` is a symbolic link that leads to no file (its
-// target missing, or a loop); "" otherwise. The loader takes such a link for a
-// missing file and the area for empty, but the school's data are behind it.
-std::string DefekterVerweis(const std::string& pfad) {
-    struct stat st {};
-    if (::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
-    if (::stat(pfad.c_str(), &st) == 0) return {};
-    return io::SystemFehlerText(errno);
-}
-
-constexpr std::string_view kDateinamen[] = {"", "Schule", "Lehrer", "Klassen", "Schueler"};
-constexpr std::string_view kDatenWort[] = {"", "Schuldaten", "Lehrerdaten", "Klassendaten", "Schülerdaten"};
-
-// Whether the area came from its source as it stands. One that could not be
-// read is held empty, and its export would replace the good XML file with nothing.
-bool Geladen(Steuerung& s, Bereich b, Meldungen& m) {
-    const std::vector<ImportBericht> berichte = s.Laden(b);
-    switch (s.Einstellungen().Datenquelle.get()) {
-        case 0:
-            // An import file that is there but was refused (malformed, wrong root, too large).
-            return std::none_of(berichte.begin(), berichte.end(),
-                                [](const ImportBericht& r) { return !r.gelesen && !r.keineDatensaetze; });
-        case 2:
-            return true;
-        default:
-            break;
-    }
-    if (s.LadenFehlgeschlagen(b)) return false;
-    const std::string pfad = DateiPfad(s.Ordnerpfade().Daten, kDateinamen[static_cast<int>(b)], "ZEV");
-    if (const std::string grund = DefekterVerweis(pfad); !grund.empty()) {
-        m.Fehler(MeldungLesefehler(pfad, grund));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int Export(const Kontext& k, const std::vector<std::string>& args) {
@@ -88,16 +44,8 @@ int Export(const Kontext& k, const std::vector<std::string>& args) {
     s.Erstellen(false);
     s.Gezeigt();
     if (!OrdnerBereit(s, m)) return kFehlerGemeldet;
-    for (Bereich b : bereiche) {
-        const std::string xml = XmlExportPfad(s.Einstellungen(), static_cast<int>(b), s.Ordnerpfade().Export);
-        if (!Geladen(s, b, m)) {
-            m.Fehler("Die " + std::string(kDatenWort[static_cast<int>(b)]) +
-                     " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
-                     "\rwird nicht geschrieben und bleibt, wie sie ist.");
-            continue;
-        }
-        if (s.Exportieren(b)) k.out << xml << '\n';
-    }
+    for (Bereich b : bereiche)
+        if (const std::string xml = s.Ausliefern(b); !xml.empty()) k.out << xml << '\n';
     return m.Fehleranzahl() > 0 ? kFehlerGemeldet : kOk;
 }
 

@@ -8,7 +8,12 @@
 #include "storage/backup.h"
 #include "storage/settings_file.h"
 #include "xml/export_trees.h"
+#include "io/file_messages.h"
 #include "xml/xml_scanner.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <chrono>
@@ -339,6 +344,67 @@ Steuerung::Schreibstand Steuerung::SchreibenGeprueft(Bereich b) {
                        ".defekt");
     }
     return ok ? Schreibstand::Geschrieben : Schreibstand::Fehlgeschlagen;
+}
+
+namespace {
+
+// The system's reason when `pfad` is a symbolic link that leads to no file (its
+// target missing, or a loop); "" otherwise. The loader takes such a link for a
+// missing file and the area for empty, but the school's data are behind it.
+std::string DefekterVerweis(const std::string& pfad) {
+    struct stat st {};
+    if (::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    if (::stat(pfad.c_str(), &st) == 0) return {};
+    return io::SystemFehlerText(errno);
+}
+
+} // namespace
+
+std::string Steuerung::Ausliefern(Bereich b) {
+    const std::string xml = XmlExportPfad(e_, static_cast<int>(b), o_.Export);
+    bool geladen = true;
+    if (!Geladen(b)) {
+        const std::vector<ImportBericht> berichte = Laden(b);
+        // An import file that is there but was refused (malformed, wrong root, too large).
+        if (e_.Datenquelle == 0)
+            geladen = std::none_of(berichte.begin(), berichte.end(),
+                                   [](const ImportBericht& r) { return !r.gelesen && !r.keineDatensaetze; });
+    }
+    if (e_.Datenquelle != 0 && e_.Datenquelle != 2 && geladen) {
+        const std::string pfad = ZevPfad(b);
+        if (LadenFehlgeschlagen(b)) {
+            geladen = false;
+        } else if (const std::string grund = DefekterVerweis(pfad); !grund.empty()) {
+            m_.Fehler(MeldungLesefehler(pfad, grund));
+            geladen = false;
+        }
+    }
+    if (!geladen) {
+        m_.Fehler("Die " + std::string(Bereichswort(b)) + " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
+                  "\rwird nicht geschrieben und bleibt, wie sie ist.");
+        return {};
+    }
+    return Exportieren(b) ? xml : std::string();
+}
+
+std::vector<std::string> Steuerung::AllesExportieren() {
+    std::vector<std::string> pfade;
+    if (SchreibenVerweigert()) return pfade;
+    if (BereichVon(seite_)) {
+        Uebernehmen(seite_);
+        if (seite_ == Seite::Schule)
+            d_->SchuleGeladen = true;
+        else
+            PufferZurueck(seite_);
+    }
+    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler})
+        if (std::string p = Ausliefern(b); !p.empty()) pfade.push_back(std::move(p));
+    if (BereichVon(seite_)) ListenAufbauen(*BereichVon(seite_));
+    std::string liste;
+    for (const std::string& p : pfade) liste += "\r" + p;
+    if (!pfade.empty()) m_.Information("Die XML-Dateien wurden geschrieben:" + liste);
+    StatusAnzeigen();
+    return pfade;
 }
 
 bool Steuerung::Exportieren(Bereich b) {
@@ -678,7 +744,8 @@ bool Steuerung::Schliessen() {
     if (m_.Frage(Schliessfrage(*b))) {
         Uebernehmen(seite_);
         PufferZurueck(seite_);
-        if (SchreibenGeprueft(*b) == Schreibstand::Abgebrochen) return false;
+        // As leaving the page: the XML of the area goes out with its file.
+        if (SchreibenUndExportieren(*b) == Schreibstand::Abgebrochen) return false;
     }
     KopieLS(*b);
     return true;

@@ -119,6 +119,14 @@ public:
     // program changed since they were loaded. False when nothing was written.
     bool Schreiben(Bereich b);
     bool Exportieren(Bereich b); // XML file
+    // Loads the area where it is not loaded yet and writes its XML file, unless it
+    // could not be loaded as it stands: an area held empty in place of an unreadable
+    // file would replace a good XML file with nothing. The path written, or "" after
+    // a message.
+    std::string Ausliefern(Bereich b);
+    // "Datei" > "Exportieren": takes the open page in and writes the XML files of all
+    // four areas; the paths written, reported in one message.
+    std::vector<std::string> AllesExportieren();
     bool Geladen(Bereich b) const;
     // The area's internal file is there but could not be read when it was last loaded.
     bool LadenFehlgeschlagen(Bereich b) const { return !unlesbar_[static_cast<std::size_t>(b)].empty(); }

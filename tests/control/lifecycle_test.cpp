@@ -181,14 +181,18 @@ TEST_F(Lifecycle, ClosingOnTheClassPageCopiesAsksAndCopiesAgain) {
     const auto ls2 = DateiBytes(Daten("Klassen.LS2"));
     EXPECT_EQ(ls2[68 + 79], 0); // the state before the page was taken in
     EXPECT_EQ(DateiBytes(Daten("Klassen.ZEV"))[68 + 79], 2);
-    EXPECT_FALSE(Da(Daten("Export/Klassen.XML")));
+    // The XML goes out with the file, as when the page is left: it holds what the file holds.
+    const auto xml = DateiBytes(Daten("Export/Klassen.XML"));
+    EXPECT_NE(std::string(xml.begin(), xml.end()).find("<Klassenname>5a</Klassenname>"), std::string::npos);
 
     // With No nothing is written, but both copies are made.
     TempOrdner zweiter;
     fs::remove(Daten("Klassen.ZEV"));
     m.gezeigt.clear();
     m.Antworten({false});
+    st->Daten().Klassen.Puffer.Klassenname = "6b";
     st->Schliessen();
+    EXPECT_EQ(DateiBytes(Daten("Export/Klassen.XML")), xml);
     EXPECT_FALSE(Da(Daten("Klassen.ZEV")));
     EXPECT_TRUE(Da(Daten("Klassen.LS1")));
     EXPECT_TRUE(Da(Daten("Klassen.LS2")));
@@ -383,6 +387,37 @@ TEST_F(Lifecycle, SettingsAppliedAgainAfterOk) {
     EXPECT_EQ(st->Ordnerpfade().Daten, prog.Pfad() + "Neu/");
     EXPECT_EQ(st->Status().schulnummer, "777");
     EXPECT_EQ(st->Status().datenOrdner, prog.Pfad() + "Neu/");
+}
+
+} // namespace
+} // namespace zev
+
+namespace zev {
+namespace {
+
+// "Datei" > "Exportieren": the open page is taken in and all four files go out;
+// an area whose file cannot be read keeps its XML file as it was.
+TEST_F(Lifecycle, ExportWritesAllFourWithTheOpenPageAndSkipsAnUnreadableArea) {
+    Starten([](TEinstellungen& e) { e.FreierTraeger = 1; }); // files that carry the teachers' names
+    test::DateiSchreiben(Daten("Klassen.ZEV"), std::vector<std::uint8_t>(100, 0xFF));
+    test::DateiSchreiben(Daten("Export/Klassen.XML"), {'g', 'u', 't'});
+    st->SeiteWechseln(Seite::Lehrer);
+    m.gezeigt.clear();
+    neuerName = "Exportiert";
+    const std::vector<std::string> pfade = st->AllesExportieren();
+    const std::string ex = Daten("Export/");
+    EXPECT_EQ(pfade, (std::vector<std::string>{ex + "Schule.XML", ex + "Lehrer.XML", ex + "Schueler.XML"}));
+    const auto lehrer = DateiBytes(ex + "Lehrer.XML");
+    EXPECT_NE(std::string(lehrer.begin(), lehrer.end()).find("<Name>Exportiert</Name>"), std::string::npos);
+    EXPECT_EQ(DateiBytes(ex + "Klassen.XML"), (std::vector<std::uint8_t>{'g', 'u', 't'}));
+    EXPECT_FALSE(Da(Daten("Lehrer.ZEV"))); // exporting stores no internal file
+    ASSERT_FALSE(m.gezeigt.empty());
+    EXPECT_EQ(m.gezeigt.back().text, "Die XML-Dateien wurden geschrieben:\r" + ex + "Schule.XML\r" + ex +
+                                         "Lehrer.XML\r" + ex + "Schueler.XML");
+    EXPECT_NE(std::find(m.Texte().begin(), m.Texte().end(),
+                        "Die Klassendaten konnten nicht geladen werden!\rDie XML-Datei:\r" + ex +
+                            "Klassen.XML\rwird nicht geschrieben und bleibt, wie sie ist."),
+              m.Texte().end());
 }
 
 } // namespace

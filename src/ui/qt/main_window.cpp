@@ -173,6 +173,10 @@ void HauptFenster::MenuesAufbauen() {
     auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
     auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
     auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
+    auto* exportieren = aktion("aktionExportieren", "&Exportieren",
+                               "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
+                               QStyle::SP_ArrowRight);
+    exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
     erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut versuchen",
@@ -200,6 +204,7 @@ void HauptFenster::MenuesAufbauen() {
     oeffnenMenue->setEnabled(false);
     datei->addAction(speichern);
     datei->addAction(speichernUnter);
+    datei->addAction(exportieren);
     speichernUnter->setVisible(false);
     datei->addAction(erneutVersuchen_);
     datei->addSeparator();
@@ -241,7 +246,7 @@ void HauptFenster::MenuesAufbauen() {
     auto* leiste = addToolBar("Werkzeuge");
     leiste->setObjectName("werkzeuge");
     leiste->setMovable(false);
-    for (QAction* a : {neu, oeffnen, speichern, neuLaden}) leiste->addAction(a);
+    for (QAction* a : {neu, oeffnen, speichern, exportieren, neuLaden}) leiste->addAction(a);
     leiste->addSeparator();
     for (QAction* a : zwischenablage_) leiste->addAction(a);
     leiste->addSeparator();
@@ -262,6 +267,11 @@ void HauptFenster::MenuesAufbauen() {
         ZustandZeigen();
     });
     connect(beenden, &QAction::triggered, this, &QWidget::close);
+    connect(exportieren, &QAction::triggered, this, [this] {
+        steuerung_->AllesExportieren();
+        ListeZeigen(steuerung_->AktuelleSeite());
+        ZustandZeigen();
+    });
     connect(erneutVersuchen_, &QAction::triggered, this, [this] {
         steuerung_->ErneutVersuchen();
         ListeZeigen(steuerung_->AktuelleSeite());
