@@ -2,6 +2,7 @@
 // or refuses with the holder's name, and what is left is what some serial order of
 // the completed runs leaves. A killed holder frees the folder at once.
 #include "cli/cli.h"
+#include "cli/console_messages.h"
 #include "control/lifecycle.h"
 #include "io/file_lock.h"
 #include "model/database.h"
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sstream>
 
 extern char** environ;
 
@@ -283,6 +285,41 @@ TEST_F(OneWriterProcesses, AnImportWhileTheWindowIsOpenIsRefusedAndTheWindowLose
     EXPECT_EQ(Lesen(), anfang);
     EXPECT_TRUE(fenster.SeiteWechseln(Seite::Klassen));
     EXPECT_TRUE(m.gezeigt.empty());
+}
+
+} // namespace
+} // namespace zev
+
+namespace zev {
+namespace {
+
+// A command reads, another program writes behind it (one that ignores the lock),
+// the command would write: it writes nothing and ends with an error.
+TEST(OneWriterCommand, AFileChangedBetweenReadAndWriteIsNotOverwritten) {
+    TempOrdner home;
+    for (const auto& x : fs::directory_iterator(ZEV_CATALOGUE_DIR))
+        if (x.path().extension() == ".csv") fs::copy(x.path(), home.Pfad());
+    ASSERT_EQ(test::ZevLauf({"demo"}, home.Pfad()).status, 0);
+    std::ostringstream err;
+    KonsolenMeldungen m(err, true);
+    Steuerung s(home.Pfad(), m);
+    s.Erstellen(false);
+    s.Gezeigt();
+    s.InternLaden(Bereich::Klassen);
+    const std::string pfad = home.Pfad() + "Daten/Klassen.ZEV";
+    fs::copy_file(pfad, home.Pfad() + "kopie");
+    fs::remove(pfad);
+    fs::copy_file(home.Pfad() + "kopie", pfad);
+    const auto fremd = DateiBytes(pfad);
+    EXPECT_FALSE(s.Schreiben(Bereich::Klassen));
+    EXPECT_EQ(m.Fehleranzahl(), 1);
+    EXPECT_EQ(err.str(), "Fehler: Die Datei " + pfad +
+                             " wurde seit dem Laden von einem anderen Programm geändert.\n\nMeine Fassung speichern: "
+                             "die andere Fassung wird zur Sicherheitskopie (.SIC).\nDie andere Fassung laden: Ihre "
+                             "ungespeicherten Änderungen dieses Bereichs gehen verloren.\nAbbrechen: es wird nichts "
+                             "geschrieben.\n(Antwort: Abbrechen)\n");
+    EXPECT_EQ(DateiBytes(pfad), fremd);
+    EXPECT_FALSE(fs::exists(home.Pfad() + "Daten/Klassen.SIC"));
 }
 
 } // namespace
