@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include "storage/area_files.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/guide_window.h"
 #include "ui/qt/student_page.h"
@@ -18,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -311,6 +313,28 @@ private slots:
         QFile sic(Pfad("Daten/Lehrer.SIC"));
         QVERIFY(sic.open(QIODevice::ReadOnly));
         QCOMPARE(sic.readAll(), fremd);
+    }
+
+    // A lesson-unit ID still being typed into the student's grid reaches the file when
+    // the tool bar's "Speichern" is pressed (the button takes no focus from the cell).
+    void aCellBeingTypedIsTakenInByTheToolBar() {
+        Kind<QTabWidget>("seiten")->setCurrentIndex(4);
+        Kind<QTabWidget>("unterseiten_schuelerblatt")->setCurrentIndex(3);
+        auto* tabelle = Kind<QTableView>("tabelleSchuelerUE");
+        const QModelIndex zelle = tabelle->model()->index(0, 1);
+        tabelle->setCurrentIndex(zelle);
+        tabelle->edit(zelle);
+        auto* editor = tabelle->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        editor->setText("7");
+        Kind<QAction>("aktionSpeichern")->trigger();
+        QVERIFY(!tabelle->viewport()->findChild<QLineEdit*>() ||
+                !tabelle->viewport()->findChild<QLineEdit*>()->isVisible());
+        zev::BereichsDatei<zev::TSchuelerDS> datei;
+        std::string fehler;
+        QCOMPARE(zev::BereichsdateiLesen(Pfad("Daten/Schueler.ZEV").toStdString(), datei, fehler), zev::LeseStatus::Ok);
+        QCOMPARE(QString::fromStdString(std::string(datei.Saetze[0].Jahrgangsdaten.Unterrichtseinheit[1].UE_ID.view())),
+                 QString("7"));
     }
 
     void aSecondWindowOnTheFolderOnlyReadsUntilItIsFree() {

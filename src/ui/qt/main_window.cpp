@@ -16,6 +16,8 @@
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -165,6 +167,8 @@ void HauptFenster::MenuesAufbauen() {
                                QStyle::StandardPixmap bild = QStyle::SP_CustomBase) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);
+        // Connected first, so it runs before the command itself.
+        connect(a, &QAction::triggered, this, &HauptFenster::EingabeAbschliessen);
         a->setStatusTip(hinweis);
         a->setToolTip(hinweis);
         if (bild != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(bild));
@@ -397,7 +401,20 @@ void HauptFenster::showEvent(QShowEvent* e) {
     ZustandZeigen();
 }
 
+void HauptFenster::EingabeAbschliessen() {
+    for (QAbstractItemView* ansicht : findChildren<QAbstractItemView*>()) {
+        QAbstractItemDelegate* delegat = ansicht->itemDelegateForIndex(ansicht->currentIndex());
+        // An open editor is a visible child of its view's viewport (the views here hold no index widgets).
+        for (QWidget* editor : ansicht->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!editor->isVisible()) continue;
+            emit delegat->commitData(editor);
+            emit delegat->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+}
+
 void HauptFenster::closeEvent(QCloseEvent* e) {
+    EingabeAbschliessen();
     if (!schliessend_) {
         schliessend_ = true;
         // The person chose to stay (a file changed by another program, or edits a
@@ -414,6 +431,7 @@ void HauptFenster::closeEvent(QCloseEvent* e) {
 
 void HauptFenster::SeiteGewechselt(int index) {
     if (index == letzteSeite_) return;
+    EingabeAbschliessen();
     if (!steuerung_->SeiteVerlassen(static_cast<Seite>(letzteSeite_))) {
         // The page stays as it is: nothing was written.
         const QSignalBlocker sperre(seiten_);

@@ -66,6 +66,9 @@ protected:
 
 private:
     void MenuesAufbauen();
+    // A grid cell still being typed goes into its grid before any command acts on
+    // the page: tool-bar and menu entries take no focus, so its editor would stay open.
+    void EingabeAbschliessen();
     QWidget* StartseiteAufbauen();
     QWidget* BereichsseiteAufbauen(Seite s, const QStringList& unterseiten);
     void SeiteGewechselt(int index);
