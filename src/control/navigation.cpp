@@ -12,9 +12,6 @@ namespace zev {
 
 namespace {
 
-constexpr Bewegungsknoepfe kNachErstem = {false, false, true, true, false, true};
-constexpr Bewegungsknoepfe kNachLetztem = {true, true, false, false, true, false};
-constexpr Bewegungsknoepfe kAlleAn = {true, true, true, true, true, true};
 
 // The texts that differ between the areas.
 template <class R> struct Texte;
@@ -89,44 +86,37 @@ template <class F> void Mit(Datenbestand& d, Bereich b, F&& f) {
 // The operations over one area's data.
 template <class R> class Ablauf {
 public:
-    Ablauf(Steuerung& st, Meldungen& m, Bereich b, BereichsDaten<R>& d, Bewegungsknoepfe& k)
-        : st_(st), m_(m), b_(b), d_(d), k_(k) {}
+    Ablauf(Steuerung& st, Meldungen& m, Bereich b, BereichsDaten<R>& d) : st_(st), m_(m), b_(b), d_(d) {}
 
     void MoveFirst() {
         if (d_.Aktuell != 0)
             Wechseln(0);
         else
             d_.Aktuell = 0;
-        k_ = kNachErstem;
     }
     void MovePrevious() {
         if (d_.Aktuell < 1) return MoveFirst();
         Wechseln(d_.Aktuell - 1);
-        k_ = kAlleAn;
     }
     void MoveNext() {
         if (d_.Aktuell >= d_.Letzter()) return MoveLast();
         Wechseln(d_.Aktuell + 1);
-        k_ = kAlleAn;
     }
     void MoveLast() {
         if (d_.Aktuell < d_.Letzter())
             Wechseln(d_.Letzter());
         else
             d_.Aktuell = d_.Letzter();
-        k_ = kNachLetztem;
     }
     void PageForward(int schritt) {
         // In 64 bits: a current index taken from outside the area may lie anywhere.
         const std::int64_t ziel = std::int64_t{d_.Aktuell} + schritt;
         if (ziel >= d_.Letzter()) return MoveLast();
         Wechseln(static_cast<std::int32_t>(ziel));
-        k_ = kAlleAn;
     }
     void PageBack(int schritt) {
         if (schritt >= d_.Aktuell) return MoveFirst();
         Wechseln(d_.Aktuell - schritt);
-        k_ = kAlleAn;
     }
 
     void SelectFromList(std::int32_t index) {
@@ -211,28 +201,33 @@ private:
     Meldungen& m_;
     Bereich b_;
     BereichsDaten<R>& d_;
-    Bewegungsknoepfe& k_;
 };
 
 } // namespace
 
 Navigation::Navigation(Steuerung& st, Meldungen& m, Navigationsdienste dienste)
-    : st_(st), m_(m), dienste_(std::move(dienste)) {
-    knoepfe_.fill(kAlleAn);
-}
+    : st_(st), m_(m), dienste_(std::move(dienste)) {}
 
 template <class F> void Navigation::MitAblauf(Bereich b, F&& f) {
     const int p = Platz(b);
     if (p < 0) return;
     Mit(st_.Daten(), b, [&](auto& d) {
-        Ablauf a(st_, m_, b, d, knoepfe_[static_cast<std::size_t>(p)]);
+        Ablauf a(st_, m_, b, d);
         f(a);
     });
 }
 
-const Bewegungsknoepfe& Navigation::Knoepfe(Bereich b) const {
-    const int p = Platz(b);
-    return p < 0 ? kAlleAn : knoepfe_[static_cast<std::size_t>(p)];
+Bewegungsknoepfe Navigation::Knoepfe(Bereich b) const {
+    Bewegungsknoepfe an{true, true, true, true, true, true};
+    if (Platz(b) < 0) return an;
+    Mit(st_.Daten(), b, [&](const auto& d) {
+        // From where the record stands, whatever moved it there (a move, "+", "-", the
+        // list, a jump from a result window, the clipboard).
+        const bool amAnfang = d.Aktuell <= 0;
+        const bool amEnde = d.Aktuell >= d.Letzter();
+        an = {!amAnfang, !amAnfang, !amEnde, !amEnde, !amAnfang, !amEnde};
+    });
+    return an;
 }
 
 void Navigation::MoveFirst(Bereich b) {

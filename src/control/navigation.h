@@ -53,8 +53,9 @@ public:
     // only record. True when a record was removed or blanked.
     bool DeleteRecord(Bereich b);
 
-    // Enabled states of the move buttons; all on until the first move.
-    const Bewegungsknoepfe& Knoepfe(Bereich b) const;
+    // Enabled states of the move buttons at the current record: the moves towards
+    // the first record are off on it, those towards the last on the last.
+    Bewegungsknoepfe Knoepfe(Bereich b) const;
 
     Navigationsdienste& Dienste() { return dienste_; }
 
@@ -65,7 +66,6 @@ private:
     Steuerung& st_;
     Meldungen& m_;
     Navigationsdienste dienste_;
-    std::array<Bewegungsknoepfe, 3> knoepfe_;
 };
 
 // Rows of height `zeilenhoehe` that fit in `hoehe` pixels, each with a line between: at least 1.

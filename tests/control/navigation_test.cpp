@@ -181,9 +181,9 @@ TYPED_TEST(JederBereich, EachMoveLandsWhereItShouldWithItsButtons) {
     EXPECT_EQ(d.Aktuell, 0);
     EXPECT_EQ(this->nav->Knoepfe(this->B), kErster);
     this->nav->MoveNext(this->B);
-    this->nav->MovePrevious(this->B); // reaching the first this way is an ordinary move
+    this->nav->MovePrevious(this->B); // the first, however it was reached
     EXPECT_EQ(d.Aktuell, 0);
-    EXPECT_EQ(this->nav->Knoepfe(this->B), kAlle);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kErster);
     this->nav->MovePrevious(this->B); // below 1: as "| <"
     EXPECT_EQ(this->nav->Knoepfe(this->B), kErster);
     this->nav->PageForward(this->B, 7);
@@ -194,6 +194,30 @@ TYPED_TEST(JederBereich, EachMoveLandsWhereItShouldWithItsButtons) {
     std::vector<std::int32_t> ids;
     for (const auto& g : this->gezeigt) ids.push_back(g.second);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{9, 8, 5, 1, 2, 1, 8, 1}));
+}
+
+// The buttons follow the position after every change of it, not only after the
+// six moves: "+" before the last (25 of 26), a jump, "-" at the end.
+TYPED_TEST(JederBereich, TheButtonsFollowThePositionAfterInsertDeleteAndJump) {
+    auto& d = this->template Fuellen<TypeParam>(25, 24);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kLetzter);
+    ASSERT_TRUE(this->nav->InsertRecord(this->B));
+    EXPECT_EQ(d.Aktuell, 24);
+    EXPECT_EQ(d.Letzter(), 25);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kAlle);
+    this->nav->SelectFromList(this->B, 23);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kAlle);
+    this->nav->SelectFromList(this->B, 0);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kErster);
+    this->nav->MoveLast(this->B);
+    this->m.Antworten({true});
+    ASSERT_TRUE(this->nav->DeleteRecord(this->B));
+    EXPECT_EQ(d.Aktuell, 24);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kLetzter);
+    // One record: no move goes anywhere.
+    auto& einer = this->template Fuellen<TypeParam>(1, 0);
+    EXPECT_EQ(einer.Letzter(), 0);
+    EXPECT_EQ(this->nav->Knoepfe(this->B), (Bewegungsknoepfe{false, false, false, false, false, false}));
 }
 
 TYPED_TEST(JederBereich, PageForwardBeyondTheLastGoesToTheLast) {
@@ -214,7 +238,7 @@ TYPED_TEST(JederBereich, ChoosingFromTheListRewritesTheOldEntry) {
     EXPECT_EQ(d.Puffer.ID.get(), 4);
     EXPECT_EQ(this->Eintraege()[0], A::Eintrag("Neu", 1));
     EXPECT_EQ(this->gezeigt.size(), 1u);
-    EXPECT_EQ(this->nav->Knoepfe(this->B), kAlle); // choosing leaves the buttons as they were
+    EXPECT_EQ(this->nav->Knoepfe(this->B), kLetzter); // the last record, chosen from the list
 
     // Outside the area only the index is taken; deleting then refuses.
     this->getippt.clear();

@@ -261,7 +261,7 @@ void DatensatzListe::AuswahlZeigen() {
 }
 
 void DatensatzListe::KnoepfeZeigen() {
-    const Bewegungsknoepfe& an = nav_.Knoepfe(b_);
+    const Bewegungsknoepfe an = nav_.Knoepfe(b_);
     for (std::size_t i = 0; i < an.size(); ++i) knoepfe_[i]->setEnabled(an[i]);
 }
 
