@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QTest>
 #include <QTimer>
 
@@ -126,6 +127,34 @@ private slots:
         QCOMPARE(QString::fromStdString(s.Schuldaten.Schulart[2].str()), QString("X7"));
         QVERIFY(QFile::exists(Pfad("Daten/Export/Schule.XML")));
         QVERIFY(QtMeldungen::Protokoll().empty());
+    }
+
+    // A key kept as the default ("KNT" from the last unit) is typed over, not onto,
+    // whether the box is reached by Tab or by a click.
+    void aKeyBoxSelectsItsTextWhenItGetsTheFocus() {
+        QWidget huelle;
+        auto* vorher = new QLineEdit(&huelle);
+        auto* feld = new qt::CodeFeldWidget(KomboListe{}, 90, &huelle);
+        auto* layout = new QVBoxLayout(&huelle);
+        layout->addWidget(vorher);
+        layout->addWidget(feld);
+        huelle.show();
+        QApplication::setActiveWindow(&huelle);
+        QVERIFY(QTest::qWaitForWindowActive(&huelle));
+        for (const bool klick : {false, true}) {
+            vorher->setFocus();
+            feld->Schluessel()->setText("KNT");
+            if (klick)
+                QTest::mouseClick(feld->Schluessel(), Qt::LeftButton, {}, QPoint(5, 5));
+            else
+                feld->Schluessel()->setFocus(Qt::TabFocusReason);
+            QVERIFY(feld->Schluessel()->hasFocus());
+            QTest::keyClicks(feld->Schluessel(), "ABC");
+            QCOMPARE(feld->Schluessel()->text(), QString("ABC"));
+        }
+        // A second click inside the box places the cursor as usual.
+        QTest::mouseClick(feld->Schluessel(), Qt::LeftButton, {}, QPoint(2, 5));
+        QVERIFY(!feld->Schluessel()->hasSelectedText());
     }
 
     void lessonUnitDialogAddsEditsAndTheTableShowsTheUnit() {

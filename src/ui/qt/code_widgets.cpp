@@ -6,7 +6,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -95,8 +97,21 @@ QWidget* Rollbar(QWidget* inhalt) {
 
 // --- key box + combo -----------------------------------------------------------------------
 
+void SchluesselFeld::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    selectAll();
+    frischFokussiert_ = e->reason() == Qt::MouseFocusReason;
+}
+
+void SchluesselFeld::mousePressEvent(QMouseEvent* e) {
+    if (!frischFokussiert_) return QLineEdit::mousePressEvent(e);
+    // The press that brought the focus would place the cursor and drop the selection.
+    frischFokussiert_ = false;
+    e->accept();
+}
+
 CodeFeldWidget::CodeFeldWidget(const KomboListe& liste, int schluesselBreite, QWidget* eltern)
-    : QWidget(eltern), schluessel_(new QLineEdit(this)), kombo_(new QComboBox(this)) {
+    : QWidget(eltern), schluessel_(new SchluesselFeld(this)), kombo_(new QComboBox(this)) {
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(0, 0, 0, 0);
     schluessel_->setStyleSheet("background-color: #ffff80;");

@@ -45,6 +45,22 @@ void Auswahlen(QButtonGroup* g, int id);
 // A sub-page that scrolls when the window is smaller than its content.
 QWidget* Rollbar(QWidget* inhalt);
 
+// A key box selects its whole text when it gets the focus, by Tab or by click, so
+// that a key typed replaces the one there (a key kept as the default of the last
+// entry would otherwise be typed onto).
+class SchluesselFeld : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit SchluesselFeld(QWidget* eltern = nullptr) : QLineEdit(eltern) {}
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    bool frischFokussiert_ = false; // the click that gave the focus keeps the selection
+};
+
 // The key box (yellow, as wide as the key) and the combo beside it.
 class CodeFeldWidget : public QWidget {
     Q_OBJECT
