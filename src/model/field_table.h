@@ -23,6 +23,7 @@
 #pragma once
 
 #include <algorithm>
+#include <utility>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -105,7 +106,8 @@ using Tabelle = std::span<const Feld>;
 template <std::size_t N> constexpr std::array<std::uint16_t, N> NachOrt(const std::array<Feld, N>& t) {
     std::array<std::uint16_t, N> r{};
     for (std::size_t i = 0; i < N; ++i) r[i] = static_cast<std::uint16_t>(i);
-    std::stable_sort(r.begin(), r.end(), [&](std::uint16_t a, std::uint16_t b) { return t[a].ort < t[b].ort; });
+    for (std::size_t i = 1; i < N; ++i) // stable: rows at one place keep their order
+        for (std::size_t j = i; j > 0 && t[r[j]].ort < t[r[j - 1]].ort; --j) std::swap(r[j], r[j - 1]);
     return r;
 }
 
