@@ -23,12 +23,12 @@
 #pragma once
 
 #include <algorithm>
-#include <utility>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace zev::felder {
 

@@ -94,19 +94,16 @@ public:
     Behaelter(XmlSchreiber& w, Tabelle t, const Baum<N>& baum) : w_(w), t_(t), baum_(baum) {}
 
     void Hin(int ziel) {
-        std::array<int, 8> kette{};
-        int n = 0;
-        for (int p = ziel; p > 3; p = baum_.eltern[static_cast<std::size_t>(p)])
-            kette[static_cast<std::size_t>(n++)] = p;
-        std::reverse(kette.begin(), kette.begin() + n);
-        int gleich = 0;
-        while (gleich < tiefe_ && gleich < n &&
-               stapel_[static_cast<std::size_t>(gleich)] == kette[static_cast<std::size_t>(gleich)])
-            ++gleich;
-        while (tiefe_ > gleich) w_.Zu(t_, stapel_[static_cast<std::size_t>(--tiefe_)]);
+        std::array<int, kTiefe> kette{};
+        std::size_t n = 0;
+        for (int p = ziel; p > 3 && n < kTiefe; p = baum_.eltern[static_cast<std::size_t>(p)]) kette[n++] = p;
+        std::reverse(kette.begin(), kette.begin() + static_cast<std::ptrdiff_t>(n));
+        std::size_t gleich = 0;
+        while (gleich < tiefe_ && gleich < n && stapel_[gleich] == kette[gleich]) ++gleich;
+        for (; tiefe_ > gleich; --tiefe_) w_.Zu(t_, stapel_[tiefe_ - 1]);
         for (; tiefe_ < n; ++tiefe_) {
-            stapel_[static_cast<std::size_t>(tiefe_)] = kette[static_cast<std::size_t>(tiefe_)];
-            w_.Auf(t_, kette[static_cast<std::size_t>(tiefe_)]);
+            stapel_[tiefe_] = kette[tiefe_];
+            w_.Auf(t_, kette[tiefe_]);
         }
     }
 
@@ -114,8 +111,9 @@ private:
     XmlSchreiber& w_;
     Tabelle t_;
     const Baum<N>& baum_;
-    std::array<int, 8> stapel_{};
-    int tiefe_ = 0;
+    static constexpr std::size_t kTiefe = 8; // containers below the record element, at most
+    std::array<int, kTiefe> stapel_{};
+    std::size_t tiefe_ = 0;
 };
 
 template <std::size_t N> bool Unter(const Baum<N>& baum, int stelle, int behaelter) {

@@ -2,11 +2,15 @@
 // validate against the schemas shipped in data/schema.
 #include "support/temp_folder.h"
 #include "xml/export_trees.h"
+#include "xml/tags.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <set>
+#include <sstream>
 
 namespace zev {
 namespace {
@@ -31,7 +35,9 @@ void Pruefen(const std::string& xsd, const std::string& inhalt) {
     EXPECT_TRUE(ok) << ausgabe;
 }
 
-template <std::size_t N> void Fuellen(SText<N>& t, const std::string& wert) { t = wert; }
+template <std::size_t N> void Fuellen(SText<N>& t, const std::string& wert) {
+    t = wert;
+}
 
 class Schemas : public ::testing::TestWithParam<int> {
 protected:
@@ -126,6 +132,45 @@ TEST(SchemaCheck, ASchemaRefusesAFileOutOfOrder) {
                                "</Klasse></Alle_Klassen>";
     test::DateiSchreiben(o / "f.xml", std::vector<std::uint8_t>(falsch.begin(), falsch.end()));
     EXPECT_FALSE(Gueltig("Klassen.xsd", o / "f.xml").first);
+}
+
+// The element paths a schema declares, "Alle_Lehrer/Lehrer/Schulnummer" and so on.
+std::set<std::string> SchemaPfade(const std::string& xsd) {
+    std::ifstream f(kSchemas + xsd);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    const std::string text = ss.str();
+    std::set<std::string> pfade;
+    std::vector<std::string> offen;
+    for (std::size_t p = 0; (p = text.find("xs:element", p)) != std::string::npos; p += 10) {
+        if (text[p - 1] == '/') { // </xs:element>
+            offen.pop_back();
+            continue;
+        }
+        const std::size_t n = text.find("name=\"", p) + 6;
+        const std::string name = text.substr(n, text.find('"', n) - n);
+        std::string pfad;
+        for (const std::string& o : offen) pfad += o + "/";
+        pfade.insert(pfad + name);
+        if (text[text.find('>', p) - 1] != '/') offen.push_back(name);
+    }
+    return pfade;
+}
+
+template <std::size_t N> std::set<std::string> TabellenPfade(const tags::Baum<N>& baum) {
+    const std::string satz = std::string(baum.namen[2]) + "/" + std::string(baum.namen[3]);
+    std::set<std::string> pfade = {std::string(baum.namen[2]), satz};
+    for (std::size_t i = 4; i < N; ++i) pfade.insert(satz + "/" + std::string(baum.pfade[i]));
+    return pfade;
+}
+
+// Every element the field tables export is declared at its path, and the schemas
+// declare nothing else.
+TEST(SchemaCheck, TheSchemasDeclareExactlyTheTablesElements) {
+    EXPECT_EQ(SchemaPfade("Schule.xsd"), TabellenPfade(tags::kSchulBaum));
+    EXPECT_EQ(SchemaPfade("Lehrer.xsd"), TabellenPfade(tags::kLehrerBaum));
+    EXPECT_EQ(SchemaPfade("Klassen.xsd"), TabellenPfade(tags::kKlassenBaum));
+    EXPECT_EQ(SchemaPfade("Schueler.xsd"), TabellenPfade(tags::kSchuelerBaum));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, Schemas, ::testing::Values(0, 1, 2, 3));
