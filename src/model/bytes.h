@@ -87,6 +87,7 @@ template <std::size_t N> struct Pad {
 // wrong convention fails loudly instead of touching a neighbouring field.
 template <class T, int First, int Last> struct Reihe {
     static_assert(First <= Last);
+    using Element = T;
     static constexpr int Erster = First;
     static constexpr int Letzter = Last;
     static constexpr int Anzahl = Last - First + 1;

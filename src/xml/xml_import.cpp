@@ -3,6 +3,7 @@
 #include "catalog/catalogue_list.h"
 #include "io/file_messages.h"
 #include "model/encoding.h"
+#include "model/field_access.h"
 #include "model/ids.h"
 #include "xml/tags.h"
 #include "xml/xml_scanner.h"
@@ -40,18 +41,65 @@ std::uint16_t Geschlecht(std::string_view t) {
     return t == "1" ? 1 : t == "2" ? 2 : 0;
 }
 
-// A lesson-unit reference: the text, and its number in 16 bits (0 when none).
-// The number comes from the text as stored (cut to its width), so the two agree.
-void Verweis(TUEVerweis& v, std::string_view t) {
-    v.UE_ID = t;
-    if (v.UE_ID.empty()) return;
-    v.Nummer = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(v.UE_ID.view()).value_or(0)));
+// Stores a text read into its field, entry `k`: cut to the field's width; an entry
+// beyond the group's capacity (or before its first container) is dropped.
+void Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view t) {
+    if (k < 1 || k > f.anzahl) return;
+    switch (f.art) {
+        case felder::Art::Auswahl:
+            felder::ZahlSetzen(bild, f, k, Geschlecht(t)); // "1" and "2" alike for every choice
+            break;
+        case felder::Art::Verweise: {
+            // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
+            // The number comes from the text as stored (cut to its width), so the two agree.
+            felder::TextSetzen(bild, f, k, t);
+            const std::string_view gespeichert = felder::TextIn(bild, f, k);
+            if (!gespeichert.empty())
+                felder::ZahlSetzen(
+                    bild, f, k,
+                    static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(gespeichert).value_or(0))));
+            break;
+        }
+        case felder::Art::Zahl:
+            break; // numbers of the record's own are never taken from a file
+        default:
+            felder::TextSetzen(bild, f, k, t);
+    }
 }
 
-// Stores into element `k` of a group when it lies within the group's capacity.
-template <class A> auto* Element(A& a, int k) {
-    return (k >= A::Erster && k <= A::Letzter) ? &a[k] : nullptr;
-}
+// The entry counters of a reader's lists and groups, moved on at the start tags.
+struct Zaehler {
+    std::array<int, 16> wert{};
+    std::array<bool, 16> frisch{}; // a shared container has just begun an entry
+
+    void Zuruecksetzen() {
+        wert.fill(0);
+        frisch.fill(false);
+    }
+    void Start(const Stelle& s) {
+        if (s.zaehler < 0) return;
+        const auto z = static_cast<std::size_t>(s.zaehler);
+        switch (s.zaehlen) {
+            case Zaehlen::Weiter:
+                ++wert[z];
+                break;
+            case Zaehlen::Eins:
+                wert[z] = 1;
+                break;
+            case Zaehlen::Behaelter:
+                ++wert[z];
+                frisch[z] = true;
+                break;
+            case Zaehlen::ErstesFeld:
+                if (!frisch[z]) ++wert[z];
+                frisch[z] = false;
+                break;
+            case Zaehlen::Nichts:
+                break;
+        }
+    }
+    int Eintrag(const Stelle& s) const { return s.zaehler < 0 ? 1 : wert[static_cast<std::size_t>(s.zaehler)]; }
+};
 
 // What every reader shares: the section marker, the accept flag of the record in
 // hand and the record counters.
@@ -200,21 +248,6 @@ std::optional<std::vector<R>> Ergebnis(std::vector<R>& out, const Lesestand& z, 
     return std::move(out);
 }
 
-// A teacher group whose entries may share one container: a new entry begins at
-// each container and at each further first field inside it.
-struct Gruppe {
-    int zaehler = 0;
-    bool frisch = false;
-    void Container() {
-        ++zaehler;
-        frisch = true;
-    }
-    void ErstesFeld() {
-        if (!frisch) ++zaehler;
-        frisch = false;
-    }
-};
-
 } // namespace
 
 std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
@@ -222,11 +255,13 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     TSchuleDS s;
     InitSchule(s, e.Schulnummer.view());
     Lesestand z;
-    int schulart = 0, ue = 0, ne = 0, schulen = 0;
+    Zaehler zaehler;
+    int schulen = 0;
     const auto start = [&](int i) {
+        zaehler.Start(kSchulBaum.stellen[static_cast<std::size_t>(i)]);
         switch (i) {
             case Alle_Schulen:
-                z.marker = Alle_Schulen, schulart = ue = ne = 0;
+                z.marker = Alle_Schulen, zaehler.Zuruecksetzen();
                 break;
             case Schule:
                 z.marker = i, ++schulen;
@@ -234,16 +269,9 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
             case Schuldaten:
             case freie_Traeger:
             case Schulleiter:
-                z.marker = i;
-                break;
-            case Schulart:
-                ++schulart;
-                break;
             case Unterrichtseinheit:
-                z.marker = i, ++ue;
-                break;
             case Nichteinschulung:
-                z.marker = i, ne = 1;
+                z.marker = i;
                 break;
             default:
                 break;
@@ -252,7 +280,7 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     const auto ende = [&](int i) {
         if (i == Alle_Schulen)
             z.marker.reset();
-        else if (i == Anrede || i == Titel || i == Schulleiter_Name || i == Telefon)
+        else if (i >= Anrede && i <= Telefon)
             z.marker = Schulleiter;
         else if (i >= UE_ID && i <= UE_Lehrer)
             z.marker = freie_Traeger;
@@ -260,113 +288,24 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
             z.marker = Alle_Schulen;
     };
     const auto text = [&](int i, const std::string& t) {
-        auto& f = s.freie_Traeger;
-        TUnterrichtseinheitDS* u = (i >= UE_ID && i <= UE_Lehrer) ? Element(s.Unterrichtseinheit, ue) : nullptr;
-        if (u && ue == 0) u = nullptr; // element 0 is never imported into
-        TNichteinschulung* n = ne == 1 ? &s.Nichteinschulung[1] : nullptr;
-        switch (i) {
-            case Schulnummer:
-                s.Schulnummer = t;
-                break;
-            case Schulart:
-                if (auto* a = Element(s.Schuldaten.Schulart, schulart); a && schulart > 0) *a = t;
-                break;
-            case Orgform: {
-                // The export joins the free text to code "41" with ", "; split it back.
-                const auto p = t.find(", ");
-                s.Schuldaten.Orgform = std::string_view(t).substr(0, p);
-                if (p != std::string::npos) s.Schuldaten.Orgform_Text = std::string_view(t).substr(p + 2);
-                break;
-            }
-            case Ganztag:
-                s.Schuldaten.Ganztag = t;
-                break;
-            case Name:
-                f.Name = t;
-                break;
-            case Schulamt:
-                f.Schulamt = t;
-                break;
-            case Rechtsstatus:
-                f.Rechtsstatus = t;
-                break;
-            case Traeger:
-                f.Traeger = t;
-                break;
-            case Gemeinde:
-                f.Gemeinde = t;
-                break;
-            case Standort:
-                f.Standort = t;
-                break;
-            case PLZ:
-                f.PLZ = t;
-                break;
-            case Strasse:
-                f.Strasse = t;
-                break;
-            case EMail:
-                f.EMail = t;
-                break;
-            case Internet:
-                f.Internet = t;
-                break;
-            case Anrede:
-                f.Schulleiter.Anrede = t;
-                break;
-            case Titel:
-                f.Schulleiter.Titel = t;
-                break;
-            case Schulleiter_Name:
-                f.Schulleiter.Name = t;
-                break;
-            case Telefon:
-                f.Schulleiter.Telefon = t;
-                break;
-            case UE_ID:
-                if (u) {
-                    u->UE_ID_Text = t;
-                    // A number that is none gets an identifier below 0, so the merge leaves it out.
-                    // Taken from the text as stored, so number and text agree.
-                    const auto zahl = Ganzzahl(u->UE_ID_Text.view());
-                    u->UE_ID = zahl ? *zahl : NeueImportUEID(s);
-                }
-                break;
-            case UE_Schulart:
-                if (u) u->Schulart = t;
-                break;
-            case UE_Jahrgang:
-                if (u) u->Jahrgang = t;
-                break;
-            case UE_Klasse:
-                if (u) u->Klasse = t;
-                break;
-            case UE_Fach:
-                if (u) u->Fach = t;
-                break;
-            case UE_Kurs:
-                if (u) u->Kurs = t;
-                break;
-            case UE_Bilingual:
-                if (u) u->Bilingual = t;
-                break;
-            case UE_Stunden:
-                if (u) u->Stunden = t;
-                break;
-            case UE_Lehrer:
-                if (u) u->Lehrer = t;
-                break;
-            case NE_Art:
-                if (n) n->Art = t;
-                break;
-            case NE_maennlich:
-                if (n) n->maennlich = t;
-                break;
-            case NE_weiblich:
-                if (n) n->weiblich = t;
-                break;
-            default:
-                break;
+        const Stelle& st = kSchulBaum.stellen[static_cast<std::size_t>(i)];
+        if (st.zeile < 0) return;
+        const int k = zaehler.Eintrag(st);
+        if (i == Orgform) {
+            // The export joins the free text to code "41" with ", "; split it back.
+            const auto p = t.find(", ");
+            s.Schuldaten.Orgform = std::string_view(t).substr(0, p);
+            if (p != std::string::npos) s.Schuldaten.Orgform_Text = std::string_view(t).substr(p + 2);
+        } else if (i == UE_ID) {
+            if (k < 1 || k > 1000) return; // element 0 is never imported into
+            TUnterrichtseinheitDS& u = s.Unterrichtseinheit[k];
+            u.UE_ID_Text = t;
+            // A number that is none gets an identifier below 0, so the merge leaves it out.
+            // Taken from the text as stored, so number and text agree.
+            const auto zahl = Ganzzahl(u.UE_ID_Text.view());
+            u.UE_ID = zahl ? *zahl : NeueImportUEID(s);
+        } else {
+            Ablegen(ImageOf(s), felder::kSchule[static_cast<std::size_t>(st.zeile)], k, t);
         }
     };
     if (!Lesen(pfad, {SchulTags(), "Alle_Schulen", "Schul"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
@@ -383,67 +322,42 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
     return s;
 }
 
+namespace {
+
+// Stores a leaf's text into the record in hand by the file's element positions.
+template <class R, class B> auto Ablage(R& r, const B& baum, const Zaehler& zaehler) {
+    return [&r, &baum, &zaehler](int i, const std::string& t) {
+        const Stelle& st = baum.stellen[static_cast<std::size_t>(i)];
+        if (st.zeile >= 0)
+            Ablegen(ImageOf(r), felder::TabelleVon<R>::zeilen[static_cast<std::size_t>(st.zeile)], zaehler.Eintrag(st),
+                    t);
+    };
+}
+
+} // namespace
+
 std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, const TEinstellungen& e, Meldungen& m,
                                                        ImportBericht& bericht) {
     std::vector<TLehrerDS> out = Vorgehalten<TLehrerDS>(pfad);
     TLehrerDS r;
     InitLehrer(r, e.Schulnummer.view());
     Lesestand z;
-    int ausb = 0, fach = 0, lehramt = 0, pers = 0, ue = 0;
-    Gruppe azk, azr, ar, einsatz;
-    const auto zuruecksetzen = [&] {
-        ausb = fach = lehramt = pers = ue = 0;
-        azk = azr = ar = einsatz = Gruppe{};
-    };
+    Zaehler zaehler;
     const auto start = [&](int i) {
+        zaehler.Start(kLehrerBaum.stellen[static_cast<std::size_t>(i)]);
         switch (i) {
             case Alle_Lehrer:
-                z.marker = Alle_Lehrer, zuruecksetzen();
+                z.marker = Alle_Lehrer, zaehler.Zuruecksetzen();
                 break;
             case L_Lehrer:
                 InitLehrer(r, e.Schulnummer.view());
-                zuruecksetzen();
+                zaehler.Zuruecksetzen();
                 z.NeuerDatensatz();
                 break;
-            case L_Ausbildung:
-                ++ausb;
-                break;
-            case L_Fach_Lehrb:
-                ++fach;
-                break;
-            case L_Lehramt:
-                ++lehramt;
-                break;
-            case L_Personengruppe:
-                ++pers;
-                break;
-            case L_Unterrichtseinheit:
-                ++ue;
-                break;
             case L_Arbeitszeitkonto:
-                z.marker = i, azk.Container();
-                break;
             case L_Arbeitszeitregelung:
-                z.marker = i, azr.Container();
-                break;
             case L_Anrechnungsstunden:
-                z.marker = i, ar.Container();
-                break;
             case L_Einsatz:
-                z.marker = i, einsatz.Container();
-                break;
-            case L_AZK_Grund_mehr:
-                azk.ErstesFeld();
-                break;
-            case L_AZR_Grund_mehr:
-                azr.ErstesFeld();
-                break;
-            case L_AR_Grund:
-                ar.ErstesFeld();
-                break;
-            case L_E_Art:
-                einsatz.ErstesFeld();
-                break;
             case L_Zu_Abgang:
             case L_Zugang:
             case L_Abgang:
@@ -477,129 +391,9 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
                 break;
         }
     };
-    const auto text = [&](int i, const std::string& t) {
-        auto& g = r.Grunddaten;
-        const auto setze = [&](auto* feld) {
-            if (feld) *feld = t;
-        };
-        const auto grund = [&](Reihe<TStundenGrund, 1, 5>& a, const Gruppe& gr, int erstes) {
-            TStundenGrund* x = Element(a, gr.zaehler);
-            if (!x) return;
-            const int feld = i - erstes;
-            if (feld == 0)
-                x->Grund_mehr = t;
-            else if (feld == 1)
-                x->Anzahl_mehr = t;
-            else if (feld == 2)
-                x->Grund_minder = t;
-            else
-                x->Anzahl_minder = t;
-        };
-        switch (i) {
-            case L_Schulnummer:
-                r.Schulnummer = t;
-                break;
-            case L_Lehrernummer:
-                r.Lehrernummer = t;
-                break;
-            case L_Name:
-                g.Name = t;
-                break;
-            case L_Vorname:
-                g.Vorname = t;
-                break;
-            case L_Titel:
-                g.Titel = t;
-                break;
-            case L_Geschlecht:
-                g.Geschlecht = Geschlecht(t);
-                break;
-            case L_Geburtsdatum:
-                g.Geburtsdatum = t;
-                break;
-            case L_Staatszugehoerigkeit:
-                g.Staatszugehoerigkeit = t;
-                break;
-            case L_Beschaeftigung:
-                g.Beschaeftigung = t;
-                break;
-            case L_Ausbildung:
-                setze(Element(g.Ausbildung, ausb));
-                break;
-            case L_Fach_Lehrb:
-                setze(Element(g.Fach_Lehrb, fach));
-                break;
-            case L_Lehramt:
-                setze(Element(r.Stunden.Lehramt, lehramt));
-                break;
-            case L_Regelstunden:
-                r.Stunden.Regelstunden = t;
-                break;
-            case L_Vertragsstunden:
-                r.Stunden.Vertragsstunden = t;
-                break;
-            case L_Vertretung:
-                r.Stunden.Vertretung = t;
-                break;
-            case L_AZK_Grund_mehr:
-            case L_AZK_Anzahl_mehr:
-            case L_AZK_Grund_minder:
-            case L_AZK_Anzahl_minder:
-                grund(r.Arbeitszeitkonto, azk, L_AZK_Grund_mehr);
-                break;
-            case L_AZR_Grund_mehr:
-            case L_AZR_Anzahl_mehr:
-            case L_AZR_Grund_minder:
-            case L_AZR_Anzahl_minder:
-                grund(r.Arbeitszeitregelung, azr, L_AZR_Grund_mehr);
-                break;
-            case L_AR_Grund:
-                if (auto* a = Element(r.Anrechnungsstunden, ar.zaehler)) a->Grund = t;
-                break;
-            case L_AR_Stunden:
-                if (auto* a = Element(r.Anrechnungsstunden, ar.zaehler)) a->Stunden = t;
-                break;
-            case L_Taetigkeit:
-                r.Sonstiges.Taetigkeit = t;
-                break;
-            case L_Personengruppe:
-                setze(Element(r.Sonstiges.Personengruppe, pers));
-                break;
-            case L_Klassenleiter:
-                r.Sonstiges.Klassenleiter = t;
-                break;
-            case L_Schulleiter:
-                r.Sonstiges.Schulleiter = Geschlecht(t);
-                break; // "1" and "2" alike
-            case L_Unterrichtseinheit:
-                if (auto* v = Element(r.Unterrichtseinheit, ue)) Verweis(*v, t);
-                break;
-            case L_E_Art:
-                if (auto* x = Element(r.Einsatz, einsatz.zaehler)) x->Art = t;
-                break;
-            case L_E_Jahrgang:
-                if (auto* x = Element(r.Einsatz, einsatz.zaehler)) x->Jahrgang = t;
-                break;
-            case L_E_Stunden:
-                if (auto* x = Element(r.Einsatz, einsatz.zaehler)) x->Stunden = t;
-                break;
-            case L_Zugang_Art:
-                r.Zu_Abgang.Zugang.Art = t;
-                break;
-            case L_Zugang_Datum:
-                r.Zu_Abgang.Zugang.Datum = t;
-                break;
-            case L_Abgang_Art:
-                r.Zu_Abgang.Abgang.Art = t;
-                break;
-            case L_Abgang_Datum:
-                r.Zu_Abgang.Abgang.Datum = t;
-                break;
-            default:
-                break;
-        }
-    };
-    if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
+    if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende,
+               Ablage(r, kLehrerBaum, zaehler)))
+        return std::nullopt;
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -609,14 +403,13 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
     TKlasseDS r;
     InitKlasse(r, e.Schulnummer.view());
     Lesestand z;
-    int besonderheit = 0;
+    Zaehler zaehler;
     const auto start = [&](int i) {
+        zaehler.Start(kKlassenBaum.stellen[static_cast<std::size_t>(i)]);
         if (i == Alle_Klassen)
-            z.marker = Alle_Klassen, besonderheit = 0;
+            z.marker = Alle_Klassen, zaehler.Zuruecksetzen();
         else if (i == Kl_Klasse)
-            InitKlasse(r, e.Schulnummer.view()), besonderheit = 0, z.NeuerDatensatz();
-        else if (i == Kl_Klassenbesonderheit)
-            ++besonderheit;
+            InitKlasse(r, e.Schulnummer.view()), zaehler.Zuruecksetzen(), z.NeuerDatensatz();
     };
     const auto ende = [&](int i) {
         if (i == Alle_Klassen)
@@ -624,15 +417,8 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
         else if (i == Kl_Klasse)
             Anhaengen(out, r, z, bericht);
     };
-    const auto text = [&](int i, const std::string& t) {
-        if (i == Kl_Schulnummer)
-            r.Schulnummer = t;
-        else if (i == Kl_Klassenname)
-            r.Klassenname = t;
-        else if (i == Kl_Klassenbesonderheit)
-            if (auto* b = Element(r.Klassenbesonderheit, besonderheit)) *b = t;
-    };
-    if (!Lesen(pfad, {KlassenTags(), "Alle_Klassen", "Klassen"}, z, e, m, bericht, start, ende, text))
+    if (!Lesen(pfad, {KlassenTags(), "Alle_Klassen", "Klassen"}, z, e, m, bericht, start, ende,
+               Ablage(r, kKlassenBaum, zaehler)))
         return std::nullopt;
     return Ergebnis(out, z, pfad, m, bericht);
 }
@@ -643,33 +429,24 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
     TSchuelerDS r;
     InitSchueler(r, e.Schulnummer.view());
     Lesestand z;
-    int ue = 0, fs = 0, ab = 0, bb = 0;
+    Zaehler zaehler;
     const auto start = [&](int i) {
+        zaehler.Start(kSchuelerBaum.stellen[static_cast<std::size_t>(i)]);
         switch (i) {
             case Alle_Schueler:
-                z.marker = Alle_Schueler, ue = fs = ab = bb = 0;
+                z.marker = Alle_Schueler, zaehler.Zuruecksetzen();
                 break;
             case S_Schueler:
                 InitSchueler(r, e.Schulnummer.view());
-                ue = fs = ab = bb = 0;
+                zaehler.Zuruecksetzen();
                 z.NeuerDatensatz();
                 break;
             case S_Herkunft:
             case S_Jahrgangsdaten:
             case S_Ausbildung:
-                z.marker = i;
-                break;
-            case S_Unterrichtseinheit:
-                ++ue;
-                break;
-            case S_Fremdsprachen:
-                ++fs;
-                break;
             case S_allgemeinbildender:
-                z.marker = i, ++ab;
-                break;
             case S_berufsbezogener:
-                z.marker = i, ++bb;
+                z.marker = i;
                 break;
             default:
                 break;
@@ -695,159 +472,8 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
                 break;
         }
     };
-    const auto text = [&](int i, const std::string& t) {
-        auto& g = r.Grunddaten;
-        auto& j = r.Jahrgangsdaten;
-        TFremdsprache* f = Element(r.Fremdsprachen, fs);
-        TAbschlussAllgemein* a = Element(r.Abschluss.allgemeinbildender, ab);
-        TAbschlussBeruf* b = Element(r.Abschluss.berufsbezogener, bb);
-        switch (i) {
-            case S_Schulnummer:
-                r.Schulnummer = t;
-                break;
-            case S_Schuelernummer:
-                r.Schuelernummer = t;
-                break;
-            case S_Name:
-                g.Name = t;
-                break;
-            case S_Vorname:
-                g.Vorname = t;
-                break;
-            case S_Geschlecht:
-                g.Geschlecht = Geschlecht(t);
-                break;
-            case S_Geburtsdatum:
-                g.Geburtsdatum = t;
-                break;
-            case S_Staatsangehoerigkeit:
-                g.Staatsangehoerigkeit = t;
-                break;
-            case S_Migrantenstatus:
-                g.Migrantenstatus = t;
-                break;
-            case S_Verkehrssprache:
-                g.Verkehrssprache = t;
-                break;
-            case S_Zuzug:
-                g.Zuzug = t;
-                break;
-            case S_Einschulungsart:
-                g.Einschulung.Einschulungsart = t;
-                break;
-            case S_Einschulungsjahr:
-                g.Einschulung.Einschulungsjahr = t;
-                break;
-            case S_Gemeinde:
-                g.Anschrift.Gemeinde = t;
-                break;
-            case S_Wohnort:
-                g.Anschrift.Wohnort = t;
-                break;
-            case S_PLZ:
-                g.Anschrift.PLZ = t;
-                break;
-            case S_Strasse:
-                g.Anschrift.Strasse = t;
-                break;
-            case S_vorherige_Schule:
-                g.vorherige_Schule = t;
-                break;
-            case S_H_Schulart:
-                g.Herkunft.Schulart = t;
-                break;
-            case S_H_Jahrgang:
-                g.Herkunft.Jahrgang = t;
-                break;
-            case S_Klasse:
-                j.Klasse = t;
-                break;
-            case S_J_Jahrgang:
-                j.Jahrgang = t;
-                break;
-            case S_J_Schulart:
-                j.Schulart = t;
-                break;
-            case S_Wiederholer:
-                j.Wiederholer = t;
-                break;
-            case S_Empfehlung:
-                j.Empfehlung = t;
-                break;
-            case S_Schulartwechsel:
-                j.Schulartwechsel = t;
-                break;
-            case S_Ausland:
-                j.Ausland = t;
-                break;
-            case S_Auslaender:
-                j.Auslaender = t;
-                break;
-            case S_LRS:
-                j.LRS = t;
-                break;
-            case S_Dyskalkulie:
-                j.Dyskalkulie = t;
-                break;
-            case S_Ganztag:
-                j.Ganztag = t;
-                break;
-            case S_Bildungsgang:
-                j.Bildungsgang = t;
-                break;
-            case S_Extern:
-                j.Extern = t;
-                break;
-            case S_Unterrichtseinheit:
-                if (auto* v = Element(j.Unterrichtseinheit, ue)) Verweis(*v, t);
-                break;
-            case S_Bedarf:
-                r.Foerderbedarf.Bedarf = t;
-                break;
-            case S_Tatsaechlich:
-                r.Foerderbedarf.Tatsaechlich = t;
-                break;
-            case S_Erwerb:
-                if (f) f->Erwerb = t;
-                break;
-            case S_Sprache:
-                if (f) f->Sprache = t;
-                break;
-            case S_F_Art:
-                if (f) f->Art = t;
-                break;
-            case S_allgemein:
-                if (a) a->allgemein = t;
-                break;
-            case S_A_Jahr:
-                if (a) a->Jahr = t;
-                break;
-            case S_B_Beruf:
-                if (b) b->Beruf = t;
-                break;
-            case S_B_Jahr:
-                if (b) b->Jahr = t;
-                break;
-            case S_Au_Beruf:
-                r.Ausbildung.Beruf = t;
-                break;
-            case S_Stellung:
-                r.Ausbildung.Stellung = t;
-                break;
-            case S_Au_Stunden:
-                r.Ausbildung.Stunden = t;
-                break;
-            case S_Zeitform:
-                r.Ausbildung.Zeitform = t;
-                break;
-            case S_Standort:
-                r.Ausbildung.Standort = t;
-                break;
-            default:
-                break;
-        }
-    };
-    if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende, text))
+    if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende,
+               Ablage(r, kSchuelerBaum, zaehler)))
         return std::nullopt;
     return Ergebnis(out, z, pfad, m, bericht);
 }

@@ -36,6 +36,7 @@ protected:
     TEinstellungen e;
 };
 
+// Every field under its name: record_json_test.cpp. Here the files of each kind.
 TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
     BereichsDaten<TLehrerDS> b;
     b.DB.resize(2);
@@ -44,11 +45,6 @@ TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
     b.DB[0].ID = 1;
     b.DB[1].ID = 2;
     b.DB[1].Grunddaten.Name = "M\xFCller";
-    b.DB[1].Grunddaten.Ausbildung[10] = "AB";
-    b.DB[1].Arbeitszeitkonto[2].Grund_mehr = "07";
-    b.DB[1].Unterrichtseinheit[35].Nummer = 12;
-    b.DB[1].Unterrichtseinheit[35].UE_ID = "12";
-    b.DB[1].Zu_Abgang.Zugang.Datum = "01.08.2020";
     b.Aktuell = 1;
     ASSERT_TRUE(BereichSchreiben(b, ordner.Pfad(), e, m));
     std::filesystem::rename(ordner / "Lehrer.ZEV", ordner / "Kopie.bin"); // the name does not matter
@@ -64,16 +60,6 @@ TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
     EXPECT_EQ(r["Lehrernummer"], "");
     EXPECT_EQ(r["Grunddaten"]["Name"], "Müller");
     EXPECT_EQ(r["Grunddaten"]["Geschlecht"], 0);
-    ASSERT_EQ(r["Grunddaten"]["Ausbildung"].size(), 10u);
-    EXPECT_EQ(r["Grunddaten"]["Ausbildung"][9], "AB");
-    EXPECT_EQ(
-        r["Arbeitszeitkonto"][1],
-        nlohmann::json::parse(R"({"Grund_mehr": "07", "Anzahl_mehr": "", "Grund_minder": "", "Anzahl_minder": ""})"));
-    ASSERT_EQ(r["Unterrichtseinheit"].size(), 35u);
-    EXPECT_EQ(r["Unterrichtseinheit"][0], nlohmann::json::parse(R"({"Nummer": 0, "UE_ID": "0"})"));
-    EXPECT_EQ(r["Unterrichtseinheit"][34], nlohmann::json::parse(R"({"Nummer": 12, "UE_ID": "12"})"));
-    EXPECT_EQ(r["Zu_Abgang"]["Zugang"]["Datum"], "01.08.2020");
-    EXPECT_EQ(r["Zu_Abgang"]["Abgang"]["Datum"], "  .  .20  ");
     EXPECT_EQ(j["records"][0]["ID"], 1);
     EXPECT_FALSE(r.contains("Reserviert26"));
 }
@@ -82,20 +68,15 @@ TEST_F(Dump, ClassAndStudentFiles) {
     BereichsDaten<TKlasseDS> k;
     InitKlasse(k.DB[0], "12345");
     k.DB[0].Klassenname = "10a";
-    k.DB[0].Klassenbesonderheit[3] = "B";
     ASSERT_TRUE(BereichSchreiben(k, ordner.Pfad(), e, m));
     Lauf l = Zev({"dump", ordner / "Klassen.ZEV"});
     ASSERT_EQ(l.status, 0) << l.err;
     auto j = nlohmann::json::parse(l.out);
     EXPECT_EQ(j["records"][0]["Klassenname"], "10a");
-    EXPECT_EQ(j["records"][0]["Klassenbesonderheit"], nlohmann::json::parse(R"(["", "", "B"])"));
-    EXPECT_EQ(j["records"][0]["Unterrichtseinheit"].size(), 25u);
 
     BereichsDaten<TSchuelerDS> s;
     InitSchueler(s.DB[0], "12345");
     s.DB[0].Grunddaten.Einschulung.Einschulungsjahr = "2015";
-    s.DB[0].Abschluss.berufsbezogener[5].Jahr = "2024";
-    s.DB[0].Ausbildung.Standort_Text = "Erfurt";
     ASSERT_TRUE(BereichSchreiben(s, ordner.Pfad(), e, m));
     ASSERT_TRUE(BereichKopieLS(s, ordner.Pfad(), e, m));
     l = Zev({"dump", ordner / "Schueler.LS1"});
@@ -103,9 +84,6 @@ TEST_F(Dump, ClassAndStudentFiles) {
     j = nlohmann::json::parse(l.out);
     const auto& r = j["records"][0];
     EXPECT_EQ(r["Grunddaten"]["Einschulung"]["Einschulungsjahr"], "2015");
-    EXPECT_EQ(r["Abschluss"]["berufsbezogener"][4], nlohmann::json::parse(R"({"Beruf": "", "Jahr": "2024"})"));
-    EXPECT_EQ(r["Ausbildung"]["Standort_Text"], "Erfurt");
-    EXPECT_EQ(r["Jahrgangsdaten"]["Unterrichtseinheit"].size(), 25u);
 }
 
 TEST_F(Dump, SchoolFileLeavesElementZeroOut) {
@@ -114,9 +92,6 @@ TEST_F(Dump, SchoolFileLeavesElementZeroOut) {
     d->SchulDS.Schuldaten.Schulart[0] = "XX";
     d->SchulDS.Schuldaten.Schulart[1] = "02";
     d->SchulDS.Schuldaten.Orgform_Text = "frei";
-    d->SchulDS.Unterrichtseinheit[1].UE_ID = 7;
-    d->SchulDS.Unterrichtseinheit[1].Fach = "De";
-    d->SchulDS.freie_Traeger.Schulleiter.Telefon = "0361";
     ASSERT_TRUE(SchuleSchreiben(d->SchulDS, ordner.Pfad(), m));
     const Lauf l = Zev({"dump", ordner / "Schule.ZEV"});
     ASSERT_EQ(l.status, 0) << l.err;
@@ -125,11 +100,6 @@ TEST_F(Dump, SchoolFileLeavesElementZeroOut) {
     ASSERT_EQ(j["Schuldaten"]["Schulart"].size(), 20u);
     EXPECT_EQ(j["Schuldaten"]["Schulart"][0], "02");
     EXPECT_EQ(j["Orgform_Text"], "frei");
-    ASSERT_EQ(j["Unterrichtseinheit"].size(), 1000u);
-    EXPECT_EQ(j["Unterrichtseinheit"][0]["UE_ID"], 7);
-    EXPECT_EQ(j["Unterrichtseinheit"][0]["Fach"], "De");
-    EXPECT_EQ(j["freie_Traeger"]["Schulleiter"]["Telefon"], "0361");
-    EXPECT_EQ(j["Nichteinschulung"].size(), 1u);
 }
 
 TEST_F(Dump, SettingsFileWithTheImportEntriesAsFourAreasOfThree) {
