@@ -42,12 +42,18 @@ std::uint16_t Geschlecht(std::string_view t) {
 }
 
 // Stores a text read into its field, entry `k`: cut to the field's width; an entry
-// beyond the group's capacity (or before its first container) is dropped.
-void Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view t) {
-    if (k < 1 || k > f.anzahl) return;
+// beyond the group's capacity (or before its first container) is dropped. What was
+// lost on the way, for the report ("" when nothing).
+std::string Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view t) {
+    if (k > f.anzahl) return "kein Platz (" + std::to_string(f.anzahl) + " belegt)";
+    if (k < 1) return "außerhalb seines Blocks, nicht übernommen";
+    std::string verlust;
+    if (f.art != felder::Art::Zahl && f.art != felder::Art::Auswahl && t.size() > f.breite)
+        verlust = "auf " + std::to_string(f.breite) + " Zeichen gekürzt";
     switch (f.art) {
         case felder::Art::Auswahl:
             felder::ZahlSetzen(bild, f, k, Geschlecht(t)); // "1" and "2" alike for every choice
+            if (Geschlecht(t) == 0 && !t.empty()) verlust = "keine Wahl (1 oder 2), nicht übernommen";
             break;
         case felder::Art::Verweise: {
             // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
@@ -58,6 +64,9 @@ void Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view 
                 felder::ZahlSetzen(
                     bild, f, k,
                     static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(gespeichert).value_or(0))));
+            // Kept as read, but no unit: the exchange files and the checks pass it over.
+            // "0" is how the files write an unused first slot, and is stored as one.
+            if (gespeichert != "0" && Ganzzahl(gespeichert).value_or(0) <= 0) verlust = "ungültige UE_ID";
             break;
         }
         case felder::Art::Zahl:
@@ -65,6 +74,7 @@ void Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view 
         default:
             felder::TextSetzen(bild, f, k, t);
     }
+    return verlust;
 }
 
 // The entry counters of a reader's lists and groups, moved on at the start tags.
@@ -107,10 +117,25 @@ struct Lesestand {
     Marker marker;
     bool annehmen = true;
     bool abgelehnt = false;
-    bool zuViele = false; // more records than an area can hold
+    bool zuViele = false;             // more records than an area can hold
+    int ersetzt = 0;                  // characters of the text in hand that became "?"
+    int datensatz = 0;                // records begun in the file
+    std::vector<ImportVerlust> offen; // losses of the record in hand, named when it ends
     void NeuerDatensatz() {
         annehmen = true;
         abgelehnt = false;
+        ++datensatz;
+        offen.clear();
+    }
+    // Notes what storing the text `t` lost (and the characters it lost before).
+    void Verlust(const felder::Feld& f, std::string was, std::string_view t) {
+        const std::string element = f.xml.empty() ? std::string(f.pfad) : std::string(f.xml);
+        if (ersetzt > 0)
+            offen.push_back({"", element,
+                             std::to_string(ersetzt) + " Zeichen ohne Gegenstück in Windows-1252 durch \"?\" ersetzt",
+                             Cp1252ToUtf8(t)});
+        ersetzt = 0;
+        if (!was.empty()) offen.push_back({"", element, std::move(was), Cp1252ToUtf8(t)});
     }
 };
 
@@ -174,7 +199,9 @@ bool Lesen(const std::string& pfad, const Dateiart& art, Lesestand& z, const TEi
                         if (!z.annehmen) z.abgelehnt = true;
                     }
                 }
+                z.ersetzt = t.ersetzt;
                 if (z.annehmen) text(*i, t.text);
+                z.ersetzt = 0;
                 break;
             }
             case XmlTeilArt::LeerElement:
@@ -207,9 +234,36 @@ template <class R> std::vector<R> Vorgehalten(const std::string& pfad) {
     return out;
 }
 
+// How the report names a record: its place in the file, its number and its name.
+std::string Bezeichnung(const TLehrerDS& r, int n) {
+    return std::to_string(n) + ". Lehrer (" + Cp1252ToUtf8(r.Lehrernummer.view()) + " " +
+           Cp1252ToUtf8(r.Grunddaten.Name.view()) + ", " + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + ")";
+}
+std::string Bezeichnung(const TKlasseDS& r, int n) {
+    return std::to_string(n) + ". Klasse (" + Cp1252ToUtf8(r.Klassenname.view()) + ")";
+}
+std::string Bezeichnung(const TSchuelerDS& r, int n) {
+    return std::to_string(n) + ". Schüler (" + Cp1252ToUtf8(r.Schuelernummer.view()) + " " +
+           Cp1252ToUtf8(r.Grunddaten.Name.view()) + ", " + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + ")";
+}
+std::string Bezeichnung(const TSchuleDS& r, int) {
+    return "Schule (" + Cp1252ToUtf8(r.Schulnummer.view()) + ")";
+}
+
+// The losses of the record that just ended go into the report under its name.
+template <class R> void VerlusteBenennen(const R& r, Lesestand& z, ImportBericht& b) {
+    const std::string name = Bezeichnung(r, z.datensatz);
+    for (ImportVerlust& v : z.offen) {
+        v.datensatz = name;
+        b.verluste.push_back(std::move(v));
+    }
+    z.offen.clear();
+}
+
 template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z, ImportBericht& b) {
     if (z.abgelehnt) {
         ++b.abgelehnt;
+        z.offen.clear();
         return;
     }
     if (out.size() >= kBereichKapazitaet) {
@@ -218,6 +272,21 @@ template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z,
     }
     out.push_back(r);
     ++b.datensaetze;
+    VerlusteBenennen(r, z, b);
+}
+
+// A record number that occurs twice in one file gives two records; the report says so.
+template <class R, class Nummer>
+void DoppelteMelden(const std::vector<R>& saetze, Nummer nummer, std::string_view element, std::string_view wort,
+                    ImportBericht& b) {
+    std::map<std::string_view, int> gesehen;
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+        const std::string_view n = nummer(saetze[i]);
+        if (n.empty()) continue;
+        if (++gesehen[n] > 1)
+            b.verluste.push_back({Bezeichnung(saetze[i], static_cast<int>(i) + 1), std::string(element),
+                                  "doppelte " + std::string(wort), Cp1252ToUtf8(n)});
+    }
 }
 
 // A file that gives no record leaves the area as it is: replacing it with a blank
@@ -297,7 +366,13 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
             s.Schuldaten.Orgform = std::string_view(t).substr(0, p);
             if (p != std::string::npos) s.Schuldaten.Orgform_Text = std::string_view(t).substr(p + 2);
         } else if (i == UE_ID) {
-            if (k < 1 || k > 1000) return; // element 0 is never imported into
+            if (k > 1000) {
+                // Counted with the units the merge finds no place for: neither is taken.
+                ++bericht.ueNichtPlatziert;
+                z.offen.push_back({"", "Unterrichtseinheit/UE_ID", "kein Platz (1000 belegt)", Cp1252ToUtf8(t)});
+                return;
+            }
+            if (k < 1) return; // element 0 is never imported into
             TUnterrichtseinheitDS& u = s.Unterrichtseinheit[k];
             u.UE_ID_Text = t;
             // A number that is none gets an identifier below 0, so the merge leaves it out.
@@ -305,7 +380,8 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
             const auto zahl = Ganzzahl(u.UE_ID_Text.view());
             u.UE_ID = zahl ? *zahl : NeueImportUEID(s);
         } else {
-            Ablegen(ImageOf(s), felder::kSchule[static_cast<std::size_t>(st.zeile)], k, t);
+            const felder::Feld& f = felder::kSchule[static_cast<std::size_t>(st.zeile)];
+            z.Verlust(f, Ablegen(ImageOf(s), f, k, t), t);
         }
     };
     if (!Lesen(pfad, {SchulTags(), "Alle_Schulen", "Schul"}, z, e, m, bericht, start, ende, text)) return std::nullopt;
@@ -319,18 +395,19 @@ std::optional<TSchuleDS> ImportSchoolXml(const std::string& pfad, const TEinstel
         return std::nullopt;
     }
     bericht.datensaetze = 1;
+    VerlusteBenennen(s, z, bericht);
     return s;
 }
 
 namespace {
 
 // Stores a leaf's text into the record in hand by the file's element positions.
-template <class R, class B> auto Ablage(R& r, const B& baum, const Zaehler& zaehler) {
-    return [&r, &baum, &zaehler](int i, const std::string& t) {
+template <class R, class B> auto Ablage(R& r, const B& baum, const Zaehler& zaehler, Lesestand& z) {
+    return [&r, &baum, &zaehler, &z](int i, const std::string& t) {
         const Stelle& st = baum.stellen[static_cast<std::size_t>(i)];
-        if (st.zeile >= 0)
-            Ablegen(ImageOf(r), felder::TabelleVon<R>::zeilen[static_cast<std::size_t>(st.zeile)], zaehler.Eintrag(st),
-                    t);
+        if (st.zeile < 0) return;
+        const felder::Feld& f = felder::TabelleVon<R>::zeilen[static_cast<std::size_t>(st.zeile)];
+        z.Verlust(f, Ablegen(ImageOf(r), f, zaehler.Eintrag(st), t), t);
     };
 }
 
@@ -392,8 +469,10 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
         }
     };
     if (!Lesen(pfad, {LehrerTags(), "Alle_Lehrer", "Lehrer"}, z, e, m, bericht, start, ende,
-               Ablage(r, kLehrerBaum, zaehler)))
+               Ablage(r, kLehrerBaum, zaehler, z)))
         return std::nullopt;
+    DoppelteMelden(
+        out, [](const TLehrerDS& x) { return x.Lehrernummer.view(); }, "Lehrernummer", "Lehrernummer", bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -418,8 +497,10 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
             Anhaengen(out, r, z, bericht);
     };
     if (!Lesen(pfad, {KlassenTags(), "Alle_Klassen", "Klassen"}, z, e, m, bericht, start, ende,
-               Ablage(r, kKlassenBaum, zaehler)))
+               Ablage(r, kKlassenBaum, zaehler, z)))
         return std::nullopt;
+    DoppelteMelden(
+        out, [](const TKlasseDS& x) { return x.Klassenname.view(); }, "Klassenname", "Klassenname", bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -473,8 +554,10 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
         }
     };
     if (!Lesen(pfad, {SchuelerTags(), "Alle_Schueler", "Schüler"}, z, e, m, bericht, start, ende,
-               Ablage(r, kSchuelerBaum, zaehler)))
+               Ablage(r, kSchuelerBaum, zaehler, z)))
         return std::nullopt;
+    DoppelteMelden(
+        out, [](const TSchuelerDS& x) { return x.Schuelernummer.view(); }, "Schuelernummer", "Schülernummer", bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -606,6 +689,9 @@ std::string BerichtText(const ImportBericht& b) {
     }
     for (const auto& [name, anzahl] : b.unbekannt)
         s += "unbekannter XML-Tag (" + name + "): " + std::to_string(anzahl) + "x übergangen\n";
+    if (!b.verluste.empty()) s += "nicht wie in der Datei übernommen: " + std::to_string(b.verluste.size()) + "\n";
+    for (const ImportVerlust& v : b.verluste)
+        s += "  " + v.datensatz + ", " + v.element + " \"" + v.wert + "\": " + v.was + "\n";
     return s;
 }
 

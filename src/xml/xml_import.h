@@ -13,6 +13,15 @@
 
 namespace zev {
 
+// One value the import did not take as it stood in the file.
+struct ImportVerlust {
+    std::string datensatz; // the record: its place in the file, its number and name (UTF-8)
+    std::string element;   // the element path below the record ("Grunddaten/Vorname")
+    std::string was;       // what happened ("auf 30 Zeichen gekürzt", "kein Platz (35 belegt)", ...)
+    std::string wert;      // the value as the file holds it (UTF-8)
+    bool operator==(const ImportVerlust&) const = default;
+};
+
 // What one import did, for the user: nothing dropped goes unmentioned.
 struct ImportBericht {
     std::string datei;
@@ -26,6 +35,9 @@ struct ImportBericht {
     int ueUebernommen = 0;                // school lesson units merged
     int ueNichtPlatziert = 0;             // school lesson units without a target
     std::map<std::string, int> unbekannt; // element names not known to the file, with their counts
+    // Every value cut, dropped, replaced or doubled: record by record as read, then
+    // the record numbers found twice.
+    std::vector<ImportVerlust> verluste;
 };
 
 // The report as lines of text for a person (UTF-8).

@@ -34,8 +34,9 @@ struct XmlPartScanner::Zustand {
         return t;
     }
 
-    // UTF-8 from expat to the bytes the records hold.
-    void Bytes(const char* s, std::size_t n, std::string& out) const {
+    // UTF-8 from expat to the bytes the records hold; `ersetzt` counts the
+    // characters that have no such byte and became "?".
+    void Bytes(const char* s, std::size_t n, std::string& out, int* ersetzt = nullptr) const {
         out.clear();
         bool ascii = true;
         for (std::size_t i = 0; i < n && ascii; ++i) ascii = static_cast<unsigned char>(s[i]) < 0x80;
@@ -59,7 +60,9 @@ struct XmlPartScanner::Zustand {
             for (std::size_t k = 1; k < laenge && i + k < n; ++k)
                 cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
             i += laenge;
-            out += (latin1 && cp <= 0xFF) ? static_cast<char>(cp) : CodePointToCp1252(cp);
+            const char c = (latin1 && cp <= 0xFF) ? static_cast<char>(cp) : CodePointToCp1252(cp);
+            if (ersetzt && c == '?' && cp != U'?') ++*ersetzt;
+            out += c;
         }
     }
 
@@ -74,7 +77,8 @@ struct XmlPartScanner::Zustand {
                 t.name = stapel[tiefe - 1];
             else
                 t.name.clear();
-            Bytes(text.data(), text.size(), t.text);
+            t.ersetzt = 0;
+            Bytes(text.data(), text.size(), t.text, &t.ersetzt);
         }
         text.clear();
     }
@@ -130,7 +134,7 @@ void XMLCALL Ende(void* d, const XML_Char*) {
 void XMLCALL Zeichen(void* d, const XML_Char* s, int n) {
     auto* z = static_cast<Z*>(d);
     ++z->ereignisse;
-    if (z->inCdata) return;
+    // Text in a CDATA section is text like any other ("Bauer & Co" written unescaped).
     // Blanks before any text would be trimmed anyway; most of them lie between tags.
     if (z->text.empty()) {
         int i = 0;

@@ -25,6 +25,7 @@ struct XmlTeil {
     std::string name; // the element; for a text, the enclosing element
     std::string text;
     int tag = -1; // with a tag table: the element's first position in it, -1 when it has none
+    int ersetzt = 0; // a text: characters Windows-1252 lacks, each turned into "?"
 };
 
 class XmlPartScanner {

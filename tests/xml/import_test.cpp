@@ -458,3 +458,69 @@ TEST(ReportText, NamesWhatWasDropped) {
 
 } // namespace
 } // namespace zev
+
+namespace zev {
+namespace {
+
+// Everything the import does not take as the file holds it is in the report, with
+// the record, the element and what happened; CDATA is text. "0" is an unused slot
+// as the files write it, and no loss.
+TEST_F(Import, TheReportNamesEveryValueCutDroppedReplacedOrDoubled) {
+    const std::string lang(50, 'x');
+    std::string ue;
+    for (int i = 1; i <= 37; ++i) ue += "<Unterrichtseinheit>" + std::to_string(i) + "</Unterrichtseinheit>";
+    const std::string datei =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<Alle_Lehrer>"
+        "<Lehrer><Schulnummer>12345</Schulnummer><Lehrernummer>KNT</Lehrernummer><Lehrerdaten><freie_Traeger>"
+        "<Grunddaten><Name><![CDATA[Bauer & Co]]></Name><Vorname>Do<![CDATA[reen]]></Vorname><Geschlecht>3"
+        "</Geschlecht></Grunddaten></freie_Traeger><Sonstiges><Unterrichtseinheit>0</Unterrichtseinheit>"
+        "<Unterrichtseinheit>-1</Unterrichtseinheit><Unterrichtseinheit>abc</Unterrichtseinheit></Sonstiges>"
+        "</Lehrerdaten></Lehrer>"
+        "<Lehrer><Schulnummer>12345</Schulnummer><Lehrernummer>KNT</Lehrernummer><Lehrerdaten><freie_Traeger>"
+        "<Grunddaten><Name>Ω-Müller</Name><Vorname>" +
+        lang + "</Vorname></Grunddaten></freie_Traeger><Sonstiges>" + ue +
+        "</Sonstiges></Lehrerdaten></Lehrer></Alle_Lehrer>";
+    auto v = ImportTeacherXml(Datei(datei), e, m, bericht);
+    ASSERT_TRUE(v);
+    ASSERT_EQ(v->size(), 2u);
+    EXPECT_EQ(v->at(0).Grunddaten.Name.str(), "Bauer & Co");
+    EXPECT_EQ(v->at(0).Grunddaten.Vorname.str(), "Doreen");
+    EXPECT_EQ(v->at(1).Grunddaten.Vorname.str(), std::string(30, 'x'));
+    const std::string erster = "1. Lehrer (KNT Bauer & Co, Doreen)", zweiter = "2. Lehrer (KNT ?-Müller, " +
+                                                                                  std::string(30, 'x') + ")";
+    const std::string ueElement = "Lehrerdaten/Sonstiges/Unterrichtseinheit";
+    const std::vector<ImportVerlust> erwartet = {
+        {erster, "Lehrerdaten/freie_Traeger/Grunddaten/Geschlecht", "keine Wahl (1 oder 2), nicht übernommen", "3"},
+        {erster, ueElement, "ungültige UE_ID", "-1"},
+        {erster, ueElement, "ungültige UE_ID", "abc"},
+        {zweiter, "Lehrerdaten/freie_Traeger/Grunddaten/Name",
+         "1 Zeichen ohne Gegenstück in Windows-1252 durch \"?\" ersetzt", "?-Müller"},
+        {zweiter, "Lehrerdaten/freie_Traeger/Grunddaten/Vorname", "auf 30 Zeichen gekürzt", lang},
+        {zweiter, ueElement, "kein Platz (35 belegt)", "36"},
+        {zweiter, ueElement, "kein Platz (35 belegt)", "37"},
+        {zweiter, "Lehrernummer", "doppelte Lehrernummer", "KNT"},
+    };
+    EXPECT_EQ(bericht.verluste, erwartet);
+    const std::string text = BerichtText(bericht);
+    EXPECT_NE(text.find("nicht wie in der Datei übernommen: 8\n  " + erster +
+                        ", Lehrerdaten/freie_Traeger/Grunddaten/Geschlecht \"3\": keine Wahl (1 oder 2), nicht "
+                        "übernommen\n"),
+              std::string::npos)
+        << text;
+}
+
+// Units of the school beyond the table's 1000 are counted as without room, with the rest.
+TEST_F(Import, SchoolUnitsBeyondTheTableAreCountedAsWithoutRoom) {
+    std::string schule = "<Alle_Schulen><Schule><Schuldaten></Schuldaten>";
+    for (int i = 1; i <= 1003; ++i)
+        schule += "<Unterrichtseinheit><UE_ID>" + std::to_string(i) + "</UE_ID></Unterrichtseinheit>";
+    schule += "</Schule></Alle_Schulen>";
+    ASSERT_TRUE(ImportSchoolXml(Xml(schule), e, m, bericht));
+    EXPECT_EQ(bericht.ueNichtPlatziert, 3);
+    ASSERT_EQ(bericht.verluste.size(), 3u);
+    EXPECT_EQ(bericht.verluste[2], (ImportVerlust{"Schule (12345)", "Unterrichtseinheit/UE_ID",
+                                                  "kein Platz (1000 belegt)", "1003"}));
+}
+
+} // namespace
+} // namespace zev
