@@ -52,14 +52,17 @@ const std::vector<Befehl>& Befehle() {
          "Fehlermeldung, 2 bei falschem Aufruf.\n",
          Export},
         {"import", "die Bereiche aus ihren XML-Import-Dateien einlesen",
-         "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] import [BEREICH...] [--dry-run]\n"
+         "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] import [BEREICH...] [--dry-run] [--json]\n"
          "\n"
          "BEREICH: schule, lehrer, klassen, schueler (ohne Angabe alle vier).\n"
          "Lädt jeden Bereich aus seiner internen Datei, importiert ihn aus den\n"
          "XML-Import-Dateien der Einstellungen (Reihenfolge 1 bis 3, bis zur ersten\n"
          "fehlenden Datei), gibt einen Bericht aus und schreibt die interne Datei\n"
          "(die vorige wird .SIC). Mit --dry-run wird nichts geschrieben. Fragen nach\n"
-         "fremden Schulnummern beantworten --yes oder --no (Vorgabe).\n"
+         "fremden Schulnummern beantworten --yes oder --no (Vorgabe). Der Bericht nennt\n"
+         "je Datei die Zahlen und jeden Wert, der nicht so übernommen wurde, wie er in\n"
+         "der Datei steht (gekürzt, ohne Platz, ungültig, ersetzt, doppelt), mit\n"
+         "Datensatz, Element und Wert; --json gibt ihn als ein JSON-Objekt aus.\n"
          "Bis zum letzten Schreiben ist der Daten-Ordner für andere schreibende Programme\n"
          "gesperrt. Benutzt ihn gerade ein anderes (etwa zev-manager), wird nichts\n"
          "geschrieben; --wait SEK wartet bis zu SEK Sekunden darauf, dass er frei wird.\n"
