@@ -31,6 +31,12 @@ std::string_view Dateiname(Bereich b) {
     return MitBereich(b, []<class A>(A) { return A::kDateiname; });
 }
 
+std::string Schliessfrage(Bereich b) {
+    const std::string_view wort = MitBereich(b, []<class A>(A) { return A::kDatenwort; });
+    return "Die " + std::string(wort) +
+           " wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat (*.ZEV) sichern?";
+}
+
 // --- the school ------------------------------------------------------------------------------
 
 bool SchulBereich::Lesen(Datenbestand& d, const std::string& ordner, TEinstellungen&, Meldungen& m) {

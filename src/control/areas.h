@@ -38,10 +38,8 @@ struct SchulBereich {
     static constexpr std::string_view kName = "schule"; // as the command line names it
     static constexpr std::string_view kDateiname = "Schule";
     static constexpr std::string_view kWurzel = "Alle_Schulen"; // root element of its XML file
+    // The area's data in messages ("Die Schuldaten wurden ev. geändert!").
     static constexpr std::string_view kDatenwort = "Schuldaten";
-    static constexpr std::string_view kSchliessfrage =
-        "Die Schuldaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat (*.ZEV) "
-        "sichern?";
 
     static TSchuleDS& Daten(Datenbestand& d) { return d.SchulDS; }
     static const TSchuleDS& Daten(const Datenbestand& d) { return d.SchulDS; }
@@ -97,9 +95,6 @@ struct LehrerBereich : ListenBereich<TLehrerDS> {
     static constexpr std::string_view kName = "lehrer";
     static constexpr std::string_view kWurzel = "Alle_Lehrer";
     static constexpr std::string_view kDatenwort = "Lehrerdaten";
-    static constexpr std::string_view kSchliessfrage =
-        "Die Lehrerdaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat (*.ZEV) "
-        "sichern?";
     static constexpr std::string_view kListenTitel = "Liste der Lehrer";
 
     // Navigation.
@@ -128,9 +123,6 @@ struct KlassenBereich : ListenBereich<TKlasseDS> {
     static constexpr std::string_view kName = "klassen";
     static constexpr std::string_view kWurzel = "Alle_Klassen";
     static constexpr std::string_view kDatenwort = "Klassendaten";
-    static constexpr std::string_view kSchliessfrage =
-        "Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat (*.ZEV) "
-        "sichern?";
     static constexpr std::string_view kListenTitel = "Liste der Klassen";
 
     static constexpr std::string_view kLoeschenUngueltig = "Es íst keine gültige Klasse zum Löschen ausgewählt!";
@@ -155,9 +147,6 @@ struct SchuelerBereich : ListenBereich<TSchuelerDS> {
     static constexpr std::string_view kName = "schueler";
     static constexpr std::string_view kWurzel = "Alle_Schueler";
     static constexpr std::string_view kDatenwort = "Schülerdaten";
-    static constexpr std::string_view kSchliessfrage =
-        "Die Schülerdaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat (*.ZEV) "
-        "sichern?";
     static constexpr std::string_view kListenTitel = "Liste der Schüler";
 
     static constexpr std::string_view kLoeschenUngueltig = "Es íst kein gültiger Schüler zum Löschen ausgewählt!";
@@ -211,6 +200,8 @@ template <> struct BereichZu<TSchuelerDS> { using Typ = SchuelerBereich; };
 std::string_view BereichsName(Bereich b);
 // The area's internal file name without extension ("Schule", "Lehrer", ...).
 std::string_view Dateiname(Bereich b);
+// The question on closing the area's page: "Die Lehrerdaten wurden ev. geändert!…".
+std::string Schliessfrage(Bereich b);
 
 // The area a page belongs to; none for the start page.
 inline std::optional<Bereich> BereichVon(Seite s) {

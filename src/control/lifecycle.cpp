@@ -512,7 +512,7 @@ bool Steuerung::Schliessen() {
                         "Programm trotzdem beenden?");
     }
     KopieLS(*b);
-    if (m_.Frage(MitBereich(*b, []<class A>(A) { return A::kSchliessfrage; }))) {
+    if (m_.Frage(Schliessfrage(*b))) {
         Uebernehmen(seite_);
         PufferZurueck(seite_);
         // As leaving the page: the XML of the area goes out with its file.

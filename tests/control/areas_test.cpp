@@ -14,9 +14,9 @@ namespace {
 struct Erwartet {
     Bereich bereich;
     Seite seite;
-    const char* name;
-    const char* datei;
-    const char* datenwort;
+    std::string_view name;
+    std::string_view datei;
+    std::string_view datenwort;
 };
 
 class JedesGebiet : public ::testing::TestWithParam<Erwartet> {};
@@ -39,12 +39,12 @@ TEST_P(JedesGebiet, ClosingItsPageAsksAboutItAndWritesOnlyItsFiles) {
     st.SeiteBetreten(w.seite);
     m.Antworten({true});
     ASSERT_TRUE(st.Schliessen());
-    EXPECT_EQ(m.Texte(), std::vector<std::string>{std::string("Die ") + w.datenwort +
+    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Die " + std::string(w.datenwort) +
                                                   " wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\r"
                                                   "internen Datenformat (*.ZEV) sichern?"});
     std::vector<std::string> dateien = test::Inhalt(prog.Pfad() + "Daten/");
     std::erase_if(dateien, [](const std::string& d) { return d == "Export" || d == "Import" || d == kSperrDatei; });
-    const std::string d = w.datei;
+    const std::string d(w.datei);
     EXPECT_EQ(dateien, (std::vector<std::string>{d + ".LS1", d + ".LS2", d + ".ZEV"}));
     // A list area's file carries that area's identifier, which its reader checks.
     MitListenBereich(w.bereich, [&]<class A>(A) {
