@@ -70,7 +70,10 @@ int main(int argc, char** argv) {
         if (!standard.fehler.empty()) zev::qt::QtMeldungen().Fehler(standard.fehler);
         home = standard.ordner;
     }
-    zev::qt::HauptFenster fenster(zev::io::AbsoluterOrdner(*home));
+    // Made before the window and gone after it: the window and its pages report through it to the end.
+    zev::qt::QtMeldungen meldungen;
+    zev::qt::HauptFenster fenster(zev::io::AbsoluterOrdner(*home), meldungen);
+    meldungen.Eltern(&fenster);
     fenster.show();
     return QApplication::exec();
 }

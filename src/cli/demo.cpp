@@ -7,22 +7,9 @@
 #include "io/file_io.h"
 #include "storage/area_files.h"
 
-#include <array>
 #include <string_view>
-#include <utility>
 
 namespace zev::cli {
-
-namespace {
-
-constexpr std::array<std::pair<Bereich, std::string_view>, 4> kDateien = {{
-    {Bereich::Schule, "Schule"},
-    {Bereich::Lehrer, "Lehrer"},
-    {Bereich::Klassen, "Klassen"},
-    {Bereich::Schueler, "Schueler"},
-}};
-
-} // namespace
 
 int Demo(const Kontext& k, const std::vector<std::string>& args) {
     bool ersetzen = false;
@@ -42,7 +29,8 @@ int Demo(const Kontext& k, const std::vector<std::string>& args) {
 
     // Data a school entered must not vanish under a demonstration by accident.
     std::string vorhanden;
-    for (const auto& [bereich, name] : kDateien) {
+    for (Bereich b : kAlleBereiche) {
+        const std::string_view name = Dateiname(b);
         if (!io::Existiert(DateiPfad(ordner, name, "ZEV"))) continue;
         vorhanden += (vorhanden.empty() ? "" : ", ") + std::string(name) + ".ZEV";
     }
@@ -54,8 +42,8 @@ int Demo(const Kontext& k, const std::vector<std::string>& args) {
     }
 
     DemoSchuleErzeugen(s.Daten(), s.Katalogliste(), s.Einstellungen(), kDemoSaat);
-    for (const auto& [bereich, name] : kDateien)
-        if (s.Schreiben(bereich)) k.out << DateiPfad(ordner, name, "ZEV") << '\n';
+    for (Bereich b : kAlleBereiche)
+        if (s.Schreiben(b)) k.out << DateiPfad(ordner, Dateiname(b), "ZEV") << '\n';
     return m.Fehleranzahl() > 0 ? kFehlerGemeldet : kOk;
 }
 

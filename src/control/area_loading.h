@@ -2,6 +2,7 @@
 // the internal file, or nothing.
 #pragma once
 
+#include "control/areas.h"
 #include "model/database.h"
 #include "model/messages.h"
 #include "model/settings.h"
@@ -12,11 +13,6 @@
 #include <vector>
 
 namespace zev {
-
-enum class Bereich { Schule = 1, Lehrer = 2, Klassen = 3, Schueler = 4 };
-
-// The area's name as the command line and messages use it ("schule", ...).
-std::string_view BereichsName(Bereich b);
 
 // Imports the area from its import entries of orders 1, 2, 3, stopping at the first
 // file that does not exist: the school is merged into the school record, the

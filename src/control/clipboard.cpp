@@ -15,54 +15,6 @@ std::string U(std::string_view s) {
     return Cp1252ToUtf8(s);
 }
 
-// What differs between the three slots: words, messages and the short texts.
-template <class R> struct AblageArt;
-
-template <> struct AblageArt<TLehrerDS> {
-    static constexpr Seite kSeite = Seite::Lehrer;
-    static constexpr const char* kWort = "Lehrer";
-    static constexpr const char* kLetzter = "Ausschneiden des letzten Lehrers nicht möglich!";
-    static constexpr const char* kUngueltig = "Es íst kein gültiger Lehrer zum Ausschneiden ausgewählt!";
-    static constexpr const char* kTitel = "Zwischenablage Lehrer";
-    static constexpr const char* kZeile1 = "LehrerIn:";
-    static std::string Wer(const TLehrerDS& r) {
-        return U(r.Grunddaten.Vorname.view()) + " " + U(r.Grunddaten.Name.view());
-    }
-    static std::string Kurz(const TLehrerDS& r) {
-        return U(r.Grunddaten.Name.view()) + ", " + U(r.Grunddaten.Vorname.view());
-    }
-    static bool Frei(const TLehrerDS& r) { return r.Grunddaten.Name == kFreiName && r.Grunddaten.Vorname.empty(); }
-};
-
-template <> struct AblageArt<TKlasseDS> {
-    static constexpr Seite kSeite = Seite::Klassen;
-    static constexpr const char* kWort = "Klassen";
-    static constexpr const char* kLetzter = "Ausschneiden der letzten Klasse nicht möglich!";
-    static constexpr const char* kUngueltig = "Es íst keine gültige Klasse zum Ausschneiden ausgewählt!";
-    static constexpr const char* kTitel = "Zwischenablage Klasse";
-    static constexpr const char* kZeile1 = "Klasse:";
-    static std::string Wer(const TKlasseDS& r) { return U(r.Klassenname.view()); }
-    static std::string Kurz(const TKlasseDS& r) { return U(r.Klassenname.view()); }
-    static bool Frei(const TKlasseDS& r) { return r.Klassenname.empty(); }
-};
-
-template <> struct AblageArt<TSchuelerDS> {
-    static constexpr Seite kSeite = Seite::Schueler;
-    static constexpr const char* kWort = "Schüler";
-    static constexpr const char* kLetzter = "Ausschneiden des letzten Schülers nicht möglich!";
-    static constexpr const char* kUngueltig = "Es íst kein gültiger Schüler zum Ausschneiden ausgewählt!";
-    static constexpr const char* kTitel = "Zwischenablage Schüler";
-    static constexpr const char* kZeile1 = "SchülerIn:";
-    static std::string Wer(const TSchuelerDS& r) {
-        return U(r.Grunddaten.Vorname.view()) + " " + U(r.Grunddaten.Name.view());
-    }
-    static std::string Kurz(const TSchuelerDS& r) {
-        return U(r.Grunddaten.Name.view()) + ", " + U(r.Grunddaten.Vorname.view()) + " (" +
-               U(r.Jahrgangsdaten.Klasse.view()) + ")";
-    }
-    static bool Frei(const TSchuelerDS& r) { return r.Grunddaten.Name == kFreiName && r.Grunddaten.Vorname.empty(); }
-};
-
 constexpr const char* kAnsichtTitel = "interne Zwischablage";
 constexpr std::uint16_t kHinweisDauer = 3000;
 constexpr std::uint16_t kAnsichtDauer = 5000;
@@ -99,21 +51,22 @@ void Zwischenablage::Info(InfoTexte t, std::uint16_t dauer) {
 
 template <class R> void Zwischenablage::Hinweis(const R& r) {
     if (st_.Einstellungen().ZwischenablageInfo != 1) return;
-    using A = AblageArt<R>;
-    Info({A::kTitel, "Inhalt", {A::kZeile1, "", A::Kurz(r), "", ""}}, kHinweisDauer);
+    using A = typename BereichZu<R>::Typ;
+    Info({std::string(A::kAblageTitel), "Inhalt", {std::string(A::kAblageZeile), "", A::Kurz(r), "", ""}},
+         kHinweisDauer);
 }
 
 // Cut takes the record as it was last stored: what the pages hold and was not
 // stored yet is dropped with it.
 template <class R> bool Zwischenablage::Cut(Bereich b) {
-    using A = AblageArt<R>;
+    using A = typename BereichZu<R>::Typ;
     BereichsDaten<R>& a = st_.Daten().Bereich<R>();
     if (a.Letzter() <= 0) {
-        m_.Fehler(A::kLetzter);
+        m_.Fehler(A::kAusschneidenLetzter);
         return false;
     }
     if (!a.IndexGueltig(a.Aktuell)) {
-        m_.Fehler(A::kUngueltig);
+        m_.Fehler(A::kAusschneidenUngueltig);
         return false;
     }
     const auto i = static_cast<std::size_t>(a.Aktuell);
@@ -132,7 +85,7 @@ template <class R> bool Zwischenablage::Cut(Bereich b) {
 }
 
 template <class R> bool Zwischenablage::Copy(Bereich) {
-    using A = AblageArt<R>;
+    using A = typename BereichZu<R>::Typ;
     BereichsDaten<R>& a = st_.Daten().Bereich<R>();
     st_.Uebernehmen(A::kSeite);
     PufferSpeichern(a, a.Aktuell, m_);
@@ -142,14 +95,14 @@ template <class R> bool Zwischenablage::Copy(Bereich) {
 }
 
 template <class R> bool Zwischenablage::Paste(Bereich b) {
-    using A = AblageArt<R>;
+    using A = typename BereichZu<R>::Typ;
     BereichsDaten<R>& a = st_.Daten().Bereich<R>();
     st_.Uebernehmen(A::kSeite);
     PufferSpeichern(a, a.Aktuell, m_);
     const R& slot = Slot<R>();
     if (!A::Frei(a.Puffer) && !m_.Frage("Wollen Sie den aktuellen " + std::string(A::kWort) + "-Datensatz:\r     " +
                                         A::Kurz(a.Puffer) + "\rdurch den Datensatz: \r     " + A::Kurz(slot) +
-                                        "\raus der " + A::kWort + "-Zwischenablage ersetzen?"))
+                                        "\raus der " + std::string(A::kWort) + "-Zwischenablage ersetzen?"))
         return false;
     a.Puffer = slot;
     PufferSpeichern(a, a.Aktuell, m_);
@@ -167,17 +120,9 @@ namespace {
 
 // Runs `f` with the record type of a list area; false for the school.
 template <class F> bool MitArt(Bereich b, F&& f) {
-    switch (b) {
-        case Bereich::Lehrer:
-            return f(std::type_identity<TLehrerDS>{});
-        case Bereich::Klassen:
-            return f(std::type_identity<TKlasseDS>{});
-        case Bereich::Schueler:
-            return f(std::type_identity<TSchuelerDS>{});
-        case Bereich::Schule:
-            break;
-    }
-    return false;
+    bool ok = false;
+    MitListenBereich(b, [&]<class A>(A) { ok = f(std::type_identity<typename A::Datensatz>{}); });
+    return ok;
 }
 
 } // namespace
@@ -223,7 +168,7 @@ void Zwischenablage::ShowClipboard() {
         if ((g.Name == kFreiName || g.Name.empty()) && g.Vorname.empty()) {
             t.zeilen[1] = "leer ODER undefiniert";
         } else {
-            t.zeilen[0] = AblageArt<TSchuelerDS>::Kurz(schueler_);
+            t.zeilen[0] = SchuelerBereich::Kurz(schueler_);
             t.zeilen[2] =
                 U(g.Geburtsdatum.view()) + "; " + U(g.Anschrift.Wohnort.view()) + ", " + U(g.Anschrift.Strasse.view());
             t.zeilen[4] = "  ...";

@@ -2,13 +2,13 @@
 
 #include "control/display_lists.h"
 #include "io/file_io.h"
+#include "io/file_messages.h"
 #include "model/encoding.h"
 #include "model/paths.h"
 #include "storage/area_files.h"
 #include "storage/backup.h"
 #include "storage/settings_file.h"
 #include "xml/export_trees.h"
-#include "io/file_messages.h"
 #include "xml/xml_scanner.h"
 
 #include <sys/stat.h>
@@ -18,24 +18,9 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <span>
 
 namespace zev {
-
-std::optional<Bereich> BereichVon(Seite s) {
-    switch (s) {
-        case Seite::Schule:
-            return Bereich::Schule;
-        case Seite::Lehrer:
-            return Bereich::Lehrer;
-        case Seite::Klassen:
-            return Bereich::Klassen;
-        case Seite::Schueler:
-            return Bereich::Schueler;
-        case Seite::Start:
-            break;
-    }
-    return std::nullopt;
-}
 
 namespace {
 
@@ -43,61 +28,40 @@ std::size_t Nr(Bereich b) {
     return static_cast<std::size_t>(b);
 }
 
+// The display lists of the three list areas; the teacher choice waits for the first teacher load.
+void AnzeigeListenAufbauen(std::array<Katalog, 5>& listen, const Datenbestand& d) {
+    for (Bereich b : kAlleBereiche)
+        MitListenBereich(b, [&]<class A>(A) { AnzeigeListeAufbauen(listen[Nr(b)], A::Daten(d)); });
+}
+
+// What entering a page loads, in this order, each area only when it is not loaded
+// yet; then the area's lists (the school: the lesson-unit descriptions) are built
+// anew never, only after a load, or always.
+enum class Danach { Nichts, WennNeu, Immer };
+struct Ladeschritt {
+    Bereich bereich;
+    Danach danach;
+};
+constexpr Ladeschritt kSchulSeite[] = {
+    {Bereich::Lehrer, Danach::WennNeu}, {Bereich::Klassen, Danach::WennNeu}, {Bereich::Schule, Danach::Immer}};
+constexpr Ladeschritt kLehrerSeite[] = {
+    {Bereich::Lehrer, Danach::Immer}, {Bereich::Schule, Danach::WennNeu}, {Bereich::Klassen, Danach::Nichts}};
+constexpr Ladeschritt kKlassenSeite[] = {
+    {Bereich::Lehrer, Danach::WennNeu}, {Bereich::Schule, Danach::WennNeu}, {Bereich::Klassen, Danach::Immer}};
+constexpr Ladeschritt kSchuelerSeite[] = {
+    {Bereich::Schule, Danach::WennNeu}, {Bereich::Klassen, Danach::Nichts}, {Bereich::Schueler, Danach::Immer}};
+// By `Seite`; the start page loads nothing.
+constexpr std::array<std::span<const Ladeschritt>, 5> kSeitenLaden = {std::span<const Ladeschritt>{}, kSchulSeite,
+                                                                      kLehrerSeite, kKlassenSeite, kSchuelerSeite};
+
 std::string_view Bereichswort(Bereich b) {
-    switch (b) {
-        case Bereich::Schule:
-            return "Schuldaten";
-        case Bereich::Lehrer:
-            return "Lehrerdaten";
-        case Bereich::Klassen:
-            return "Klassendaten";
-        case Bereich::Schueler:
-            return "Schülerdaten";
-    }
-    return "";
+    return MitBereich(b, []<class A>(A) { return A::kDatenwort; });
 }
 
 std::string NurLesenText(const Schreibaufsicht& a) {
     return a.BelegtText() +
            "\r\rDieses Fenster zeigt die Daten nur zum LESEN: es wird nichts gespeichert.\r\"Datei\" > "
            "\"Erneut versuchen\" übernimmt den Ordner, sobald er frei ist.";
-}
-
-template <class R> std::size_t AbbildHash(const BereichsDaten<R>& b) {
-    const std::string_view bytes(reinterpret_cast<const char*>(b.DB.data()), b.DB.size() * sizeof(R));
-    return std::hash<std::string_view>{}(bytes) ^ (static_cast<std::size_t>(b.Letzter()) << 1);
-}
-
-std::string_view Dateiname(Bereich b) {
-    switch (b) {
-        case Bereich::Schule:
-            return "Schule";
-        case Bereich::Lehrer:
-            return "Lehrer";
-        case Bereich::Klassen:
-            return "Klassen";
-        case Bereich::Schueler:
-            return "Schueler";
-    }
-    return "";
-}
-
-const char* Schliessfrage(Bereich b) {
-    switch (b) {
-        case Bereich::Schule:
-            return "Die Schuldaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat "
-                   "(*.ZEV) sichern?";
-        case Bereich::Lehrer:
-            return "Die Lehrerdaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat "
-                   "(*.ZEV) sichern?";
-        case Bereich::Klassen:
-            return "Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat "
-                   "(*.ZEV) sichern?";
-        case Bereich::Schueler:
-            return "Die Schülerdaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen Datenformat "
-                   "(*.ZEV) sichern?";
-    }
-    return "";
 }
 
 // The root element of an XML file; empty when the file holds none.
@@ -123,9 +87,7 @@ void Steuerung::Erstellen(bool mitKatalogen) {
     // no school number until the folders are determined.
     AnfangsZustand(*d_, "", m_);
     if (mitKatalogen) kataloge_.AlleLaden(programmOrdner_, m_);
-    LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
-    SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
-    KlassenListeAufbauen(klassenListe_, d_->Klassen);
+    AnzeigeListenAufbauen(listen_, *d_);
     einstellungsStand_ = zev::EinstellungsStand(programmOrdner_);
     EinstellungenLesen(e_, programmOrdner_, "", m_);
     texte_.FehlertexteAufbauen(programmOrdner_);
@@ -166,7 +128,7 @@ bool Steuerung::ErneutVersuchen() {
         return false;
     }
     // What was shown read-only may be older than the files now: those areas are read again.
-    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler})
+    for (Bereich b : kAlleBereiche)
         if (Geladen(b) && aufsicht_.Geaendert(b, ZevPfad(b))) AndereFassungLaden(b);
     m_.Information("Der Daten-Ordner " + o_.Daten +
                    " ist jetzt frei: dieses Fenster speichert Ihre Änderungen wieder.");
@@ -179,17 +141,7 @@ bool Steuerung::ErneutVersuchen() {
 // --- loading and writing --------------------------------------------------------------
 
 bool Steuerung::Geladen(Bereich b) const {
-    switch (b) {
-        case Bereich::Schule:
-            return d_->SchuleGeladen;
-        case Bereich::Lehrer:
-            return d_->Lehrer.Geladen;
-        case Bereich::Klassen:
-            return d_->Klassen.Geladen;
-        case Bereich::Schueler:
-            return d_->Schueler.Geladen;
-    }
-    return false;
+    return MitBereich(b, [&]<class A>(A) { return A::Geladen(*d_); });
 }
 
 std::string Steuerung::ZevPfad(Bereich b) const {
@@ -197,56 +149,18 @@ std::string Steuerung::ZevPfad(Bereich b) const {
 }
 
 void Steuerung::AlsGeladen(Bereich b) {
-    switch (b) {
-        case Bereich::Schule:
-            d_->SchuleGeladen = true;
-            break;
-        case Bereich::Lehrer:
-            d_->Lehrer.Geladen = true;
-            break;
-        case Bereich::Klassen:
-            d_->Klassen.Geladen = true;
-            break;
-        case Bereich::Schueler:
-            d_->Schueler.Geladen = true;
-            break;
-    }
+    MitBereich(b, [&]<class A>(A) { A::Geladen(*d_) = true; });
     if (NurLesen()) fingerabdruck_[Nr(b)] = Fingerabdruck(b);
 }
 
 std::size_t Steuerung::Fingerabdruck(Bereich b) const {
-    switch (b) {
-        case Bereich::Schule:
-            return std::hash<std::string_view>{}(
-                std::string_view(reinterpret_cast<const char*>(&d_->SchulDS), sizeof(TSchuleDS)));
-        case Bereich::Lehrer:
-            return AbbildHash(d_->Lehrer);
-        case Bereich::Klassen:
-            return AbbildHash(d_->Klassen);
-        case Bereich::Schueler:
-            return AbbildHash(d_->Schueler);
-    }
-    return 0;
+    return MitBereich(b, [&]<class A>(A) { return A::Fingerabdruck(*d_); });
 }
 
 void Steuerung::InternLaden(Bereich b) {
     // Remembered before the read: a file replaced in between is asked about, not overwritten.
     aufsicht_.Merken(b, ZevPfad(b));
-    bool gelesen = false;
-    switch (b) {
-        case Bereich::Schule:
-            gelesen = SchuleLesen(*d_, o_.Daten, m_);
-            break;
-        case Bereich::Lehrer:
-            gelesen = LehrerLesen(*d_, o_.Daten, e_, m_);
-            break;
-        case Bereich::Klassen:
-            gelesen = KlassenLesen(*d_, o_.Daten, e_, m_);
-            break;
-        case Bereich::Schueler:
-            gelesen = SchuelerLesen(*d_, o_.Daten, e_, m_);
-            break;
-    }
+    const bool gelesen = MitBereich(b, [&]<class A>(A) { return A::Lesen(*d_, o_.Daten, e_, m_); });
     // A file that is there but was refused must not be overwritten by the next save.
     const std::string pfad = DateiPfad(o_.Daten, Dateiname(b), "ZEV");
     if (gelesen)
@@ -282,23 +196,11 @@ void Steuerung::AndereFassungLaden(Bereich b) {
     unlesbar_[Nr(b)].clear();
     InternLaden(b);
     AlsGeladen(b);
-    switch (b) {
-        case Bereich::Schule:
-            UEBeschreibungenNeu();
-            break;
-        case Bereich::Lehrer:
-            ListenAufbauen(b);
-            PufferLaden(d_->Lehrer, std::min(d_->Lehrer.Aktuell, d_->Lehrer.Letzter()));
-            break;
-        case Bereich::Klassen:
-            ListenAufbauen(b);
-            PufferLaden(d_->Klassen, std::min(d_->Klassen.Aktuell, d_->Klassen.Letzter()));
-            break;
-        case Bereich::Schueler:
-            ListenAufbauen(b);
-            PufferLaden(d_->Schueler, std::min(d_->Schueler.Aktuell, d_->Schueler.Letzter()));
-            break;
-    }
+    ListenNachLaden(b);
+    MitListenBereich(b, [&]<class A>(A) {
+        auto& daten = A::Daten(*d_);
+        PufferLaden(daten, std::min(daten.Aktuell, daten.Letzter()));
+    });
 }
 
 Steuerung::Schreibstand Steuerung::SchreibenGeprueft(Bereich b) {
@@ -322,21 +224,7 @@ Steuerung::Schreibstand Steuerung::SchreibenGeprueft(Bereich b) {
     }
     const bool aufbewahren = unlesbar_[Nr(b)] == pfad;
     const std::string_view vorgaenger = aufbewahren ? "ZEV.defekt" : "SIC";
-    bool ok = false;
-    switch (b) {
-        case Bereich::Schule:
-            ok = SchuleSchreiben(d_->SchulDS, o_.Daten, m_, vorgaenger);
-            break;
-        case Bereich::Lehrer:
-            ok = BereichSchreiben(d_->Lehrer, o_.Daten, e_, m_, vorgaenger);
-            break;
-        case Bereich::Klassen:
-            ok = BereichSchreiben(d_->Klassen, o_.Daten, e_, m_, vorgaenger);
-            break;
-        case Bereich::Schueler:
-            ok = BereichSchreiben(d_->Schueler, o_.Daten, e_, m_, vorgaenger);
-            break;
-    }
+    const bool ok = MitBereich(b, [&]<class A>(A) { return A::Schreiben(*d_, o_.Daten, e_, m_, vorgaenger); });
     if (ok) aufsicht_.Merken(b, pfad);
     if (ok && aufbewahren) {
         unlesbar_[Nr(b)].clear();
@@ -397,7 +285,7 @@ std::vector<std::string> Steuerung::AllesExportieren() {
         else
             PufferZurueck(seite_);
     }
-    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler})
+    for (Bereich b : kAlleBereiche)
         if (std::string p = Ausliefern(b); !p.empty()) pfade.push_back(std::move(p));
     if (BereichVon(seite_)) ListenAufbauen(*BereichVon(seite_));
     std::string liste;
@@ -412,20 +300,7 @@ bool Steuerung::Exportieren(Bereich b) {
 }
 
 void Steuerung::KopieLS(Bereich b) {
-    switch (b) {
-        case Bereich::Schule:
-            SchuleKopieLS(d_->SchulDS, o_.Daten, m_);
-            break;
-        case Bereich::Lehrer:
-            BereichKopieLS(d_->Lehrer, o_.Daten, e_, m_);
-            break;
-        case Bereich::Klassen:
-            BereichKopieLS(d_->Klassen, o_.Daten, e_, m_);
-            break;
-        case Bereich::Schueler:
-            BereichKopieLS(d_->Schueler, o_.Daten, e_, m_);
-            break;
-    }
+    MitBereich(b, [&]<class A>(A) { A::KopieLS(*d_, o_.Daten, e_, m_); });
 }
 
 Steuerung::Schreibstand Steuerung::SchreibenUndExportieren(Bereich b) {
@@ -446,88 +321,38 @@ void Steuerung::Uebernehmen(Seite s) {
     if (dienste_.seiteUebernehmen) dienste_.seiteUebernehmen(s);
 }
 
+// The teacher area keeps a second list, the teacher choice, in step with its display list.
 void Steuerung::ListenAufbauen(Bereich b) {
-    switch (b) {
-        case Bereich::Lehrer:
-            LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
-            LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
-            break;
-        case Bereich::Klassen:
-            KlassenListeAufbauen(klassenListe_, d_->Klassen);
-            break;
-        case Bereich::Schueler:
-            SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
-            break;
-        case Bereich::Schule:
-            break;
-    }
+    MitListenBereich(b, [&]<class A>(A) {
+        AnzeigeListeAufbauen(listen_[Nr(b)], A::Daten(*d_));
+        if constexpr (A::kBereich == Bereich::Lehrer) LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
+    });
 }
 
 void Steuerung::ListenEintragNeu(Bereich b, std::int32_t index) {
-    switch (b) {
-        case Bereich::Lehrer:
-            AnzeigeEintragNeu(lehrerListe_, d_->Lehrer, index);
-            AuswahlEintragNeu(lehrerAuswahl_, d_->Lehrer, index);
-            break;
-        case Bereich::Klassen:
-            AnzeigeEintragNeu(klassenListe_, d_->Klassen, index);
-            break;
-        case Bereich::Schueler:
-            AnzeigeEintragNeu(schuelerListe_, d_->Schueler, index);
-            break;
-        case Bereich::Schule:
-            break;
-    }
+    MitListenBereich(b, [&]<class A>(A) {
+        AnzeigeEintragNeu(listen_[Nr(b)], A::Daten(*d_), index);
+        if constexpr (A::kBereich == Bereich::Lehrer) AuswahlEintragNeu(lehrerAuswahl_, d_->Lehrer, index);
+    });
 }
 
 void Steuerung::ListenEintragEingefuegt(Bereich b, std::int32_t index) {
-    switch (b) {
-        case Bereich::Lehrer:
-            AnzeigeEintragEingefuegt(lehrerListe_, d_->Lehrer, index);
-            AuswahlEintragEingefuegt(lehrerAuswahl_, d_->Lehrer, index);
-            break;
-        case Bereich::Klassen:
-            AnzeigeEintragEingefuegt(klassenListe_, d_->Klassen, index);
-            break;
-        case Bereich::Schueler:
-            AnzeigeEintragEingefuegt(schuelerListe_, d_->Schueler, index);
-            break;
-        case Bereich::Schule:
-            break;
-    }
+    MitListenBereich(b, [&]<class A>(A) {
+        AnzeigeEintragEingefuegt(listen_[Nr(b)], A::Daten(*d_), index);
+        if constexpr (A::kBereich == Bereich::Lehrer) AuswahlEintragEingefuegt(lehrerAuswahl_, d_->Lehrer, index);
+    });
 }
 
 void Steuerung::ListenEintragEntfernt(Bereich b, std::int32_t index) {
-    switch (b) {
-        case Bereich::Lehrer:
-            AnzeigeEintragEntfernt(lehrerListe_, d_->Lehrer, index);
-            AuswahlEintragEntfernt(lehrerAuswahl_, d_->Lehrer, index);
-            break;
-        case Bereich::Klassen:
-            AnzeigeEintragEntfernt(klassenListe_, d_->Klassen, index);
-            break;
-        case Bereich::Schueler:
-            AnzeigeEintragEntfernt(schuelerListe_, d_->Schueler, index);
-            break;
-        case Bereich::Schule:
-            break;
-    }
+    MitListenBereich(b, [&]<class A>(A) {
+        AnzeigeEintragEntfernt(listen_[Nr(b)], A::Daten(*d_), index);
+        if constexpr (A::kBereich == Bereich::Lehrer) AuswahlEintragEntfernt(lehrerAuswahl_, d_->Lehrer, index);
+    });
 }
 
 void Steuerung::PufferZurueck(Seite s) {
-    switch (s) {
-        case Seite::Lehrer:
-            PufferSpeichern(d_->Lehrer, d_->Lehrer.Aktuell, m_);
-            break;
-        case Seite::Klassen:
-            PufferSpeichern(d_->Klassen, d_->Klassen.Aktuell, m_);
-            break;
-        case Seite::Schueler:
-            PufferSpeichern(d_->Schueler, d_->Schueler.Aktuell, m_);
-            break;
-        default:
-            break;
-    }
+    const auto b = BereichVon(s);
+    if (b) MitListenBereich(*b, [&]<class A>(A) { PufferSpeichern(A::Daten(*d_), A::Daten(*d_).Aktuell, m_); });
 }
 
 void Steuerung::UEBeschreibungenNeu() {
@@ -556,43 +381,23 @@ bool Steuerung::SeiteVerlassen(Seite s) {
 
 void Steuerung::SeiteBetreten(Seite s) {
     seite_ = s;
-    const auto lehrerListen = [&] {
-        LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
-        LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
-    };
-    switch (s) {
-        case Seite::Start:
-            break;
-        case Seite::Schule:
-            if (!d_->Lehrer.Geladen) Laden(Bereich::Lehrer), lehrerListen();
-            if (!d_->Klassen.Geladen) Laden(Bereich::Klassen), KlassenListeAufbauen(klassenListe_, d_->Klassen);
-            if (!d_->SchuleGeladen) Laden(Bereich::Schule);
-            UEBeschreibungenNeu();
-            break;
-        case Seite::Lehrer:
-            Laden(Bereich::Lehrer);
-            lehrerListen();
-            if (!d_->SchuleGeladen) Laden(Bereich::Schule), UEBeschreibungenNeu();
-            Laden(Bereich::Klassen);
-            PufferLaden(d_->Lehrer, d_->Lehrer.Aktuell);
-            break;
-        case Seite::Klassen:
-            if (!d_->Lehrer.Geladen) Laden(Bereich::Lehrer), lehrerListen();
-            if (!d_->SchuleGeladen) Laden(Bereich::Schule), UEBeschreibungenNeu();
-            Laden(Bereich::Klassen);
-            KlassenListeAufbauen(klassenListe_, d_->Klassen);
-            PufferLaden(d_->Klassen, d_->Klassen.Aktuell);
-            break;
-        case Seite::Schueler:
-            if (!d_->SchuleGeladen) Laden(Bereich::Schule), UEBeschreibungenNeu();
-            Laden(Bereich::Klassen);
-            Laden(Bereich::Schueler);
-            SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
-            PufferLaden(d_->Schueler, d_->Schueler.Aktuell);
-            break;
+    for (const Ladeschritt& l : kSeitenLaden[static_cast<std::size_t>(s)]) {
+        const bool neu = !Geladen(l.bereich);
+        Laden(l.bereich);
+        if (l.danach == Danach::Immer || (l.danach == Danach::WennNeu && neu)) ListenNachLaden(l.bereich);
     }
-    if (s != Seite::Start) Zeigen(s);
+    if (const auto b = BereichVon(s)) {
+        MitListenBereich(*b, [&]<class A>(A) { PufferLaden(A::Daten(*d_), A::Daten(*d_).Aktuell); });
+        Zeigen(s);
+    }
     StatusAnzeigen();
+}
+
+void Steuerung::ListenNachLaden(Bereich b) {
+    if (b == Bereich::Schule)
+        UEBeschreibungenNeu();
+    else
+        ListenAufbauen(b);
 }
 
 bool Steuerung::SeiteWechseln(Seite s) {
@@ -602,22 +407,13 @@ bool Steuerung::SeiteWechseln(Seite s) {
 }
 
 std::string Steuerung::XmlSeite(Bereich b) {
-    const Seite s = static_cast<Seite>(static_cast<int>(b));
+    const Seite s = SeiteVon(b);
     Uebernehmen(s);
     PufferZurueck(s);
     if (NurLesen()) {
         // Shown, not written: this run writes nothing.
         const std::string name = XmlExportPfad(e_, static_cast<int>(b), "");
-        switch (b) {
-            case Bereich::Schule:
-                return Cp1252ToUtf8(SchulXml(d_->SchulDS, e_, name));
-            case Bereich::Lehrer:
-                return Cp1252ToUtf8(LehrerXml(d_->Lehrer.DB, e_, name));
-            case Bereich::Klassen:
-                return Cp1252ToUtf8(KlassenXml(d_->Klassen.DB, e_, name));
-            case Bereich::Schueler:
-                return Cp1252ToUtf8(SchuelerXml(d_->Schueler.DB, e_, name));
-        }
+        return Cp1252ToUtf8(MitBereich(b, [&]<class A>(A) { return A::XmlText(*d_, e_, name); }));
     }
     Exportieren(b);
     std::string fehler;
@@ -634,11 +430,9 @@ void Steuerung::Neu() {
         return;
     if (SchreibenVerweigert() || !SeiteVerlassen(seite_)) return;
     AnfangsZustand(*d_, e_.Schulnummer.view(), m_);
-    LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
-    SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
-    KlassenListeAufbauen(klassenListe_, d_->Klassen);
+    AnzeigeListenAufbauen(listen_, *d_);
     // The person chose to start anew: the files as they are now are the ones to replace.
-    for (Bereich b : {Bereich::Schule, Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler}) {
+    for (Bereich b : kAlleBereiche) {
         aufsicht_.Merken(b, ZevPfad(b));
         AlsGeladen(b);
     }
@@ -651,51 +445,28 @@ void Steuerung::Oeffnen(const std::string& pfad) {
     const std::array<bool, 5> vorher = {false, Geladen(Bereich::Schule), Geladen(Bereich::Lehrer),
                                         Geladen(Bereich::Klassen), Geladen(Bereich::Schueler)};
     const std::string root = RootVon(pfad);
-    ImportBericht bericht;
-    std::optional<Bereich> ersetzt;
-    const std::string_view nr = e_.Schulnummer.view();
-    if (root == "Alle_Schulen") {
-        if (auto s = ImportSchoolXml(pfad, e_, m_, bericht)) {
-            const TXMLImportEintrag& x = e_.XMLImport[ImportSchule][1];
-            MergeSchoolImport(d_->SchulDS, *s, x.Datensaetze, x.Einzelfelder, m_, bericht);
-            d_->SchuleGeladen = true;
-            UEBeschreibungenNeu();
-            ersetzt = Bereich::Schule;
-        }
-    } else if (root == "Alle_Lehrer") {
-        if (auto v = ImportTeacherXml(pfad, e_, m_, bericht)) {
-            BereichErsetzen(d_->Lehrer, std::move(*v), nr, m_);
-            d_->Lehrer.Geladen = true;
-            LehrerListeAufbauen(lehrerListe_, d_->Lehrer);
-            LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
-            ersetzt = Bereich::Lehrer;
-        }
-    } else if (root == "Alle_Klassen") {
-        if (auto v = ImportClassXml(pfad, e_, m_, bericht)) {
-            BereichErsetzen(d_->Klassen, std::move(*v), nr, m_);
-            d_->Klassen.Geladen = true;
-            KlassenListeAufbauen(klassenListe_, d_->Klassen);
-            ersetzt = Bereich::Klassen;
-        }
-    } else if (root == "Alle_Schueler") {
-        if (auto v = ImportStudentXml(pfad, e_, m_, bericht)) {
-            BereichErsetzen(d_->Schueler, std::move(*v), nr, m_);
-            d_->Schueler.Geladen = true;
-            SchuelerListeAufbauen(schuelerListe_, d_->Schueler);
-            ersetzt = Bereich::Schueler;
-        }
-    } else {
+    std::optional<Bereich> bereich;
+    for (Bereich b : kAlleBereiche)
+        if (root == MitBereich(b, []<class A>(A) { return A::kWurzel; })) bereich = b;
+    if (!bereich) {
         m_.Fehler("Die eingelesene Datei konnte keinem Bereich\r(Schule, Lehrer, Klassen, Schüler) zugeordnet "
                   "werden!\r\rWiederholen Sie den Vorgang ev. mit einer anderen Datei!");
         return;
     }
+    ImportBericht bericht;
+    // The school is merged by the modes of its first import entry.
+    const bool gelesen = MitBereich(*bereich, [&]<class A>(A) {
+        if (!A::Einlesen(pfad, e_.XMLImport[static_cast<int>(A::kBereich)][1], *d_, e_, m_, bericht)) return false;
+        A::Geladen(*d_) = true;
+        return true;
+    });
+    if (gelesen) ListenNachLaden(*bereich);
+    const std::optional<Bereich> ersetzt = gelesen ? bereich : std::nullopt;
     // An area not loaded before is replaced by what was read: its file as it is now
     // is the one the next save replaces.
     if (ersetzt && !vorher[Nr(*ersetzt)]) aufsicht_.Merken(*ersetzt, ZevPfad(*ersetzt));
     if (ersetzt && BereichVon(seite_) == ersetzt) {
-        if (seite_ == Seite::Lehrer) PufferLaden(d_->Lehrer, d_->Lehrer.Aktuell);
-        if (seite_ == Seite::Klassen) PufferLaden(d_->Klassen, d_->Klassen.Aktuell);
-        if (seite_ == Seite::Schueler) PufferLaden(d_->Schueler, d_->Schueler.Aktuell);
+        MitListenBereich(*ersetzt, [&]<class A>(A) { PufferLaden(A::Daten(*d_), A::Daten(*d_).Aktuell); });
         Zeigen(seite_);
     }
     StatusAnzeigen();
@@ -811,7 +582,7 @@ void Steuerung::StartseiteAnzeigen() {
 void Steuerung::StatusAnzeigen() {
     const auto paar = [](const auto& b) { return std::pair<int, int>{b.Aktuell + 1, b.Letzter() + 1}; };
     status_.zaehler = {paar(d_->Lehrer), paar(d_->Klassen), paar(d_->Schueler)};
-    status_.zugriff = NurLesen()              ? AnzeigeZeile{"nur LESEN", Farbe::Rot}
+    status_.zugriff = NurLesen()             ? AnzeigeZeile{"nur LESEN", Farbe::Rot}
                       : e_.Dateizugriff != 1 ? AnzeigeZeile{"nur LESEN", Farbe::Gruen}
                                              : AnzeigeZeile{"LESEN und SCHREIBEN", Farbe::Rot};
     status_.nurLesen = NurLesen();

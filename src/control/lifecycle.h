@@ -6,6 +6,9 @@
 #pragma once
 
 #include "catalog/catalogue_loader.h"
+#include "control/area_loading.h"
+#include "control/info_box.h"
+#include "control/write_guard.h"
 #include "model/colours.h"
 #include "model/database.h"
 #include "model/messages.h"
@@ -13,9 +16,6 @@
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
 #include "plausi/run_state.h"
-#include "control/area_loading.h"
-#include "control/info_box.h"
-#include "control/write_guard.h"
 #include "storage/folders.h"
 
 #include <array>
@@ -27,24 +27,22 @@
 
 namespace zev {
 
-enum class Seite { Start, Schule, Lehrer, Klassen, Schueler };
-
 // What the window provides. Every hook may stay empty: a page then shows and
 // collects nothing, no timer runs and no notice appears.
 struct Fensterdienste {
-    std::function<void(Seite)> seiteZeigen;       // record or buffer onto the page
-    std::function<void(Seite)> seiteUebernehmen;  // page into record or buffer
+    std::function<void(Seite)> seiteZeigen;      // record or buffer onto the page
+    std::function<void(Seite)> seiteUebernehmen; // page into record or buffer
     std::function<void(int millisekunden)> sicherungsTimerStarten;
     std::function<void(const InfoTexte&, std::uint16_t dauer)> showInfo;
 };
 
 // The start page and the status fields, as the window draws them.
 struct Statusanzeige {
-    std::string schulnummer;   // UTF-8
+    std::string schulnummer; // UTF-8
     std::string datenOrdner;
     AnzeigeZeile quelle;
     AnzeigeZeile zugriff;
-    bool hinweiseSchwarz = false; // the two hints lose their first-start colours
+    bool hinweiseSchwarz = false;                 // the two hints lose their first-start colours
     std::array<std::pair<int, int>, 3> zaehler{}; // teachers, classes, students: current + 1, last + 1
     bool speichernGedrueckt = false;
     // Another run writes the data folder: this one only reads. The text names the holder.
@@ -145,9 +143,11 @@ public:
     bool SpeichernAn() const { return speichernAn_; }
     const Statusanzeige& Status() const { return status_; }
 
-    const Katalog& LehrerListe() const { return lehrerListe_; }
-    const Katalog& SchuelerListe() const { return schuelerListe_; }
-    const Katalog& KlassenListe() const { return klassenListe_; }
+    const Katalog& LehrerListe() const { return AnzeigeListe(Bereich::Lehrer); }
+    const Katalog& SchuelerListe() const { return AnzeigeListe(Bereich::Schueler); }
+    const Katalog& KlassenListe() const { return AnzeigeListe(Bereich::Klassen); }
+    // The display list of a list area (one entry per record); empty for the school.
+    const Katalog& AnzeigeListe(Bereich b) const { return listen_[static_cast<std::size_t>(b)]; }
     const Katalog& LehrerAuswahl() const { return lehrerAuswahl_; }
     const Katalog& UEBeschreibungen() const { return ueBeschreibungen_; }
 
@@ -177,7 +177,7 @@ private:
     std::string ZevPfad(Bereich b) const;
     // A fingerprint of what an area holds, to tell in read-only mode whether anything was edited.
     std::size_t Fingerabdruck(Bereich b) const;
-    void LadenWennNoetig(Bereich b);
+    // After an area was loaded: its display lists anew (the school: the lesson-unit descriptions).
     void ListenNachLaden(Bereich b);
     void PufferZurueck(Seite s);
     Schreibstand SchreibenUndExportieren(Bereich b);
@@ -205,10 +205,9 @@ private:
     bool dauerhaftSperren_ = false;
     std::array<std::size_t, 5> fingerabdruck_{}; // read-only mode: each area as loaded
 
-    Katalog lehrerListe_, schuelerListe_, klassenListe_, lehrerAuswahl_, ueBeschreibungen_;
+    // The display lists by area number (the school's stays empty).
+    std::array<Katalog, 5> listen_;
+    Katalog lehrerAuswahl_, ueBeschreibungen_;
 };
-
-// The area a page belongs to.
-std::optional<Bereich> BereichVon(Seite s);
 
 } // namespace zev

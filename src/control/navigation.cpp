@@ -13,80 +13,12 @@ namespace zev {
 namespace {
 
 
-// The texts that differ between the areas.
-template <class R> struct Texte;
-
-template <> struct Texte<TLehrerDS> {
-    static constexpr const char* Ungueltig = "Es íst kein gültiger Lehrer zum Löschen ausgewählt!";
-    static constexpr const char* Voll =
-        "Es können höchstens 65.536 Lehrer gespeichert werden!\rEin neuer Lehrer kann nicht mehr angelegt werden.";
-    static std::string Frage(const TLehrerDS& r) {
-        return "Wollen Sie den aktuellen Lehrer:\r" + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + " " +
-               Cp1252ToUtf8(r.Grunddaten.Name.view()) + " [" + std::to_string(r.ID.get()) + "]" + "\r" +
-               "jetzt endgültig löschen?";
-    }
-};
-
-template <> struct Texte<TKlasseDS> {
-    static constexpr const char* Ungueltig = "Es íst keine gültige Klasse zum Löschen ausgewählt!";
-    static constexpr const char* Voll =
-        "Es können höchstens 65.536 Klassen gespeichert werden!\rEine neue Klasse kann nicht mehr angelegt werden.";
-    static std::string Frage(const TKlasseDS& r) {
-        return "Wollen Sie die Klasse:" + Cp1252ToUtf8(r.Klassenname.view()) + "\r" + "jetzt endgültig löschen?";
-    }
-};
-
-template <> struct Texte<TSchuelerDS> {
-    static constexpr const char* Ungueltig = "Es íst kein gültiger Schüler zum Löschen ausgewählt!";
-    static constexpr const char* Voll =
-        "Es können höchstens 65.536 Schüler gespeichert werden!\rEin neuer Schüler kann nicht mehr angelegt werden.";
-    static std::string Frage(const TSchuelerDS& r) {
-        return "Wollen Sie den aktuellen Schüler:\r" + Cp1252ToUtf8(r.Grunddaten.Vorname.view()) + " " +
-               Cp1252ToUtf8(r.Grunddaten.Name.view()) + " [" + std::to_string(r.ID.get()) + "]" + "\r" +
-               "jetzt endgültig löschen?";
-    }
-};
-
-Seite SeiteVon(Bereich b) {
-    return static_cast<Seite>(static_cast<int>(b));
-}
-
-// Position of an area's buttons in the navigation's table; -1 for the school.
-int Platz(Bereich b) {
-    switch (b) {
-        case Bereich::Lehrer:
-            return 0;
-        case Bereich::Klassen:
-            return 1;
-        case Bereich::Schueler:
-            return 2;
-        case Bereich::Schule:
-            break;
-    }
-    return -1;
-}
-
-// Calls `f` with the area's data; nothing for the school, which has no records to move through.
-template <class F> void Mit(Datenbestand& d, Bereich b, F&& f) {
-    switch (b) {
-        case Bereich::Lehrer:
-            f(d.Lehrer);
-            break;
-        case Bereich::Klassen:
-            f(d.Klassen);
-            break;
-        case Bereich::Schueler:
-            f(d.Schueler);
-            break;
-        case Bereich::Schule:
-            break;
-    }
-}
-
 // The operations over one area's data.
-template <class R> class Ablauf {
+template <class A> class Ablauf {
+    using R = typename A::Datensatz;
+
 public:
-    Ablauf(Steuerung& st, Meldungen& m, Bereich b, BereichsDaten<R>& d) : st_(st), m_(m), b_(b), d_(d) {}
+    Ablauf(Steuerung& st, Meldungen& m, BereichsDaten<R>& d) : st_(st), m_(m), d_(d) {}
 
     void MoveFirst() {
         if (d_.Aktuell != 0)
@@ -128,13 +60,13 @@ public:
 
     bool InsertRecord(const TEinstellungen& e) {
         if (d_.Letzter() + 1 >= kHoechstzahlDatensaetze) {
-            m_.Fehler(Texte<R>::Voll);
+            m_.Fehler(A::kVoll);
             return false;
         }
-        st_.Uebernehmen(SeiteVon(b_));
+        st_.Uebernehmen(A::kSeite);
         // A current index outside the area has no place to insert before.
         if (!PufferSpeichern(d_, d_.Aktuell, m_)) return false;
-        st_.ListenEintragNeu(b_, d_.Aktuell);
+        st_.ListenEintragNeu(A::kBereich, d_.Aktuell);
         R neu{};
         if constexpr (std::is_same_v<R, TSchuelerDS>) {
             if (e.VorgaengerAlsVorlage != 0)
@@ -146,7 +78,7 @@ public:
         }
         neu.ID = NeueID(d_, m_);
         d_.DB.insert(d_.DB.begin() + d_.Aktuell, neu);
-        st_.ListenEintragEingefuegt(b_, d_.Aktuell);
+        st_.ListenEintragEingefuegt(A::kBereich, d_.Aktuell);
         PufferLaden(d_, d_.Aktuell);
         Zeigen();
         return true;
@@ -159,16 +91,16 @@ public:
             d_.DB.resize(1);
             InitDatensatz(d_.Puffer, e.Schulnummer.view());
             PufferSpeichern(d_, 0, m_);
-            st_.ListenAufbauen(b_);
+            st_.ListenAufbauen(A::kBereich);
             geloescht = true;
         } else if (!d_.IndexGueltig(d_.Aktuell)) {
-            m_.Fehler(Texte<R>::Ungueltig);
+            m_.Fehler(A::kLoeschenUngueltig);
             return false;
-        } else if (m_.Frage(Texte<R>::Frage(d_.DB[static_cast<std::size_t>(d_.Aktuell)]))) {
+        } else if (m_.Frage(A::LoeschFrage(d_.DB[static_cast<std::size_t>(d_.Aktuell)]))) {
             const std::int32_t weg = d_.Aktuell;
             d_.DB.erase(d_.DB.begin() + weg);
             if (d_.Aktuell != 0) --d_.Aktuell;
-            st_.ListenEintragEntfernt(b_, weg);
+            st_.ListenEintragEntfernt(A::kBereich, weg);
             geloescht = true;
         } else {
             // Nothing was deleted: the page keeps what was typed on it, which a
@@ -184,9 +116,9 @@ private:
     // The page into the buffer, the buffer into the array at the old index and
     // its list entry anew, then the new record onto the page.
     void Wechseln(std::int32_t neu) {
-        st_.Uebernehmen(SeiteVon(b_));
+        st_.Uebernehmen(A::kSeite);
         const std::int32_t alt = d_.Aktuell;
-        if (PufferSpeichern(d_, alt, m_)) st_.ListenEintragNeu(b_, alt);
+        if (PufferSpeichern(d_, alt, m_)) st_.ListenEintragNeu(A::kBereich, alt);
         d_.Aktuell = neu;
         PufferLaden(d_, neu);
         Zeigen();
@@ -194,12 +126,11 @@ private:
 
     void Zeigen() {
         st_.StatusAnzeigen(); // the position counters belong to every show
-        st_.Zeigen(SeiteVon(b_));
+        st_.Zeigen(A::kSeite);
     }
 
     Steuerung& st_;
     Meldungen& m_;
-    Bereich b_;
     BereichsDaten<R>& d_;
 };
 
@@ -209,18 +140,16 @@ Navigation::Navigation(Steuerung& st, Meldungen& m, Navigationsdienste dienste)
     : st_(st), m_(m), dienste_(std::move(dienste)) {}
 
 template <class F> void Navigation::MitAblauf(Bereich b, F&& f) {
-    const int p = Platz(b);
-    if (p < 0) return;
-    Mit(st_.Daten(), b, [&](auto& d) {
-        Ablauf a(st_, m_, b, d);
+    MitListenBereich(b, [&]<class A>(A) {
+        Ablauf<A> a(st_, m_, A::Daten(st_.Daten()));
         f(a);
     });
 }
 
 Bewegungsknoepfe Navigation::Knoepfe(Bereich b) const {
     Bewegungsknoepfe an{true, true, true, true, true, true};
-    if (Platz(b) < 0) return an;
-    Mit(st_.Daten(), b, [&](const auto& d) {
+    MitListenBereich(b, [&]<class A>(A) {
+        const auto& d = A::Daten(st_.Daten());
         // From where the record stands, whatever moved it there (a move, "+", "-", the
         // list, a jump from a result window, the clipboard).
         const bool amAnfang = d.Aktuell <= 0;
@@ -267,7 +196,7 @@ void Navigation::Bewegen(Bereich b, Bewegung w, int schritt) {
 }
 
 void Navigation::SelectFromList(Bereich b, std::int32_t index) {
-    if (Platz(b) < 0) return;
+    if (b == Bereich::Schule) return;
     if (dienste_.zwischenablageFreigeben) dienste_.zwischenablageFreigeben();
     MitAblauf(b, [index](auto& a) { a.SelectFromList(index); });
 }

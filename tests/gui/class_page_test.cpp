@@ -4,6 +4,7 @@
 // for assistive technology; and the clipboard actions moving a teacher.
 #include "control/lifecycle.h"
 #include "storage/area_files.h"
+#include "support/scripted_messages.h"
 #include "ui/qt/class_dialogs.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/clipboard_actions.h"
@@ -35,7 +36,6 @@
 #include <set>
 
 using namespace zev;
-using zev::qt::QtMeldungen;
 
 Q_DECLARE_METATYPE(zev::Bereich)
 
@@ -80,7 +80,7 @@ class KlassenSeiteTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
-    QtMeldungen meldungen_;
+    zev::test::SkriptMeldungen skript_;
     std::unique_ptr<Steuerung> st_;
     std::unique_ptr<qt::KlassenSeitenWidget> klassen_;
     std::unique_ptr<qt::LehrerSeitenWidget> lehrer_;
@@ -94,8 +94,8 @@ private:
 
 private slots:
     void init() {
-        QtMeldungen::Skriptbetrieb(true);
-        QtMeldungen::Protokoll().clear();
+        skript_.Leeren();
+        skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
         for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
@@ -108,7 +108,7 @@ private slots:
             if (s == Seite::Klassen && klassen_) klassen_->Uebernehmen();
             if (s == Seite::Lehrer && lehrer_) lehrer_->Uebernehmen();
         };
-        st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), meldungen_, dienste);
+        st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), skript_, dienste);
         st_->Erstellen();
         st_->Gezeigt();
         for (int k = 1; k <= 5; ++k) {
@@ -119,8 +119,8 @@ private slots:
         }
         st_->Daten().SchuleGeladen = true;
         st_->UEBeschreibungenNeu();
-        klassen_ = std::make_unique<qt::KlassenSeitenWidget>(*st_, meldungen_);
-        lehrer_ = std::make_unique<qt::LehrerSeitenWidget>(*st_, meldungen_);
+        klassen_ = std::make_unique<qt::KlassenSeitenWidget>(*st_, skript_);
+        lehrer_ = std::make_unique<qt::LehrerSeitenWidget>(*st_, skript_);
     }
 
     void cleanup() {
@@ -187,12 +187,12 @@ private slots:
 
         // Deleting by key removes the unit's row.
         QTest::keyClicks(Kind<QLineEdit>(klassen_.get(), "klassenUESchluessel"), "4");
-        QtMeldungen::NaechsteAntwort(true);
+        skript_.Antworten({true});
         Kind<QPushButton>(klassen_.get(), "knopfKlassenUELoeschen")->click();
         QCOMPARE(ue->model()->rowCount(), 9);
         QCOMPARE(Zelle(ue, 1, 1), QString("5"));
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QVERIFY(QtMeldungen::Protokoll()[0].text.starts_with("Wollen Sie die Unterrichtseinheit:4  ==>  \r[4] "));
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QVERIFY(skript_.gezeigt[0].text.starts_with("Wollen Sie die Unterrichtseinheit:4  ==>  \r[4] "));
 
         st_->SeiteVerlassen(Seite::Klassen);
         auto d = std::make_unique<Datenbestand>();
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(k.Unterrichtseinheit[3].UE_ID.empty());
         QCOMPARE(k.ID.get(), st_->Daten().Klassen.Puffer.ID.get());
         QVERIFY(QFile::exists(QString::fromStdString(st_->Ordnerpfade().Export) + "Klassen.XML"));
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
     }
 
     void theDescriptionColumnTakesTheRestOfTheWidthAndEveryControlIsNamed() {
@@ -256,7 +256,7 @@ private slots:
         QAction ausschneiden("&Ausschneiden"), kopieren("&Kopieren"), einfuegen("&Einfügen"),
             ansicht("interne Zwischenablage");
         std::set<Bereich> bereit{Bereich::Lehrer};
-        qt::ZwischenablageAktionen aktionen(*st_, meldungen_, info, {&ausschneiden, &kopieren, &einfuegen, &ansicht},
+        qt::ZwischenablageAktionen aktionen(*st_, skript_, info, {&ausschneiden, &kopieren, &einfuegen, &ansicht},
                                             [&bereit](Bereich x) { return bereit.count(x) > 0; });
         QSignalSpy geaendert(&aktionen, &qt::ZwischenablageAktionen::bereichGeaendert);
 
@@ -271,14 +271,14 @@ private slots:
 
         // The navigation's part: the page into the buffer, stored; the next record shown.
         lehrer_->Uebernehmen();
-        PufferSpeichern(b, 0, meldungen_);
+        PufferSpeichern(b, 0, skript_);
         b.Aktuell = 1;
         PufferLaden(b, 1);
         lehrer_->Zeigen();
         QCOMPARE(Kind<QLineEdit>(lehrer_.get(), "lehrerName")->text(), QString("  - frei -"));
 
         einfuegen.trigger();
-        QVERIFY(QtMeldungen::Protokoll().empty()); // a free record is replaced without a question
+        QVERIFY(skript_.gezeigt.empty()); // a free record is replaced without a question
         QCOMPARE(Kind<QLineEdit>(lehrer_.get(), "lehrerName")->text(), QString("Adler"));
         QCOMPARE(Kind<QLineEdit>(lehrer_.get(), "lehrerTitel")->text(), QString("Dr."));
         const std::int32_t id = b.DB[1].ID;

@@ -24,7 +24,6 @@
 
 using namespace zev;
 using zev::qt::GruppenFenster;
-using zev::qt::QtMeldungen;
 
 namespace {
 
@@ -113,13 +112,14 @@ const QColor kGruen(0, 128, 0), kLila(128, 0, 128), kFuchsia(255, 0, 255), kRot(
 
 class GruppenFensterTest : public QObject {
     Q_OBJECT
+    // Before the windows, which answer through it until they are gone.
+    zev::test::SkriptMeldungen skript_;
 
 private slots:
-    void init() { QtMeldungen::Skriptbetrieb(true); }
-    void cleanup() { QtMeldungen::Skriptbetrieb(false); }
+    void init() { skript_.Leeren(); }
 
     void showsOneRowPerTeacherWithTheVerdictBoldAndColoured() {
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         f.Anzeigen(GrossePlausi(), "12345");
         f.show();
         QCOMPARE(f.windowTitle(), QString("Ergebnis: große PLAUSI -->  L e h r e r"));
@@ -168,7 +168,7 @@ private slots:
     }
 
     void doubleClickingATeachersRowClosesAndNamesHim() {
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         QSignalSpy gewaehlt(&f, &GruppenFenster::LehrerGewaehlt);
         bool offenNachLeerzeile = false;
         QTimer::singleShot(0, &f, [&] {
@@ -196,7 +196,7 @@ private slots:
     }
 
     void enterOnATeachersRowChoosesHimToo() {
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         QWidget* fokus = nullptr;
         QTimer::singleShot(0, &f, [&] {
             fokus = f.focusWidget();
@@ -212,7 +212,7 @@ private slots:
     void savesTheGridUnderTheScriptedName() {
         test::TempOrdner o;
         const Gruppenanzeige g = GrossePlausi();
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         QStringList namen, vorschlaege;
         f.DateiFrageSetzen([&](QWidget* eltern, const QString& vorschlag) {
             if (eltern != &f) qFatal("file dialog without the group window as its parent");
@@ -238,8 +238,8 @@ private slots:
                  QStringList({QDir::homePath() + "/Lehrer-PLAUSI_12345.html", ordner + "/Lehrer-PLAUSI_12345.html",
                               ordner + "/Lehrer-PLAUSI_12345.html", ordner + "/Lehrer-PLAUSI_12345.html"}));
         QCOMPARE(test::Inhalt(o.Pfad()), (std::vector<std::string>{"g.csv", "g.html"}));
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QCOMPARE(QtMeldungen::Protokoll()[0].text, MeldungUnbekanntesBerichtsformat(o / "g.txt"));
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QCOMPARE(skript_.gezeigt[0].text, MeldungUnbekanntesBerichtsformat(o / "g.txt"));
     }
 
     void aReportNeverReplacesTheProgramsFiles() {
@@ -258,7 +258,7 @@ private slots:
     }
 
     void everyControlIsNamedForAssistiveTechnology() {
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         f.Anzeigen(GrossePlausi(), "12345");
         f.show();
         QMap<QString, QString> namen;
@@ -282,7 +282,7 @@ private slots:
             lehrer.DB[t].Lehrernummer = "L" + std::to_string(t);
         }
         lehrer.DB.back().Fehler = 2;
-        GruppenFenster f;
+        GruppenFenster f(skript_);
         f.Anzeigen(GruppenAnzeigeAufbauen(kGruppenartLehrer, 2, lehrer), "12345");
         QCOMPARE(f.Tabelle()->model()->rowCount(), 65536);
         QCOMPARE(Zeile(f, 65535), QStringList({"L65535", "  - frei -", "", "0", "2", "fehlerhaft!!!"}));

@@ -1,3 +1,4 @@
+#include "support/scripted_messages.h"
 #include "ui/qt/main_window.h"
 
 #include "storage/area_files.h"
@@ -30,10 +31,11 @@
 #include <memory>
 
 using zev::qt::HauptFenster;
-using zev::qt::QtMeldungen;
 
 class HauptFensterTest : public QObject {
     Q_OBJECT
+    // Before the windows, which answer through it until they are gone.
+    zev::test::SkriptMeldungen skript_;
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
@@ -49,11 +51,11 @@ private:
 
 private slots:
     void init() {
-        QtMeldungen::Skriptbetrieb(true);
+        skript_.Leeren();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
         for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
-        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000); // no backup while a test runs
         fenster_->show();
         fenster_->SicherungsTimer().stop();
@@ -125,7 +127,7 @@ private slots:
         hilfe->trigger();
         auto* h = fenster_->Handbuch();
         QVERIFY(h && h->isVisible());
-        QVERIFY(QtMeldungen::Protokoll().empty());
+        QVERIFY(skript_.gezeigt.empty());
         QVERIFY(QTest::qWaitForWindowExposed(h));
         QCOMPARE(ObenImHandbuch(*h), QString("Stunden"));
         // The school's XML page, then the students' third sheet.
@@ -169,7 +171,7 @@ private slots:
 
     void startPageAfterAFirstStart() {
         QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
-        QVERIFY(QtMeldungen::Protokoll().empty()); // the bundled catalogues load without a message
+        QVERIFY(skript_.gezeigt.empty()); // the bundled catalogues load without a message
         QCOMPARE(Kind<QLineEdit>("startDatenOrdner")->text(), Pfad("Daten/"));
         QCOMPARE(Kind<QLineEdit>("startSchulnummer")->text(), QString("00000"));
         QCOMPARE(Kind<QLineEdit>("startQuelle")->text(), QString("interne *.ZEV-Dateien"));
@@ -261,20 +263,20 @@ private slots:
 
     void closingOnTheClassPageAsks() {
         Kind<QTabWidget>("seiten")->setCurrentIndex(3);
-        QtMeldungen::NaechsteAntwort(true);
+        skript_.Antworten({true});
         fenster_->close();
         QVERIFY(QFile::exists(Pfad("Daten/Klassen.ZEV")));
         QVERIFY(QFile::exists(Pfad("Daten/Klassen.LS1")));
         QVERIFY(QFile::exists(Pfad("Daten/Klassen.LS2")));
         QVERIFY(QFile::exists(Pfad("Daten/Export/Klassen.XML"))); // the XML goes out with the file
-        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen "
                          "Datenformat (*.ZEV) sichern?"));
     }
 
     void closingWithNoWritesOnlyTheCopies() {
         Kind<QTabWidget>("seiten")->setCurrentIndex(4);
-        QtMeldungen::NaechsteAntwort(false);
+        skript_.Antworten({false});
         fenster_->close();
         QVERIFY(!QFile::exists(Pfad("Daten/Schueler.ZEV")));
         QVERIFY(QFile::exists(Pfad("Daten/Schueler.LS1")));
@@ -295,19 +297,19 @@ private slots:
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }();
-        QtMeldungen::Protokoll().clear();
-        QtMeldungen::NaechsteWahl(2);
+        skript_.gezeigt.clear();
+        skript_.Wahlen({2});
         seiten->setCurrentIndex(4);
         QCOMPARE(seiten->currentIndex(), 2);
         QCOMPARE(fenster_->Kontrolle().AktuelleSeite(), zev::Seite::Lehrer);
-        QVERIFY(QString::fromStdString(QtMeldungen::Protokoll().back().text)
+        QVERIFY(QString::fromStdString(skript_.gezeigt.back().text)
                     .startsWith("Die Datei " + Pfad("Daten/Lehrer.ZEV") +
                                 " wurde seit dem Laden von einem anderen Programm geändert."));
         QFile f(Pfad("Daten/Lehrer.ZEV"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), fremd);
         f.close();
-        QtMeldungen::NaechsteWahl(0);
+        skript_.Wahlen({0});
         seiten->setCurrentIndex(4);
         QCOMPARE(seiten->currentIndex(), 4);
         QFile sic(Pfad("Daten/Lehrer.SIC"));
@@ -338,14 +340,15 @@ private slots:
     }
 
     void aSecondWindowOnTheFolderOnlyReadsUntilItIsFree() {
-        QtMeldungen::Protokoll().clear();
-        auto zweites = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        skript_.gezeigt.clear();
+        auto zweites = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         zweites->SicherungsTimer().setInterval(60000);
         zweites->show();
         zweites->SicherungsTimer().stop();
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(QtMeldungen::Protokoll()[0].text)
-                    .startsWith("Der Daten-Ordner " + Pfad("Daten/") + " wird gerade von zev-manager benutzt (Benutzer "));
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QVERIFY(
+            QString::fromStdString(skript_.gezeigt[0].text)
+                .startsWith("Der Daten-Ordner " + Pfad("Daten/") + " wird gerade von zev-manager benutzt (Benutzer "));
         auto* erneut = zweites->findChild<QAction*>("aktionErneutVersuchen");
         auto* hinweis = zweites->findChild<QLabel*>("sperrHinweis");
         QVERIFY(erneut && hinweis);
@@ -355,10 +358,10 @@ private slots:
         QVERIFY(hinweis->text().startsWith("nur LESEN: Der Daten-Ordner "));
         QVERIFY(!Kind<QLabel>("sperrHinweis")->isVisible());
         // The settings belong to the writer.
-        QtMeldungen::Protokoll().clear();
+        skript_.gezeigt.clear();
         zweites->findChild<QAction*>("aktionEinstellungen")->trigger();
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QCOMPARE(QtMeldungen::Protokoll()[0].art, zev::MeldungsArt::Warnung);
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QCOMPARE(skript_.gezeigt[0].art, zev::MeldungsArt::Warnung);
         // Still held: nothing changes.
         erneut->trigger();
         QVERIFY(erneut->isEnabled());

@@ -1,19 +1,20 @@
+#include "support/scripted_messages.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/record_list.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QTableView>
-#include <QTimer>
-#include <QApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -21,10 +22,11 @@ using zev::Bereich;
 using zev::Seite;
 using zev::qt::DatensatzListe;
 using zev::qt::HauptFenster;
-using zev::qt::QtMeldungen;
 
 class DatensatzListeTest : public QObject {
     Q_OBJECT
+    // Before the windows, which answer through it until they are gone.
+    zev::test::SkriptMeldungen skript_;
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
@@ -86,13 +88,13 @@ private:
 
 private slots:
     void init() {
-        QtMeldungen::Skriptbetrieb(true);
-        QtMeldungen::Protokoll().clear();
+        skript_.Leeren();
+        skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
         for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
             QFile::copy(kataloge.filePath(f), home_->path() + "/" + f);
-        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000);
         fenster_->show();
         fenster_->SicherungsTimer().stop();
@@ -169,9 +171,9 @@ private slots:
         QCOMPARE(Markiert(), QString("  - frei -,  [3]"));
         QCOMPARE(Zaehler(), QString("2 / 3"));
 
-        QtMeldungen::NaechsteAntwort(true);
+        skript_.Antworten({true});
         QTest::mouseClick(Taste(DatensatzListe::Loeschen), Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Wollen Sie den aktuellen Lehrer:\r   - frei - [3]\rjetzt endgültig löschen?"));
         QCOMPARE(Gezeigt(), QStringList({"Adam,  [1]", "Berg,  [2]"}));
         QCOMPARE(Markiert(), QString("Adam,  [1]"));
@@ -237,7 +239,7 @@ private slots:
         QVERIFY(Ansicht()->viewport()->rect().intersects(Ansicht()->visualRect(Ansicht()->currentIndex())));
 
         QTest::mouseClick(Taste(DatensatzListe::Neu), Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Es können höchstens 65.536 Lehrer gespeichert werden!\rEin neuer Lehrer kann nicht mehr "
                          "angelegt werden."));
         QCOMPARE(Ansicht()->model()->rowCount(), 65536);

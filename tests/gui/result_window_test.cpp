@@ -24,7 +24,6 @@
 
 using namespace zev;
 using zev::qt::ErgebnisFenster;
-using zev::qt::QtMeldungen;
 
 namespace {
 
@@ -98,14 +97,15 @@ const QColor kSchwarz(0, 0, 0), kBlau(0, 0, 255), kGruen(0, 128, 0), kLila(128, 
 
 class ErgebnisFensterTest : public QObject {
     Q_OBJECT
+    // Before the windows, which answer through it until they are gone.
+    zev::test::SkriptMeldungen skript_;
 
 private slots:
-    void init() { QtMeldungen::Skriptbetrieb(true); }
-    void cleanup() { QtMeldungen::Skriptbetrieb(false); }
+    void init() { skript_.Leeren(); }
 
     void showsEveryLineOfAFailedRunInItsColour() {
         const Ergebnisanzeige a = SchulpruefungMitFehlern();
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         f.Anzeigen(a, "12345");
         f.show();
         QCOMPARE(f.windowTitle(), QString("Datentest (interne PLAUSI)"));
@@ -153,7 +153,7 @@ private slots:
     }
 
     void aPassedRunHidesAndClearsTheCounts() {
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         f.Anzeigen(SchulpruefungMitFehlern(), "12345");
         f.show();
         f.Anzeigen(Bestanden(), "12345");
@@ -172,7 +172,7 @@ private slots:
     void savesTheReportUnderTheScriptedName() {
         test::TempOrdner o;
         const Ergebnisanzeige a = SchulpruefungMitFehlern();
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         QStringList namen, vorschlaege;
         f.DateiFrageSetzen([&](QWidget* eltern, const QString& vorschlag) {
             if (eltern != &f) qFatal("file dialog without the result window as its parent");
@@ -194,9 +194,9 @@ private slots:
         QCOMPARE(vorschlaege, QStringList({QDir::homePath() + "/Datentest_12345.html", ordner + "/Datentest_12345.html",
                                            ordner + "/Datentest_12345.html", ordner + "/Datentest_12345.html"}));
         QCOMPARE(test::Inhalt(o.Pfad()), (std::vector<std::string>{"b.HTML", "b.csv"}));
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QCOMPARE(QtMeldungen::Protokoll()[0].art, MeldungsArt::Fehler);
-        QCOMPARE(QtMeldungen::Protokoll()[0].text,
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QCOMPARE(skript_.gezeigt[0].art, MeldungsArt::Fehler);
+        QCOMPARE(skript_.gezeigt[0].text,
                  "Unbekanntes Berichtsformat: " + (o / "b.txt") +
                      "\r\rEin Bericht wird als HTML-Datei (*.html, *.htm) oder als CSV-Datei (*.csv) gespeichert.\r\r"
                      "KEIN Bericht gespeichert!");
@@ -211,7 +211,6 @@ private slots:
         QCOMPARE(m.Texte(),
                  std::vector<std::string>{"Die Datei:\r/nicht/da/b.csv\rkann nicht geschrieben werden!\r\rNo "
                                           "such file or directory\r\rDie bisherige Datei bleibt unverändert."});
-        QVERIFY(QtMeldungen::Protokoll().empty());
     }
 
     // "Bericht speichern ..." goes through the same check as `zev check --csv`: the
@@ -242,7 +241,7 @@ private slots:
     }
 
     void beendenClosesTheModalWindow() {
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         bool offen = false;
         QWidget* fokus = nullptr;
         QTimer::singleShot(0, &f, [&] {
@@ -258,7 +257,7 @@ private slots:
     }
 
     void everyControlIsNamedForAssistiveTechnology() {
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         f.Anzeigen(SchulpruefungMitFehlern(), "12345");
         f.show();
         QMap<QString, QString> namen;
@@ -278,7 +277,7 @@ private slots:
     }
 
     void theListFollowsTheWindowSize() {
-        ErgebnisFenster f;
+        ErgebnisFenster f(skript_);
         f.Anzeigen(SchulpruefungMitFehlern(), "12345");
         f.resize(800, 600);
         f.show();

@@ -3,6 +3,7 @@
 // and every input control named for assistive technology.
 #include "control/lifecycle.h"
 #include "storage/area_files.h"
+#include "support/scripted_messages.h"
 #include "support/widget_checks.h"
 #include "ui/qt/code_widgets.h"
 #include "ui/qt/main_window.h"
@@ -31,13 +32,14 @@
 
 using namespace zev;
 using zev::qt::HauptFenster;
-using zev::qt::QtMeldungen;
 
 using test::Beantworten;
 using test::Unbenannte;
 
 class SchulSeiteTest : public QObject {
     Q_OBJECT
+    // Before the windows, which answer through it until they are gone.
+    zev::test::SkriptMeldungen skript_;
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
@@ -62,12 +64,12 @@ private:
 
 private slots:
     void init() {
-        QtMeldungen::Skriptbetrieb(true);
-        QtMeldungen::Protokoll().clear();
+        skript_.Leeren();
+        skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
         for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
-        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString());
+        fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000);
         fenster_->show();
         fenster_->SicherungsTimer().stop();
@@ -126,7 +128,7 @@ private slots:
         QCOMPARE(QString::fromStdString(s.Schuldaten.Schulart[1].str()), QString("03"));
         QCOMPARE(QString::fromStdString(s.Schuldaten.Schulart[2].str()), QString("X7"));
         QVERIFY(QFile::exists(Pfad("Daten/Export/Schule.XML")));
-        QVERIFY(QtMeldungen::Protokoll().empty());
+        QVERIFY(skript_.gezeigt.empty());
     }
 
     // A key kept as the default ("KNT" from the last unit) is typed over, not onto,
@@ -222,10 +224,10 @@ private slots:
         ZurSchule();
         Kind<QPushButton>("knopfPruefenSchulDaten")->click();
         QCOMPARE(fenster, 1);
-        QtMeldungen::NaechsteAntwort(false);
+        skript_.Antworten({false});
         Kind<QPushButton>("knopfPruefenFreieTraeger")->click();
         QCOMPARE(fenster, 1);
-        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll().back().text),
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Diese Schule ist keine Schule in freier Trägerschaft!\r\rWollen Sie die "
                          "diesbezüglichen Daten trotzdem testen?"));
         Kind<QPushButton>("knopfGrossePlausi_schule")->click();

@@ -3,6 +3,7 @@
 // a timer, the sums, and names for assistive technology.
 #include "control/lifecycle.h"
 #include "model/encoding.h"
+#include "support/scripted_messages.h"
 #include "ui/qt/code_widgets.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/teacher_page.h"
@@ -27,7 +28,6 @@
 #include <memory>
 
 using namespace zev;
-using zev::qt::QtMeldungen;
 
 namespace {
 
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<QTemporaryDir> home_;
     std::unique_ptr<Steuerung> st_;
     std::unique_ptr<qt::LehrerSeitenWidget> seite_;
-    QtMeldungen m_;
+    zev::test::SkriptMeldungen skript_;
 
     template <class T> T* Kind(const char* name) const {
         T* w = seite_->findChild<T*>(name);
@@ -64,13 +64,13 @@ private:
 
 private slots:
     void init() {
-        QtMeldungen::Skriptbetrieb(true);
-        QtMeldungen::Protokoll().clear();
+        skript_.Leeren();
+        skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
         QDir kataloge(ZEV_CATALOGUE_DIR);
         for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
             QFile::copy(kataloge.filePath(f), home_->path() + "/" + f);
-        st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), m_);
+        st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), skript_);
         st_->Erstellen();
         for (int k = 1; k <= 3; ++k) {
             auto& u = st_->Daten().SchulDS.Unterrichtseinheit[k];
@@ -80,7 +80,7 @@ private slots:
             u.Stunden = "2";
         }
         st_->UEBeschreibungenNeu();
-        seite_ = std::make_unique<qt::LehrerSeitenWidget>(*st_, m_);
+        seite_ = std::make_unique<qt::LehrerSeitenWidget>(*st_, skript_);
         seite_->resize(1200, 800);
         seite_->show();
         seite_->Zeigen();
@@ -129,8 +129,8 @@ private slots:
         QTest::keyClicks(abgang, "31021985");
         QCOMPARE(abgang->displayText(), QString("31.02.1985"));
         verlassen(abgang);
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(QtMeldungen::Protokoll()[0].text),
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(skript_.gezeigt[0].text),
                  QString("Bitte geben Sie das Abgangsdatum entsprechend dem Format ein!"));
         QCOMPARE(abgang->displayText(), QString("  .  .20  "));
 
@@ -138,7 +138,7 @@ private slots:
         geburt->setCursorPosition(0);
         QTest::keyClicks(geburt, "29022000");
         verlassen(geburt);
-        QCOMPARE(QtMeldungen::Protokoll().size(), std::size_t{1});
+        QCOMPARE(skript_.gezeigt.size(), std::size_t{1});
         seite_->Uebernehmen();
         QCOMPARE(QString::fromStdString(Puffer().Grunddaten.Geburtsdatum.str()), QString("29.02.2000"));
         QCOMPARE(QString::fromStdString(Puffer().Zu_Abgang.Abgang.Datum.str()), QString("  .  .20  "));

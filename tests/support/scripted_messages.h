@@ -52,6 +52,14 @@ public:
         return w;
     }
 
+    // Forgets what was shown and the answers not used yet.
+    void Leeren() {
+        gezeigt.clear();
+        knoepfeGezeigt.clear();
+        antworten_.clear();
+        wahlen_.clear();
+    }
+
     std::vector<std::string> Texte() const {
         std::vector<std::string> t;
         for (const auto& g : gezeigt) t.push_back(g.text);

@@ -34,8 +34,8 @@ QLineEdit* Schluesselfeld(QWidget* eltern, const char* name, int laenge, const c
 } // namespace
 
 KlassenSeitenWidget::KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
-    : QWidget(eltern), st_(st),
-      logik_(std::make_unique<KlassenSeitenLogik>(st, static_cast<KlassenDialoge&>(*this), m)) {
+    : KlassenSeitenBasis(eltern), st_(st) {
+    logik_ = std::make_unique<KlassenSeitenLogik>(st, static_cast<KlassenDialoge&>(*this), m);
     setObjectName("klassenSeite");
     besonderheitDialog_ = new KlBesDialog(logik_->Besonderheiten(), this);
     auswahl_ = new UEAuswahlDialog(m, this);
@@ -49,11 +49,9 @@ KlassenSeitenWidget::KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* e
     ModellInWidgets();
 }
 
-// The views read the screen model; they go before it does.
 KlassenSeitenWidget::~KlassenSeitenWidget() {
-    // Nor does the grid report its size while it is being taken apart.
+    // The grid does not report its size while it is being taken apart.
     ueTabelle_->viewport()->removeEventFilter(this);
-    delete tabs_;
 }
 
 QWidget* KlassenSeitenWidget::KlasseAufbauen() {

@@ -4,6 +4,8 @@
 
 #include "pages/class_page.h"
 
+#include "ui/qt/page_model.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -19,7 +21,10 @@ class KlBesDialog;
 class RasterAnsicht;
 class UEAuswahlDialog;
 
-class KlassenSeitenWidget : public QWidget, private KlassenDialoge {
+// A plain name for moc.
+using KlassenSeitenBasis = SeitenBasis<KlassenSeitenLogik>;
+
+class KlassenSeitenWidget : public KlassenSeitenBasis, private KlassenDialoge {
     Q_OBJECT
 public:
     KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern = nullptr);
@@ -53,7 +58,6 @@ private:
     void UEBreiteAnwenden();
 
     Steuerung& st_;
-    std::unique_ptr<KlassenSeitenLogik> logik_;
     KlBesDialog* besonderheitDialog_ = nullptr;
     UEAuswahlDialog* auswahl_ = nullptr;
     QTabWidget* tabs_ = nullptr;

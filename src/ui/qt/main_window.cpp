@@ -78,8 +78,8 @@ QString HauptFenster::Titel() {
     return QString("ZEV-Manager %1").arg(kVersionsjahr);
 }
 
-HauptFenster::HauptFenster(const std::string& programmOrdner, QWidget* eltern)
-    : QMainWindow(eltern), meldungen_(this), programmOrdner_(programmOrdner) {
+HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWidget* eltern)
+    : QMainWindow(eltern), meldungen_(m), programmOrdner_(programmOrdner) {
     setObjectName("hauptFenster");
     setWindowTitle(Titel());
 

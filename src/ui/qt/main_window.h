@@ -35,7 +35,8 @@ class SchulSeitenWidget;
 class HauptFenster : public QMainWindow {
     Q_OBJECT
 public:
-    explicit HauptFenster(const std::string& programmOrdner, QWidget* eltern = nullptr);
+    // `m` shows every message of the window and its pages; it must outlive the window.
+    HauptFenster(const std::string& programmOrdner, Meldungen& m, QWidget* eltern = nullptr);
     ~HauptFenster() override;
 
     Steuerung& Kontrolle() { return *steuerung_; }
@@ -83,7 +84,7 @@ private:
     void Oeffnen();
     void UeberDasProgramm();
 
-    QtMeldungen meldungen_;
+    Meldungen& meldungen_;
     QTimer sicherung_;
     std::unique_ptr<Steuerung> steuerung_;
     std::unique_ptr<Navigation> navigation_;

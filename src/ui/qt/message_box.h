@@ -1,6 +1,6 @@
 // Messages of the program as Qt message boxes: icon by kind, OK or Yes/No, each
-// "\r" a line break, centred on the window that owns them. For tests the boxes
-// can be scripted: answers come from a queue and nothing is shown.
+// "\r" a line break, centred on the window that owns them. Tests pass a scripted
+// `Meldungen` of their own instead.
 #pragma once
 
 #include "model/messages.h"
@@ -8,7 +8,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -22,18 +21,6 @@ public:
     Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override;
     // A question box with the given buttons; Escape and closing the box choose the last.
     std::size_t Waehlen(std::string_view text, const std::vector<std::string>& knoepfe) override;
-
-    // Scripted mode for tests: no box appears; questions take the queued answers
-    // (No when the queue is empty) and every message is recorded.
-    static void Skriptbetrieb(bool an);
-    static void NaechsteAntwort(bool ja);
-    // The button index the next choice among several buttons takes (the last when none is queued).
-    static void NaechsteWahl(std::size_t knopf);
-    struct Eintrag {
-        MeldungsArt art;
-        std::string text;
-    };
-    static std::vector<Eintrag>& Protokoll();
 
 private:
     QWidget* eltern_;

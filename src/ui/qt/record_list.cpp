@@ -17,37 +17,10 @@ namespace zev::qt {
 
 namespace {
 
-const Katalog& ListeVon(const Steuerung& st, Bereich b) {
-    switch (b) {
-        case Bereich::Klassen:
-            return st.KlassenListe();
-        case Bereich::Schueler:
-            return st.SchuelerListe();
-        default:
-            return st.LehrerListe();
-    }
-}
-
-const char* NameVon(Bereich b) {
-    switch (b) {
-        case Bereich::Klassen:
-            return "klassen";
-        case Bereich::Schueler:
-            return "schueler";
-        default:
-            return "lehrer";
-    }
-}
-
 const char* ListenTitel(Bereich b) {
-    switch (b) {
-        case Bereich::Klassen:
-            return "Liste der Klassen";
-        case Bereich::Schueler:
-            return "Liste der Schüler";
-        default:
-            return "Liste der Lehrer";
-    }
+    const char* titel = "";
+    MitListenBereich(b, [&]<class A>(A) { titel = A::kListenTitel.data(); });
+    return titel;
 }
 
 struct Knopfbeschreibung {
@@ -66,17 +39,6 @@ constexpr std::array<Knopfbeschreibung, 8> kKnoepfe = {{
     {"+", "knopfNeu", "neuer Datensatz"},
     {"-", "knopfLoeschen", "Datensatz löschen"},
 }};
-
-std::int32_t Aktuell(const Datenbestand& d, Bereich b) {
-    switch (b) {
-        case Bereich::Klassen:
-            return d.Klassen.Aktuell;
-        case Bereich::Schueler:
-            return d.Schueler.Aktuell;
-        default:
-            return d.Lehrer.Aktuell;
-    }
-}
 
 } // namespace
 
@@ -112,7 +74,7 @@ void ListenModell::ZeileGeaendert(int zeile) {
 
 DatensatzListe::DatensatzListe(Steuerung& st, Navigation& nav, Bereich b, QWidget* eltern)
     : QWidget(eltern), st_(st), nav_(nav), b_(b) {
-    const QString name = NameVon(b);
+    const QString name = QString::fromUtf8(BereichsName(b));
     setObjectName("datensatzliste_" + name);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +86,7 @@ DatensatzListe::DatensatzListe(Steuerung& st, Navigation& nav, Bereich b, QWidge
     suche_->setClearButtonEnabled(true);
     layout->addWidget(suche_);
 
-    modell_ = new ListenModell(ListeVon(st, b), this);
+    modell_ = new ListenModell(st.AnzeigeListe(b), this);
     filter_ = new QSortFilterProxyModel(this);
     filter_->setSourceModel(modell_);
     filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -190,7 +152,9 @@ DatensatzListe::DatensatzListe(Steuerung& st, Navigation& nav, Bereich b, QWidge
 }
 
 std::int32_t DatensatzListe::AktuellerIndex() const {
-    return Aktuell(st_.Daten(), b_);
+    std::int32_t aktuell = 0;
+    MitListenBereich(b_, [&]<class A>(A) { aktuell = A::Daten(st_.Daten()).Aktuell; });
+    return aktuell;
 }
 
 int DatensatzListe::Seitenschritt() const {
@@ -210,7 +174,8 @@ void DatensatzListe::Aktualisieren() {
 }
 
 void DatensatzListe::ZaehlerZeigen() {
-    const auto platz = static_cast<std::size_t>(static_cast<int>(b_) - static_cast<int>(Bereich::Lehrer));
+    std::size_t platz = 0;
+    MitListenBereich(b_, [&]<class A>(A) { platz = A::kPlatz; });
     const auto& z = st_.Status().zaehler[platz];
     aktuell_->setText(QString::number(z.first));
     letzter_->setText(QString::number(z.second));

@@ -36,8 +36,8 @@ QFormLayout* Formular(QGroupBox* gruppe) {
 } // namespace
 
 SchuelerSeitenWidget::SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
-    : QWidget(eltern), st_(st),
-      logik_(std::make_unique<SchuelerSeitenLogik>(st, static_cast<SchuelerDialoge&>(*this), m)) {
+    : SchuelerSeitenBasis(eltern), st_(st) {
+    logik_ = std::make_unique<SchuelerSeitenLogik>(st, static_cast<SchuelerDialoge&>(*this), m);
     setObjectName("schuelerSeite");
     auswahl_ = new UEAuswahlDialog(m, this);
     auto* layout = new QVBoxLayout(this);
@@ -76,12 +76,6 @@ SchuelerSeitenWidget::SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget*
         if (i == kSchuelerFremdsprachenSeite) vorherigeSchule_->setFocus();
     });
     ModellInWidgets();
-}
-
-// The grid views read the screen model while they are taken down, so they go
-// before the page logic that holds it.
-SchuelerSeitenWidget::~SchuelerSeitenWidget() {
-    delete tabs_;
 }
 
 // --- controls bound to fields ------------------------------------------------------------------

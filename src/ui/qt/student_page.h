@@ -4,6 +4,8 @@
 
 #include "pages/student_page.h"
 
+#include "ui/qt/page_model.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -25,11 +27,13 @@ class DatumsFeld;
 class RasterAnsicht;
 class UEAuswahlDialog;
 
-class SchuelerSeitenWidget : public QWidget, private SchuelerDialoge {
+// A plain name for moc.
+using SchuelerSeitenBasis = SeitenBasis<SchuelerSeitenLogik>;
+
+class SchuelerSeitenWidget : public SchuelerSeitenBasis, private SchuelerDialoge {
     Q_OBJECT
 public:
     SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern = nullptr);
-    ~SchuelerSeitenWidget() override;
 
     SchuelerSeitenLogik& Logik() { return *logik_; }
     QTabWidget* Unterseiten() const { return tabs_; }
@@ -82,7 +86,6 @@ private:
     };
 
     Steuerung& st_;
-    std::unique_ptr<SchuelerSeitenLogik> logik_;
     UEAuswahlDialog* auswahl_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLineEdit *kopfName_ = nullptr, *kopfKlasse_ = nullptr;

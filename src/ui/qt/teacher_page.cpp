@@ -21,7 +21,8 @@
 namespace zev::qt {
 
 LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
-    : QWidget(eltern), st_(st), logik_(std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m)) {
+    : LehrerSeitenBasis(eltern), st_(st) {
+    logik_ = std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m);
     setObjectName("lehrerSeite");
     auswahl_ = new UEAuswahlDialog(m, this);
     auto* layout = new QVBoxLayout(this);
@@ -57,11 +58,6 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
         if (i == 0) name_->setFocus();
     });
     ModellInWidgets();
-}
-
-// The views read the screen model; they go before it does.
-LehrerSeitenWidget::~LehrerSeitenWidget() {
-    delete tabs_;
 }
 
 RasterAnsicht* LehrerSeitenWidget::Tabelle(CodeRaster& r, const char* name) {

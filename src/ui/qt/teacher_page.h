@@ -4,6 +4,8 @@
 
 #include "pages/teacher_page.h"
 
+#include "ui/qt/page_model.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -21,11 +23,13 @@ class DatumsFeld;
 class RasterAnsicht;
 class UEAuswahlDialog;
 
-class LehrerSeitenWidget : public QWidget, private LehrerDialoge {
+// A plain name for moc.
+using LehrerSeitenBasis = SeitenBasis<LehrerSeitenLogik>;
+
+class LehrerSeitenWidget : public LehrerSeitenBasis, private LehrerDialoge {
     Q_OBJECT
 public:
     LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern = nullptr);
-    ~LehrerSeitenWidget() override;
 
     LehrerSeitenLogik& Logik() { return *logik_; }
     QTabWidget* Unterseiten() const { return tabs_; }
@@ -62,7 +66,6 @@ private:
     void Pruefen(PruefKnopf knopf);
 
     Steuerung& st_;
-    std::unique_ptr<LehrerSeitenLogik> logik_;
     UEAuswahlDialog* auswahl_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLineEdit* kopf_ = nullptr;
