@@ -84,7 +84,8 @@ std::uint16_t KlassenUENummer(std::string_view text) {
 }
 
 KlassenSeitenLogik::KlassenSeitenLogik(Steuerung& st, KlassenDialoge& dialoge, Meldungen& m)
-    : st_(st), dialoge_(dialoge), m_(m), besonderheiten_(SortierteKomboAus(st.Katalogliste()(52))) {
+    : st_(st), dialoge_(dialoge), m_(m), besonderheiten_(SortierteKomboAus(st.Katalogliste()(52))),
+      kombos_(st.Katalogliste()) {
     s_.besonderheiten = BesonderheitenRaster(st.Katalogliste()(52));
     s_.ue = UERasterAnlegen();
     s_.ue.titel = "Gruppe vordefinierter UnterrichtsEinheiten";
@@ -103,7 +104,7 @@ void KlassenSeitenLogik::Uebernehmen() {
 }
 
 void KlassenSeitenLogik::ShowClass(const TKlasseDS& k) {
-    s_.klassenname = U(k.Klassenname.view());
+    BindungenZeigen<KlassenSeite>(kKlassenFelder, k, s_, kombos_);
     s_.id = std::to_string(k.ID.get());
 
     CodeRaster& b = s_.besonderheiten;
@@ -123,7 +124,7 @@ void KlassenSeitenLogik::CollectClass(TKlasseDS& k) {
         k.ID = NeueKlassenID(st_.Daten().Klassen, m_);
         s_.id = std::to_string(k.ID.get());
     }
-    k.Klassenname = W(s_.klassenname);
+    BindungenUebernehmen<KlassenSeite>(kKlassenFelder, s_, k, m_);
     k.Schulnummer = st_.Einstellungen().Schulnummer.view();
 
     // Specialties packed; the empty text and a lone blank are gaps.

@@ -9,6 +9,7 @@
 #include "pages/class_dialogs.h"
 #include "pages/code_grid.h"
 #include "pages/combo_list.h"
+#include "pages/field_binding.h"
 #include "pages/ue_grid.h"
 
 #include <array>
@@ -19,7 +20,7 @@ namespace zev {
 class Steuerung;
 
 inline constexpr int kKlBesPlaetze = 3;
-inline constexpr UERasterArt kKlassenUE{25, "Klasse", "dieser Klasse", "diese Klasse"};
+inline constexpr UERasterArt kKlassenUE{25, "Klasse", "dieser Klasse", "diese Klasse", true};
 
 // The read-only text of the lesson-unit sub-page, one line each.
 inline constexpr std::array<const char*, 15> kUEGruppenHinweis = {"Die UE-Gruppen ",
@@ -49,6 +50,11 @@ struct KlassenSeite {
     CodeRaster ue;            // "Gruppe vordefinierter UnterrichtsEinheiten", not typed into
     std::string ueSchluessel; // key box beside "--> UnterrichtsEinheit löschen"
 };
+
+// Only the name is a field of its own; the specialties (packed, a lone blank a
+// gap) and the lesson-unit group (packed) are taken by hand.
+using KlassenBinder = Binder<TKlasseDS, KlassenSeite>;
+inline constexpr std::array kKlassenFelder = {KlassenBinder::Text("Klassenname", &KlassenSeite::klassenname)};
 
 class KlassenSeitenLogik {
 public:
@@ -84,6 +90,7 @@ private:
     KlassenDialoge& dialoge_;
     Meldungen& m_;
     KomboListe besonderheiten_;
+    KatalogKombos kombos_;
     KlassenSeite s_;
 };
 

@@ -135,7 +135,7 @@ std::string KapazitaetsText(int anzahl, const char* was) {
 // --- the page ------------------------------------------------------------------------------
 
 SchulSeitenLogik::SchulSeitenLogik(Steuerung& st, SchulDialoge& dialoge, Meldungen& m)
-    : st_(st), dialoge_(dialoge), m_(m), listen_(SchulListenAufbauen(st.Katalogliste())) {
+    : st_(st), dialoge_(dialoge), m_(m), listen_(SchulListenAufbauen(st.Katalogliste())), kombos_(st.Katalogliste()) {
     s_.schularten.titel = "Schulart(-en)";
     s_.schularten.spalten = {Spalte("Schulart", 300, false), Spalte("Schlüssel", 50, true, true, &listen_.schularten)};
     s_.schularten.auffrischen = [this](std::vector<std::string>& z) { SchulartNamen(z); };
@@ -187,10 +187,8 @@ void SchulSeitenLogik::ShowSchool(const TSchuleDS& schule) {
     }
     AlleAuffrischen(s.schularten);
     s.schularten.fokusZeile = s.schularten.Zeilen() > 0 ? 0 : -1;
-    CodeFeldZeigen(s.orgform, listen_.orgform, U(schule.Schuldaten.Orgform.view()));
-    s.orgformText = U(schule.Schuldaten.Orgform_Text.view());
+    BindungenZeigen<SchulSeite>(kSchulFelder, schule, s, kombos_);
     s.nennungSichtbar = s.orgform.schluessel == "41";
-    CodeFeldZeigen(s.ganztag, listen_.ganztag, U(schule.Schuldaten.Ganztag.view()));
     s.nichteinschulung.zeilen.clear();
     auto& n = ZeileAnhaengen(s.nichteinschulung);
     const TNichteinschulung& ne = schule.Nichteinschulung[1];
@@ -205,22 +203,7 @@ void SchulSeitenLogik::ShowSchool(const TSchuleDS& schule) {
     s.nichteinschulung.fokusZeile = 0;
 
     // freie Träger
-    const auto& f = schule.freie_Traeger;
-    s.name = U(f.Name.view());
-    CodeFeldZeigen(s.schulamt, listen_.schulamt, U(f.Schulamt.view()));
-    CodeFeldZeigen(s.rechtsstatus, listen_.rechtsstatus, U(f.Rechtsstatus.view()));
-    CodeFeldZeigen(s.traeger, listen_.traeger, U(f.Traeger.view()));
-    s.gemeinde = U(f.Gemeinde.view());
-    s.plz = U(f.PLZ.view());
     s.gemeindeIndex = KomboIndexVonSchluessel(listen_.gemeinden, s.plz);
-    s.standort = U(f.Standort.view());
-    s.strasse = U(f.Strasse.view());
-    s.email = U(f.EMail.view());
-    s.internet = U(f.Internet.view());
-    s.anrede = U(f.Schulleiter.Anrede.view());
-    s.leiterTitel = U(f.Schulleiter.Titel.view());
-    s.leiterName = U(f.Schulleiter.Name.view());
-    s.leiterTelefon = U(f.Schulleiter.Telefon.view());
 
     // Unterrichteinheiten: the used units in record order.
     s.ue.zeilen.clear();
@@ -258,7 +241,7 @@ void SchulSeitenLogik::UENummerieren() {
 }
 
 void SchulSeitenLogik::CollectSchool(TSchuleDS& schule) {
-    const SchulSeite& s = s_;
+    SchulSeite& s = s_;
     // School types from the key column; empty keys skipped.
     std::vector<std::string> arten;
     for (const auto& z : s.schularten.zeilen)
@@ -268,25 +251,7 @@ void SchulSeitenLogik::CollectSchool(TSchuleDS& schule) {
     for (int i = 1; i <= kSchularten; ++i)
         schule.Schuldaten.Schulart[i] =
             i <= static_cast<int>(arten.size()) ? arten[static_cast<std::size_t>(i - 1)] : std::string();
-    schule.Schuldaten.Orgform = W(s.orgform.schluessel);
-    schule.Schuldaten.Orgform_Text = W(s.orgformText);
-    schule.Schuldaten.Ganztag = W(s.ganztag.schluessel);
-
-    auto& f = schule.freie_Traeger;
-    f.Name = W(s.name);
-    f.Schulamt = W(s.schulamt.schluessel);
-    f.Rechtsstatus = W(s.rechtsstatus.schluessel);
-    f.Traeger = W(s.traeger.schluessel);
-    f.Gemeinde = W(s.gemeinde);
-    f.PLZ = W(s.plz);
-    f.Standort = W(s.standort);
-    f.Strasse = W(s.strasse);
-    f.EMail = W(s.email);
-    f.Internet = W(s.internet);
-    f.Schulleiter.Anrede = W(s.anrede);
-    f.Schulleiter.Titel = W(s.leiterTitel);
-    f.Schulleiter.Name = W(s.leiterName);
-    f.Schulleiter.Telefon = W(s.leiterTelefon);
+    BindungenUebernehmen<SchulSeite>(kSchulFelder, s_, schule, m_);
 
     // Lesson units: every row that is not blank, renumbered from 1; the rest freed.
     int n = 0;

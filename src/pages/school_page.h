@@ -7,6 +7,7 @@
 #include "model/records.h"
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
+#include "pages/field_binding.h"
 #include "pages/school_dialogs.h"
 #include "plausi/check_course.h"
 
@@ -72,6 +73,30 @@ struct SchulSeite {
     std::string ueId;                             // "ID:"
 };
 
+// The single fields of the page. Kept by hand: the school-type grid (empty keys
+// skipped, capacity message), the lesson-unit table (renumbered), the
+// non-enrolment row (its offered key "1") and the place combo.
+using SchulBinder = Binder<TSchuleDS, SchulSeite>;
+inline constexpr std::array kSchulFelder = {
+    SchulBinder::Code("Schuldaten.Orgform", &SchulSeite::orgform),
+    SchulBinder::Text("Orgform_Text", &SchulSeite::orgformText),
+    SchulBinder::Code("Schuldaten.Ganztag", &SchulSeite::ganztag),
+    SchulBinder::Text("freie_Traeger.Name", &SchulSeite::name),
+    SchulBinder::Code("freie_Traeger.Schulamt", &SchulSeite::schulamt),
+    SchulBinder::Code("freie_Traeger.Rechtsstatus", &SchulSeite::rechtsstatus),
+    SchulBinder::Code("freie_Traeger.Traeger", &SchulSeite::traeger),
+    SchulBinder::Text("freie_Traeger.Gemeinde", &SchulSeite::gemeinde),
+    SchulBinder::Text("freie_Traeger.PLZ", &SchulSeite::plz),
+    SchulBinder::Text("freie_Traeger.Standort", &SchulSeite::standort),
+    SchulBinder::Text("freie_Traeger.Strasse", &SchulSeite::strasse),
+    SchulBinder::Text("freie_Traeger.EMail", &SchulSeite::email),
+    SchulBinder::Text("freie_Traeger.Internet", &SchulSeite::internet),
+    SchulBinder::Text("freie_Traeger.Schulleiter.Anrede", &SchulSeite::anrede),
+    SchulBinder::Text("freie_Traeger.Schulleiter.Titel", &SchulSeite::leiterTitel),
+    SchulBinder::Text("freie_Traeger.Schulleiter.Name", &SchulSeite::leiterName),
+    SchulBinder::Text("freie_Traeger.Schulleiter.Telefon", &SchulSeite::leiterTelefon),
+};
+
 // Width of the description column for a table `rasterBreite` pixels wide: what is
 // left beside the other columns (`andereSpalten` wide together) and a margin of
 // 75 when that is more than 100, otherwise 340.
@@ -101,6 +126,7 @@ public:
     SchulSeite& Seite() { return s_; }
     const SchulSeite& Seite() const { return s_; }
     const SchulListen& Listen() const { return listen_; }
+    const KatalogKombos& Kombos() const { return kombos_; }
 
     // `ShowSchool` / `CollectSchool` over the controller's school record; taking
     // the page back also rebuilds the lesson-unit descriptions.
@@ -139,6 +165,7 @@ private:
     SchulDialoge& dialoge_;
     Meldungen& m_;
     SchulListen listen_;
+    KatalogKombos kombos_;
     SchulSeite s_;
     TUnterrichtseinheitDS puffer_{}; // the new-unit buffer; its teacher stays as the next default
 };

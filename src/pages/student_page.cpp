@@ -17,14 +17,6 @@ std::string W(std::string_view s) {
     return Utf8ToCp1252(s);
 }
 
-template <std::size_t N> void Feld(SText<N>& ziel, const std::string& utf8) {
-    ziel = W(utf8);
-}
-
-std::vector<std::string> Werte(const Katalog& k) {
-    return KomboAus(k).texte;
-}
-
 // The first additional field of an entry ("Text; [Key]; Zusatz; ..."), as it
 // stands, leading blank included; "" when the entry has none.
 std::string Zusatzfeld(std::string_view eintrag) {
@@ -83,37 +75,20 @@ RasterSpalte Spalte(const char* titel, int breite, const KomboListe* liste) {
 SchuelerListen SchuelerListenAufbauen(const Kataloge& k) {
     SchuelerListen l;
     l.staat = KomboAus(k(29));
-    l.migrant = KomboAus(k(31));
-    l.verkehrssprache = KomboAus(k(50));
-    l.einschulungsart = KomboAus(k(6));
     l.gemeinden = KomboAus(k(54));
     l.bundeslaender = KomboAus(k(48));
-    l.jahrgang = KomboAus(k(27));
-    l.schulart = KomboAus(k(39));
-    l.wiederholer = KomboAus(k(7));
-    l.empfehlung = KomboAus(k(40));
-    l.ganztag = KomboAus(k(20));
-    l.bildungsgang = KomboAus(k(12));
-    l.schulen = KomboAus(k(103));
-    l.jahrgangVorjahr = KomboAus(k(25));
-    l.foerderbedarf = KomboAus(k(17));
     l.erwerb = KomboAus(k(26));
     l.sprache = KomboAus(k(18));
     l.sprachArt = KomboAus(k(51));
-    l.allgemein = KomboAus(k(2));
-    l.beruf = KomboAus(k(10));
-    l.ausbildungsberuf = KomboAus(k(53));
-    l.stellung = KomboAus(k(45));
-    l.zeitform = KomboAus(k(46));
-    l.einschulungsjahre = Werte(k(106));
-    l.abschlussjahre = Werte(k(105));
     l.jaNein = {"Ja", "Nein"};
     for (int h = 4; h <= 40; ++h) l.wochenstunden.push_back(std::to_string(h));
     return l;
 }
 
 SchuelerSeitenLogik::SchuelerSeitenLogik(Steuerung& st, SchuelerDialoge& dialoge, Meldungen& m)
-    : st_(st), dialoge_(dialoge), m_(m), listen_(SchuelerListenAufbauen(st.Katalogliste())) {
+    : st_(st), dialoge_(dialoge), m_(m), listen_(SchuelerListenAufbauen(st.Katalogliste())), kombos_(st.Katalogliste()),
+      ue_(
+          st, kSchuelerUE, s_.ue, s_.stundensumme, [this] { return dialoge_.UEAuswaehlen(); }, m) {
     CodeRaster& f = s_.fremdsprachen;
     f.titel = "Fremdsprachen";
     f.spalten = {Spalte("Kurzinfo zur Fremdsprache", 270, nullptr), Spalte("Erwerb", 100, &listen_.erwerb),
@@ -123,10 +98,8 @@ SchuelerSeitenLogik::SchuelerSeitenLogik(Steuerung& st, SchuelerDialoge& dialoge
     f.auffrischen = [this](std::vector<std::string>& z) { z[0] = FremdspracheKurzinfo(listen_, z); };
 
     // Unlike the teacher's, this grid's UE_ID cells may be typed into.
-    s_.ue = UERasterAnlegen();
     s_.ue.spalten[1].ueberschrift = "UE_ID";
     s_.ue.spalten[1].editierbar = true;
-    s_.ue.zeilen.assign(kUEStartzeilen, std::vector<std::string>(2));
     s_.geburtsdatum =
         DatumsKastenAnlegen(kMaskeGeburtsdatum, "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
 }
@@ -141,147 +114,31 @@ void SchuelerSeitenLogik::Uebernehmen() {
 void SchuelerSeitenLogik::ShowStudent(const TSchuelerDS& r) {
     SchuelerSeite& s = s_;
     const SchuelerListen& l = listen_;
-    const auto& g = r.Grunddaten;
-    const auto& j = r.Jahrgangsdaten;
-    s.schuelernummer = U(r.Schuelernummer.view());
+    BindungenZeigen<SchuelerSeite>(kSchuelerFelder, r, s, kombos_);
+    for (const auto& b : kSchuelerRaster) RasterZeigen(b, r, s);
     s.id = r.ID.get() == 0 ? " ??" : std::to_string(r.ID.get());
-    s.name = U(g.Name.view());
-    s.vorname = U(g.Vorname.view());
-    s.geschlecht = g.Geschlecht.get() <= 2 ? g.Geschlecht.get() : 0;
-    DatumZeigen(s.geburtsdatum, g.Geburtsdatum.view());
-    CodeFeldZeigen(s.staat, l.staat, U(g.Staatsangehoerigkeit.view()));
-    CodeFeldZeigen(s.migrant, l.migrant, U(g.Migrantenstatus.view()));
-    CodeFeldZeigen(s.verkehrssprache, l.verkehrssprache, U(g.Verkehrssprache.view()));
-    s.zuzug = U(g.Zuzug.view());
-    CodeFeldZeigen(s.einschulungsart, l.einschulungsart, U(g.Einschulung.Einschulungsart.view()));
-    s.einschulungsjahr = U(g.Einschulung.Einschulungsjahr.view());
-    s.gemeinde = U(g.Anschrift.Gemeinde.view());
-    s.wohnort = U(g.Anschrift.Wohnort.view());
-    s.plz = U(g.Anschrift.PLZ.view());
-    s.strasse = U(g.Anschrift.Strasse.view());
-    s.anschriftOrt = CatalogueIndexOfKey(l.gemeinden.eintraege, g.Anschrift.PLZ.view());
-    s.anschriftBundesland = CatalogueIndexOfKey(l.bundeslaender.eintraege, g.Anschrift.Gemeinde.view());
-    s.anschriftLand = CatalogueIndexOfKey(l.staat.eintraege, g.Anschrift.Gemeinde.view());
-
-    s.klasse = U(j.Klasse.view());
-    CodeFeldZeigen(s.jahrgang, l.jahrgang, U(j.Jahrgang.view()));
-    CodeFeldZeigen(s.schulart, l.schulart, U(j.Schulart.view()));
-    CodeFeldZeigen(s.wiederholer, l.wiederholer, U(j.Wiederholer.view()));
-    CodeFeldZeigen(s.empfehlung, l.empfehlung, U(j.Empfehlung.view()));
-    CodeFeldZeigen(s.schulartwechsel, l.schulart, U(j.Schulartwechsel.view()));
-    CodeFeldZeigen(s.ausland, l.staat, U(j.Ausland.view()));
-    CodeFeldZeigen(s.auslaender, l.staat, U(j.Auslaender.view()));
-    s.lrs = U(j.LRS.view());
-    s.dyskalkulie = U(j.Dyskalkulie.view());
-    CodeFeldZeigen(s.ganztag, l.ganztag, U(j.Ganztag.view()));
-    CodeFeldZeigen(s.bildungsgang, l.bildungsgang, U(j.Bildungsgang.view()));
-    CodeFeldZeigen(s.externeSchule, l.schulen, U(j.Extern.view()));
-
-    CodeFeldZeigen(s.vorherigeSchule, l.schulen, U(g.vorherige_Schule.view()));
-    CodeFeldZeigen(s.herkunftSchulart, l.schulart, U(g.Herkunft.Schulart.view()));
-    CodeFeldZeigen(s.herkunftJahrgang, l.jahrgangVorjahr, U(g.Herkunft.Jahrgang.view()));
-    CodeFeldZeigen(s.bedarf, l.foerderbedarf, U(r.Foerderbedarf.Bedarf.view()));
-    CodeFeldZeigen(s.tatsaechlich, l.foerderbedarf, U(r.Foerderbedarf.Tatsaechlich.view()));
-    for (int k = 1; k <= 5; ++k) {
-        auto& z = s.fremdsprachen.zeilen[static_cast<std::size_t>(k - 1)];
-        z[1] = U(r.Fremdsprachen[k].Erwerb.view());
-        z[2] = U(r.Fremdsprachen[k].Sprache.view());
-        z[3] = U(r.Fremdsprachen[k].Art.view());
-    }
-    s.fremdsprachen.fokusZeile = 0;
-    s.fremdsprachen.fokusSpalte = 1;
-    AlleAuffrischen(s.fremdsprachen);
-
-    UERasterZeigen(s.ue, j.Unterrichtseinheit, st_.UEBeschreibungen());
-    s.stundensumme = ZahlFormat(UEStundensumme(s.ue, st_.Daten().SchulDS, kSchuelerUE.plaetze));
-
-    const auto& a = r.Abschluss;
-    CodeFeldZeigen(s.allgemein, l.allgemein, U(a.allgemeinbildender[1].allgemein.view()));
-    s.allgemeinJahr = U(a.allgemeinbildender[1].Jahr.view());
-    CodeFeldZeigen(s.beruf, l.beruf, U(a.berufsbezogener[1].Beruf.view()));
-    s.berufJahr = U(a.berufsbezogener[1].Jahr.view());
-    const auto& b = r.Ausbildung;
-    CodeFeldZeigen(s.ausbildungsberuf, l.ausbildungsberuf, U(b.Beruf.view()));
-    CodeFeldZeigen(s.stellung, l.stellung, U(b.Stellung.view()));
-    s.wochenstunden = U(b.Stunden.view());
-    CodeFeldZeigen(s.zeitform, l.zeitform, U(b.Zeitform.view()));
-    s.standort = U(b.Standort.view());
-    s.standortName = U(b.Standort_Text.view());
+    const auto& a = r.Grunddaten.Anschrift;
+    s.anschriftOrt = CatalogueIndexOfKey(l.gemeinden.eintraege, a.PLZ.view());
+    s.anschriftBundesland = CatalogueIndexOfKey(l.bundeslaender.eintraege, a.Gemeinde.view());
+    s.anschriftLand = CatalogueIndexOfKey(l.staat.eintraege, a.Gemeinde.view());
+    ue_.Zeigen(r.Jahrgangsdaten.Unterrichtseinheit);
     // A place within the state is found again by its name, another state or
     // country by the key kept as Standort.
+    const auto& b = r.Ausbildung;
     s.ausbildungLand = CatalogueIndexOfKey(l.staat.eintraege, b.Standort.view());
     s.ausbildungBundesland = CatalogueIndexOfKey(l.bundeslaender.eintraege, b.Standort.view());
     s.ausbildungOrt = IndexMitAnfang(l.gemeinden, b.Standort_Text.view());
-
     s.anzeigeName = s.name + ", " + s.vorname;
     s.anzeigeKlasse = s.klasse;
 }
 
 void SchuelerSeitenLogik::CollectStudent(TSchuelerDS& r) {
-    SchuelerSeite& s = s_;
-    auto& g = r.Grunddaten;
-    auto& j = r.Jahrgangsdaten;
-    Feld(r.Schuelernummer, s.schuelernummer);
+    BindungenUebernehmen<SchuelerSeite>(kSchuelerFelder, s_, r, m_);
+    for (const auto& b : kSchuelerRaster) RasterUebernehmen(b, s_, r);
     r.Schulnummer = st_.Einstellungen().Schulnummer.view();
-    Feld(g.Name, s.name);
-    Feld(g.Vorname, s.vorname);
-    g.Geschlecht = static_cast<std::uint16_t>(s.geschlecht);
-    DatumUebernehmen(s.geburtsdatum, g.Geburtsdatum, m_);
-    Feld(g.Staatsangehoerigkeit, s.staat.schluessel);
-    Feld(g.Migrantenstatus, s.migrant.schluessel);
-    Feld(g.Verkehrssprache, s.verkehrssprache.schluessel);
-    Feld(g.Zuzug, s.zuzug);
-    Feld(g.Einschulung.Einschulungsart, s.einschulungsart.schluessel);
-    Feld(g.Einschulung.Einschulungsjahr, s.einschulungsjahr);
-    Feld(g.Anschrift.Gemeinde, s.gemeinde);
-    Feld(g.Anschrift.Wohnort, s.wohnort);
-    Feld(g.Anschrift.PLZ, s.plz);
-    Feld(g.Anschrift.Strasse, s.strasse);
-
-    Feld(j.Klasse, s.klasse);
-    Feld(j.Jahrgang, s.jahrgang.schluessel);
-    Feld(j.Schulart, s.schulart.schluessel);
-    Feld(j.Wiederholer, s.wiederholer.schluessel);
-    Feld(j.Empfehlung, s.empfehlung.schluessel);
-    Feld(j.Schulartwechsel, s.schulartwechsel.schluessel);
-    Feld(j.Ausland, s.ausland.schluessel);
-    Feld(j.Auslaender, s.auslaender.schluessel);
-    Feld(j.LRS, s.lrs);
-    Feld(j.Dyskalkulie, s.dyskalkulie);
-    Feld(j.Ganztag, s.ganztag.schluessel);
-    Feld(j.Bildungsgang, s.bildungsgang.schluessel);
-    Feld(j.Extern, s.externeSchule.schluessel);
-
-    Feld(g.vorherige_Schule, s.vorherigeSchule.schluessel);
-    Feld(g.Herkunft.Schulart, s.herkunftSchulart.schluessel);
-    Feld(g.Herkunft.Jahrgang, s.herkunftJahrgang.schluessel);
-    UERasterUebernehmen(s.ue, j.Unterrichtseinheit);
-    Feld(r.Foerderbedarf.Bedarf, s.bedarf.schluessel);
-    Feld(r.Foerderbedarf.Tatsaechlich, s.tatsaechlich.schluessel);
-    // Row k into element k as typed: no packing, no blank test.
-    for (int k = 1; k <= 5; ++k) {
-        const auto& z = s.fremdsprachen.zeilen[static_cast<std::size_t>(k - 1)];
-        Feld(r.Fremdsprachen[k].Erwerb, z[1]);
-        Feld(r.Fremdsprachen[k].Sprache, z[2]);
-        Feld(r.Fremdsprachen[k].Art, z[3]);
-    }
-
-    // Only the first element of each kind of leaving certificate is on the page.
-    auto& a = r.Abschluss;
-    Feld(a.allgemeinbildender[1].allgemein, s.allgemein.schluessel);
-    Feld(a.allgemeinbildender[1].Jahr, s.allgemeinJahr);
-    Feld(a.berufsbezogener[1].Beruf, s.beruf.schluessel);
-    Feld(a.berufsbezogener[1].Jahr, s.berufJahr);
-    auto& b = r.Ausbildung;
-    Feld(b.Beruf, s.ausbildungsberuf.schluessel);
-    Feld(b.Stellung, s.stellung.schluessel);
-    Feld(b.Stunden, s.wochenstunden);
-    Feld(b.Zeitform, s.zeitform.schluessel);
-    Feld(b.Standort, s.standort);
-    Feld(b.Standort_Text, s.standortName);
-
-    s.anzeigeName = s.name + ", " + s.vorname;
-    s.anzeigeKlasse = U(j.Klasse.view());
+    ue_.Uebernehmen(r.Jahrgangsdaten.Unterrichtseinheit);
+    s_.anzeigeName = s_.name + ", " + s_.vorname;
+    s_.anzeigeKlasse = U(r.Jahrgangsdaten.Klasse.view());
 }
 
 // --- place combos ----------------------------------------------------------------------------
@@ -342,22 +199,9 @@ void SchuelerSeitenLogik::UnterseiteGewechselt(int index) {
 
 // --- lesson units ------------------------------------------------------------------------
 
-void SchuelerSeitenLogik::UEAnsichtAktualisieren() {
-    UEBeschreibungen(s_.ue, st_.UEBeschreibungen());
-    s_.stundensumme = ZahlFormat(UEStundensumme(s_.ue, st_.Daten().SchulDS, kSchuelerUE.plaetze));
-}
-
-void SchuelerSeitenLogik::UEHinzufuegen() {
-    auto ids = dialoge_.UEAuswaehlen();
-    if (!ids) return;
-    UEAuswahlKuerzen(*ids, m_);
-    UEEintragen(s_.ue, *ids, kSchuelerUE, m_);
-    UEAnsichtAktualisieren();
-}
-
 void SchuelerSeitenLogik::UEGruppeHinzufuegen() {
     auto& klasse = st_.Daten().Schueler.Puffer.Jahrgangsdaten.Klasse;
-    Feld(klasse, s_.klasse);
+    klasse = W(s_.klasse);
     const TKlasseDS* gefunden = nullptr;
     for (const TKlasseDS& k : st_.Daten().Klassen.DB)
         if (k.Klassenname.view() == klasse.view()) {
@@ -385,24 +229,10 @@ void SchuelerSeitenLogik::UEGruppeHinzufuegen() {
             if (frei >= 0) r.zeilen[static_cast<std::size_t>(frei)][1] = id;
         }
     }
-    UEAnsichtAktualisieren();
+    ue_.AnsichtAktualisieren();
     if (!gefunden)
         m_.Fehler("Es wurde keine Klasse: " + U(klasse.view()) +
                   " in der Klassen-Datenbank gefunden!\r\rPrüfen Sie die exakte Schreibweise!");
-}
-
-void SchuelerSeitenLogik::UELeereZeile() {
-    zev::UELeereZeile(s_.ue, kSchuelerUE, m_);
-}
-
-void SchuelerSeitenLogik::UELoeschen() {
-    UEZeileLoeschen(s_.ue, kSchuelerUE, st_.Einstellungen().UELoeschenOhneFrage == 1, m_);
-    UEAnsichtAktualisieren();
-}
-
-void SchuelerSeitenLogik::UEAlleLoeschen() {
-    zev::UEAlleLoeschen(s_.ue, kSchuelerUE, m_);
-    UEAnsichtAktualisieren();
 }
 
 void SchuelerSeitenLogik::Pruefen() {

@@ -9,6 +9,7 @@
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
 #include "pages/date_mask.h"
+#include "pages/field_binding.h"
 #include "pages/ue_grid.h"
 
 #include <array>
@@ -25,19 +26,13 @@ inline constexpr std::array<const char*, 5> kSchuelerUnterseiten = {
     "Personendaten", "Jahrg.-daten", "Schullaufb./Förderbed./Fremdsp.", "Unt.-Einheiten", "Abschl./Ausbild."};
 inline constexpr int kSchuelerFremdsprachenSeite = 2;
 
-// The combos of the student pages, filled once from the loaded catalogues. The
-// value lists only offer texts; their combos hold the stored value itself.
+// The combos of the student pages that no single field names: the place
+// combos and the foreign-language grid's columns, and the fixed value lists. The
+// key boxes take their catalogue from their field's row.
 struct SchuelerListen {
-    KomboListe staat, migrant, verkehrssprache, einschulungsart; // 29, 31, 50, 6
-    KomboListe gemeinden, bundeslaender;                         // 54, 48
-    KomboListe jahrgang, schulart, wiederholer, empfehlung;      // 27, 39, 7, 40
-    KomboListe ganztag, bildungsgang, schulen;                   // 20, 12, 103
-    KomboListe jahrgangVorjahr, foerderbedarf;                   // 25, 17
-    KomboListe erwerb, sprache, sprachArt;                       // 26, 18, 51
-    KomboListe allgemein, beruf, ausbildungsberuf;               // 2, 10, 53
-    KomboListe stellung, zeitform;                               // 45, 46
-    std::vector<std::string> einschulungsjahre, abschlussjahre;  // 106, 105
-    std::vector<std::string> jaNein, wochenstunden;              // "Ja" "Nein", "4" to "40"
+    KomboListe staat, gemeinden, bundeslaender;     // 29, 54, 48
+    KomboListe erwerb, sprache, sprachArt;          // 26, 18, 51
+    std::vector<std::string> jaNein, wochenstunden; // "Ja" "Nein", "4" to "40"
 };
 SchuelerListen SchuelerListenAufbauen(const Kataloge& k);
 
@@ -70,7 +65,7 @@ struct SchuelerSeite {
 
     // "Unt.-Einheiten"
     CodeRaster ue;
-    std::string stundensumme = "0";
+    Summenanzeige stundensumme;
 
     // "Abschl./Ausbild."
     CodeFeld allgemein;
@@ -82,6 +77,64 @@ struct SchuelerSeite {
     CodeFeld zeitform;
     std::string standort, standortName;
     int ausbildungOrt = 0, ausbildungBundesland = 0, ausbildungLand = 0; // 54, 48, 29
+};
+
+// The fields of the sheets. Kept by hand: ID, Schulnummer, the place combos, the
+// lesson units (UESeite) and the head line.
+using SchuelerBinder = Binder<TSchuelerDS, SchuelerSeite>;
+inline constexpr std::array kSchuelerFelder = {
+    // "Personendaten"
+    SchuelerBinder::Text("Schuelernummer", &SchuelerSeite::schuelernummer),
+    SchuelerBinder::Text("Grunddaten.Name", &SchuelerSeite::name),
+    SchuelerBinder::Text("Grunddaten.Vorname", &SchuelerSeite::vorname),
+    SchuelerBinder::Wahl("Grunddaten.Geschlecht", &SchuelerSeite::geschlecht),
+    SchuelerBinder::Datum("Grunddaten.Geburtsdatum", &SchuelerSeite::geburtsdatum),
+    SchuelerBinder::Code("Grunddaten.Staatsangehoerigkeit", &SchuelerSeite::staat),
+    SchuelerBinder::Code("Grunddaten.Migrantenstatus", &SchuelerSeite::migrant),
+    SchuelerBinder::Code("Grunddaten.Verkehrssprache", &SchuelerSeite::verkehrssprache),
+    SchuelerBinder::Text("Grunddaten.Zuzug", &SchuelerSeite::zuzug),
+    SchuelerBinder::Code("Grunddaten.Einschulung.Einschulungsart", &SchuelerSeite::einschulungsart),
+    SchuelerBinder::Text("Grunddaten.Einschulung.Einschulungsjahr", &SchuelerSeite::einschulungsjahr),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Gemeinde", &SchuelerSeite::gemeinde),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Wohnort", &SchuelerSeite::wohnort),
+    SchuelerBinder::Text("Grunddaten.Anschrift.PLZ", &SchuelerSeite::plz),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Strasse", &SchuelerSeite::strasse),
+    // "Jahrg.-daten"
+    SchuelerBinder::Text("Jahrgangsdaten.Klasse", &SchuelerSeite::klasse),
+    SchuelerBinder::Code("Jahrgangsdaten.Jahrgang", &SchuelerSeite::jahrgang),
+    SchuelerBinder::Code("Jahrgangsdaten.Schulart", &SchuelerSeite::schulart),
+    SchuelerBinder::Code("Jahrgangsdaten.Wiederholer", &SchuelerSeite::wiederholer),
+    SchuelerBinder::Code("Jahrgangsdaten.Empfehlung", &SchuelerSeite::empfehlung),
+    SchuelerBinder::Code("Jahrgangsdaten.Schulartwechsel", &SchuelerSeite::schulartwechsel),
+    SchuelerBinder::Code("Jahrgangsdaten.Ausland", &SchuelerSeite::ausland),
+    SchuelerBinder::Code("Jahrgangsdaten.Auslaender", &SchuelerSeite::auslaender),
+    SchuelerBinder::Text("Jahrgangsdaten.LRS", &SchuelerSeite::lrs),
+    SchuelerBinder::Text("Jahrgangsdaten.Dyskalkulie", &SchuelerSeite::dyskalkulie),
+    SchuelerBinder::Code("Jahrgangsdaten.Ganztag", &SchuelerSeite::ganztag),
+    SchuelerBinder::Code("Jahrgangsdaten.Bildungsgang", &SchuelerSeite::bildungsgang),
+    SchuelerBinder::Code("Jahrgangsdaten.Extern", &SchuelerSeite::externeSchule),
+    // "Schullaufb./Förderbed./Fremdsp."
+    SchuelerBinder::Code("Grunddaten.vorherige_Schule", &SchuelerSeite::vorherigeSchule),
+    SchuelerBinder::Code("Grunddaten.Herkunft.Schulart", &SchuelerSeite::herkunftSchulart),
+    SchuelerBinder::Code("Grunddaten.Herkunft.Jahrgang", &SchuelerSeite::herkunftJahrgang),
+    SchuelerBinder::Code("Foerderbedarf.Bedarf", &SchuelerSeite::bedarf),
+    SchuelerBinder::Code("Foerderbedarf.Tatsaechlich", &SchuelerSeite::tatsaechlich),
+    // "Abschl./Ausbild.": only the first certificate of each kind is on the page.
+    SchuelerBinder::Code("Abschluss.allgemeinbildender.allgemein", &SchuelerSeite::allgemein),
+    SchuelerBinder::Text("Abschluss.allgemeinbildender.Jahr", &SchuelerSeite::allgemeinJahr),
+    SchuelerBinder::Code("Abschluss.berufsbezogener.Beruf", &SchuelerSeite::beruf),
+    SchuelerBinder::Text("Abschluss.berufsbezogener.Jahr", &SchuelerSeite::berufJahr),
+    SchuelerBinder::Code("Ausbildung.Beruf", &SchuelerSeite::ausbildungsberuf),
+    SchuelerBinder::Code("Ausbildung.Stellung", &SchuelerSeite::stellung),
+    SchuelerBinder::Text("Ausbildung.Stunden", &SchuelerSeite::wochenstunden),
+    SchuelerBinder::Code("Ausbildung.Zeitform", &SchuelerSeite::zeitform),
+    SchuelerBinder::Text("Ausbildung.Standort", &SchuelerSeite::standort),
+    SchuelerBinder::Text("Ausbildung.Standort_Text", &SchuelerSeite::standortName),
+};
+// Foreign languages: row k is element k as typed, gaps included.
+inline constexpr std::array kSchuelerRaster = {
+    SchuelerBinder::Raster(&SchuelerSeite::fremdsprachen, Packung::Keine, "Fremdsprachen.Erwerb",
+                           "Fremdsprachen.Sprache", "Fremdsprachen.Art"),
 };
 
 // What the student pages need from around them.
@@ -101,6 +154,7 @@ public:
     SchuelerSeite& Seite() { return s_; }
     const SchuelerSeite& Seite() const { return s_; }
     const SchuelerListen& Listen() const { return listen_; }
+    const KatalogKombos& Kombos() const { return kombos_; }
 
     // Over the controller's student buffer.
     void Zeigen();
@@ -123,13 +177,9 @@ public:
     // A sub-page was chosen: the foreign-language descriptions are renewed.
     void UnterseiteGewechselt(int index);
 
-    // "Unt.-Einheiten"
-    void UEHinzufuegen();
+    // "Unt.-Einheiten": the buttons shared with the teachers, and the class's group.
+    UESeite& UE() { return ue_; }
     void UEGruppeHinzufuegen();
-    void UEAnsichtAktualisieren();
-    void UELeereZeile();
-    void UELoeschen();
-    void UEAlleLoeschen();
 
     // "diesen Schüler prüfen"
     void Pruefen();
@@ -139,7 +189,9 @@ private:
     SchuelerDialoge& dialoge_;
     Meldungen& m_;
     SchuelerListen listen_;
+    KatalogKombos kombos_;
     SchuelerSeite s_;
+    UESeite ue_;
 };
 
 } // namespace zev

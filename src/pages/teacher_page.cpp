@@ -54,76 +54,11 @@ CodeRaster Raster(const char* titel, int zeilen, std::vector<RasterSpalte> spalt
     return r;
 }
 
-// Single-column grid with a description from one catalogue.
-CodeRaster Einspaltig(const char* titel, const char* kopf, int b0, int b1, int zeilen, const KomboListe& liste,
-                      const Katalog& k) {
-    CodeRaster r = Raster(titel, zeilen, {Beschreibung(kopf, b0), Kombo("Schlüssel", b1, liste)});
-    r.auffrischen = [&k](std::vector<std::string>& z) { z[0] = Anzeige(k, z[1]); };
-    return r;
-}
-
-CodeRaster Arbeitszeit(const char* titel, const KomboListe& gruende, const KomboListe& stunden, const Katalog& k) {
-    CodeRaster r =
-        Raster(titel, 5,
-               {Beschreibung("Grund", 170), Kombo("Schlüssel (Mehr)", 170, gruende),
-                Kombo("Mehrstunden", 80, stunden, KomboWert::Text), Kombo("Schlüssel (Minder)", 170, gruende),
-                Kombo("Minderstunden", 80, stunden, KomboWert::Text)});
-    r.auffrischen = [&k](std::vector<std::string>& z) {
-        const std::string d1 = z[1].empty() ? "" : Anzeige(k, z[1]);
-        if (z[3].empty()) {
-            z[0] = d1;
-            return;
-        }
-        const std::string d3 = Anzeige(k, z[3]);
-        z[0] = d1.empty() ? d3 : d1 + " + " + d3;
-    };
-    return r;
-}
-
-template <std::size_t N> void Feld(SText<N>& ziel, const std::string& utf8) {
-    ziel = W(utf8);
-}
-
-// Single-column grid into its array: non-blank rows packed from element 1.
-template <class T, int N> void Packen(const CodeRaster& r, Reihe<T, 1, N>& ziel) {
-    int k = 0;
-    for (const auto& z : r.zeilen)
-        if (!IsEmptyValue(z[1]) && k < N) ziel[++k] = W(z[1]);
-    while (k < N) ziel[++k] = "";
-}
-
-template <class T, int N> void RasterFuellen(CodeRaster& r, const Reihe<T, 1, N>& quelle) {
-    for (int k = 1; k <= N && k <= r.Zeilen(); ++k) r.zeilen[static_cast<std::size_t>(k - 1)][1] = U(quelle[k].view());
-    r.fokusZeile = 0;
-    r.fokusSpalte = 1;
-    AlleAuffrischen(r);
-}
-
 double Zahl(const std::string& utf8) {
     return ZahlAusText(W(utf8));
 }
 
 } // namespace
-
-LehrerListen LehrerListenAufbauen(const Kataloge& k) {
-    LehrerListen l;
-    l.staat = KomboAus(k(29));
-    l.beschaeftigung = KomboAus(k(11));
-    l.ausbildung = KomboAus(k(34));
-    l.fachLehrb = KomboAus(k(15));
-    l.lehramt = KomboAus(k(30));
-    l.anrechnung = KomboAus(k(8));
-    l.stunden = KomboAus(k(107));
-    l.azRegelung = KomboAus(k(22));
-    l.azKonto = KomboAus(k(23));
-    l.taetigkeit = KomboAus(k(5));
-    l.personengruppe = KomboAus(k(33));
-    l.einsatzArt = KomboAus(k(35));
-    l.jahrgang = KomboAus(k(27));
-    l.zugang = KomboAus(k(47));
-    l.abgang = KomboAus(k(1));
-    return l;
-}
 
 Summenanzeige AnrechnungsSumme(const CodeRaster& r) {
     double s = 0;
@@ -148,28 +83,59 @@ Summenanzeige EinsatzSumme(const CodeRaster& r) {
 }
 
 LehrerSeitenLogik::LehrerSeitenLogik(Steuerung& st, LehrerDialoge& dialoge, Meldungen& m)
-    : st_(st), dialoge_(dialoge), m_(m), listen_(LehrerListenAufbauen(st.Katalogliste())) {
+    : st_(st), dialoge_(dialoge), m_(m), kombos_(st.Katalogliste()),
+      ue_(
+          st, kLehrerUE, s_.ue, s_.stundensumme, [this] { return dialoge_.UEAuswaehlen(); }, m) {
     const Kataloge& k = st.Katalogliste();
-    const LehrerListen& l = listen_;
-    s_.ausbildung = Einspaltig("Ausbildung", "Ausbildung", 320, 350, 10, l.ausbildung, k(34));
-    s_.fachLehrb = Einspaltig("Fächer der Lehrbefähigung", "Fach-Lehrbefähigung", 320, 300, 10, l.fachLehrb, k(15));
-    s_.lehramt = Einspaltig("Lehramt", "Lehramt", 245, 250, 5, l.lehramt, k(30));
-    s_.anrechnung = Raster("Anrechnungsstunden", 10,
-                           {Beschreibung("Anrechnung", 320), Kombo("Schlüssel", 320, l.anrechnung),
-                            Kombo("Stunden", 50, l.stunden, KomboWert::Text)});
+    // Each grid's combos list the catalogues of its columns' fields.
+    const auto kombo = [this](const char* titel, int breite, const felder::Feld* f) {
+        return Kombo(titel, breite, kombos_(f->katalog), f->katalog == 107 ? KomboWert::Text : KomboWert::Schluessel);
+    };
+    const auto einspaltig = [&](const RasterBindung<LehrerSeite>& b, const char* titel, const char* kopf, int b0,
+                                int b1) {
+        CodeRaster r =
+            Raster(titel, b.spalten[0]->anzahl, {Beschreibung(kopf, b0), kombo("Schlüssel", b1, b.spalten[0])});
+        r.auffrischen = [&k, kat = b.spalten[0]->katalog](std::vector<std::string>& z) {
+            z[0] = Anzeige(k(kat), z[1]);
+        };
+        s_.*b.raster = std::move(r);
+    };
+    einspaltig(kLehrerRaster[0], "Ausbildung", "Ausbildung", 320, 350);
+    einspaltig(kLehrerRaster[1], "Fächer der Lehrbefähigung", "Fach-Lehrbefähigung", 320, 300);
+    einspaltig(kLehrerRaster[2], "Lehramt", "Lehramt", 245, 250);
+    einspaltig(kLehrerRaster[6], "Personengruppe", "Personengruppe", 445, 245);
+    const auto& an = kLehrerRaster[3].spalten;
+    s_.anrechnung =
+        Raster("Anrechnungsstunden", an[0]->anzahl,
+               {Beschreibung("Anrechnung", 320), kombo("Schlüssel", 320, an[0]), kombo("Stunden", 50, an[1])});
     s_.anrechnung.auffrischen = [&k](std::vector<std::string>& z) { z[0] = Anzeige(k(8), z[1]); };
-    s_.azRegelung = Arbeitszeit("Arbeitszeitregelung", l.azRegelung, l.stunden, k(22));
-    s_.azKonto = Arbeitszeit("Arbeitszeitkonto", l.azKonto, l.stunden, k(23));
-    s_.personengruppe = Einspaltig("Personengruppe", "Personengruppe", 445, 245, 3, l.personengruppe, k(33));
-    s_.einsatz = Raster("(PmsA) Einsatz", 5,
-                        {Beschreibung("PmsA-Einsatz-Kurzinfo", 300), Kombo("Art-Schlüssel", 150, l.einsatzArt),
-                         Kombo("Jahrgang", 180, l.jahrgang), Kombo("Stunden", 50, l.stunden, KomboWert::Text)});
+    const auto arbeitszeit = [&](const RasterBindung<LehrerSeite>& b, const char* titel) {
+        const auto& sp = b.spalten;
+        CodeRaster r =
+            Raster(titel, sp[0]->anzahl,
+                   {Beschreibung("Grund", 170), kombo("Schlüssel (Mehr)", 170, sp[0]), kombo("Mehrstunden", 80, sp[1]),
+                    kombo("Schlüssel (Minder)", 170, sp[2]), kombo("Minderstunden", 80, sp[3])});
+        r.auffrischen = [&kat = k(sp[0]->katalog)](std::vector<std::string>& z) {
+            const std::string d1 = z[1].empty() ? "" : Anzeige(kat, z[1]);
+            if (z[3].empty()) {
+                z[0] = d1;
+                return;
+            }
+            const std::string d3 = Anzeige(kat, z[3]);
+            z[0] = d1.empty() ? d3 : d1 + " + " + d3;
+        };
+        s_.*b.raster = std::move(r);
+    };
+    arbeitszeit(kLehrerRaster[4], "Arbeitszeitregelung");
+    arbeitszeit(kLehrerRaster[5], "Arbeitszeitkonto");
+    const auto& ei = kLehrerRaster[7].spalten;
+    s_.einsatz = Raster("(PmsA) Einsatz", ei[0]->anzahl,
+                        {Beschreibung("PmsA-Einsatz-Kurzinfo", 300), kombo("Art-Schlüssel", 150, ei[0]),
+                         kombo("Jahrgang", 180, ei[1]), kombo("Stunden", 50, ei[2])});
     s_.einsatz.auffrischen = [&k](std::vector<std::string>& z) {
         z[0] = Anzeige(k(35), z[1]);
         if (!z[2].empty()) z[0] += "; " + Anzeige(k(27), z[2]);
     };
-    s_.ue = UERasterAnlegen();
-    s_.ue.zeilen.assign(kUEStartzeilen, std::vector<std::string>(2));
     s_.geburtsdatum =
         DatumsKastenAnlegen(kMaskeGeburtsdatum, "Bitte geben Sie das Geburtsdatum entsprechend dem Format ein!");
     s_.zugangDatum =
@@ -186,64 +152,11 @@ void LehrerSeitenLogik::Uebernehmen() {
 }
 
 void LehrerSeitenLogik::ShowTeacher(const TLehrerDS& l) {
-    LehrerSeite& s = s_;
-    const LehrerListen& li = listen_;
-    const auto& g = l.Grunddaten;
-    s.lehrernummer = U(l.Lehrernummer.view());
-    s.id = l.ID.get() == 0 ? " ???" : std::to_string(l.ID.get());
-    s.name = U(g.Name.view());
-    s.vorname = U(g.Vorname.view());
-    s.titel = U(g.Titel.view());
-    s.anzeigeName = s.name + ", " + s.vorname;
-    s.geschlecht = g.Geschlecht.get() <= 2 ? g.Geschlecht.get() : 0;
-    DatumZeigen(s.geburtsdatum, g.Geburtsdatum.view());
-    CodeFeldZeigen(s.staat, li.staat, U(g.Staatszugehoerigkeit.view()));
-    CodeFeldZeigen(s.beschaeftigung, li.beschaeftigung, U(g.Beschaeftigung.view()));
-    RasterFuellen(s.ausbildung, g.Ausbildung);
-    RasterFuellen(s.fachLehrb, g.Fach_Lehrb);
-
-    RasterFuellen(s.lehramt, l.Stunden.Lehramt);
-    s.regelstunden = U(l.Stunden.Regelstunden.view());
-    s.vertragsstunden = U(l.Stunden.Vertragsstunden.view());
-    s.vertretung = U(l.Stunden.Vertretung.view());
-    for (int k = 1; k <= 10; ++k) {
-        auto& z = s.anrechnung.zeilen[static_cast<std::size_t>(k - 1)];
-        z[1] = U(l.Anrechnungsstunden[k].Grund.view());
-        z[2] = U(l.Anrechnungsstunden[k].Stunden.view());
-    }
-    const auto arbeitszeit = [](CodeRaster& r, const Reihe<TStundenGrund, 1, 5>& q) {
-        for (int k = 1; k <= 5; ++k) {
-            auto& z = r.zeilen[static_cast<std::size_t>(k - 1)];
-            z[1] = U(q[k].Grund_mehr.view());
-            z[2] = U(q[k].Anzahl_mehr.view());
-            z[3] = U(q[k].Grund_minder.view());
-            z[4] = U(q[k].Anzahl_minder.view());
-        }
-    };
-    arbeitszeit(s.azRegelung, l.Arbeitszeitregelung);
-    arbeitszeit(s.azKonto, l.Arbeitszeitkonto);
-
-    CodeFeldZeigen(s.taetigkeit, li.taetigkeit, U(l.Sonstiges.Taetigkeit.view()));
-    RasterFuellen(s.personengruppe, l.Sonstiges.Personengruppe);
-    s.klassenleiter = U(l.Sonstiges.Klassenleiter.view());
-    s.schulleiter = l.Sonstiges.Schulleiter.get() <= 2 ? l.Sonstiges.Schulleiter.get() : 0;
-    for (int k = 1; k <= 5; ++k) {
-        auto& z = s.einsatz.zeilen[static_cast<std::size_t>(k - 1)];
-        z[1] = U(l.Einsatz[k].Art.view());
-        z[2] = U(l.Einsatz[k].Jahrgang.view());
-        z[3] = U(l.Einsatz[k].Stunden.view());
-    }
-    CodeFeldZeigen(s.zugang, li.zugang, U(l.Zu_Abgang.Zugang.Art.view()));
-    DatumZeigen(s.zugangDatum, l.Zu_Abgang.Zugang.Datum.view());
-    CodeFeldZeigen(s.abgang, li.abgang, U(l.Zu_Abgang.Abgang.Art.view()));
-    DatumZeigen(s.abgangDatum, l.Zu_Abgang.Abgang.Datum.view());
-
-    for (CodeRaster* r : {&s.anrechnung, &s.azRegelung, &s.azKonto, &s.einsatz}) {
-        r->fokusZeile = 0;
-        r->fokusSpalte = 1;
-        AlleAuffrischen(*r);
-    }
-    UERasterZeigen(s.ue, l.Unterrichtseinheit, st_.UEBeschreibungen());
+    BindungenZeigen<LehrerSeite>(kLehrerFelder, l, s_, kombos_);
+    for (const auto& b : kLehrerRaster) RasterZeigen(b, l, s_);
+    s_.id = l.ID.get() == 0 ? " ???" : std::to_string(l.ID.get());
+    s_.anzeigeName = s_.name + ", " + s_.vorname;
+    ue_.Zeigen(l.Unterrichtseinheit);
     SummenNeu();
 }
 
@@ -256,102 +169,11 @@ void LehrerSeitenLogik::SummenNeu() {
 }
 
 void LehrerSeitenLogik::CollectTeacher(TLehrerDS& l) {
-    LehrerSeite& s = s_;
-    auto& g = l.Grunddaten;
-    Feld(l.Lehrernummer, s.lehrernummer);
-    Feld(g.Name, s.name);
-    Feld(g.Vorname, s.vorname);
-    Feld(g.Titel, s.titel);
+    BindungenUebernehmen<LehrerSeite>(kLehrerFelder, s_, l, m_);
+    for (const auto& b : kLehrerRaster) RasterUebernehmen(b, s_, l);
     l.Schulnummer = st_.Einstellungen().Schulnummer.view();
-    g.Geschlecht = static_cast<std::uint16_t>(s.geschlecht);
-    DatumUebernehmen(s.geburtsdatum, g.Geburtsdatum, m_);
-    Feld(g.Staatszugehoerigkeit, s.staat.schluessel);
-    Feld(g.Beschaeftigung, s.beschaeftigung.schluessel);
-    Packen(s.ausbildung, g.Ausbildung);
-    Packen(s.fachLehrb, g.Fach_Lehrb);
-    Packen(s.lehramt, l.Stunden.Lehramt);
-    Feld(l.Stunden.Regelstunden, s.regelstunden);
-    Feld(l.Stunden.Vertragsstunden, s.vertragsstunden);
-    Feld(l.Stunden.Vertretung, s.vertretung);
-
-    // Multi-column grids: rows that are not blank, packed.
-    {
-        int k = 0;
-        for (const auto& z : s.anrechnung.zeilen) {
-            if (IsEmptyRange(z, 1, 2) || k == 10) continue;
-            ++k;
-            Feld(l.Anrechnungsstunden[k].Grund, z[1]);
-            Feld(l.Anrechnungsstunden[k].Stunden, z[2]);
-        }
-        for (++k; k <= 10; ++k) l.Anrechnungsstunden[k].Grund = "", l.Anrechnungsstunden[k].Stunden = "";
-    }
-    const auto arbeitszeit = [](const CodeRaster& r, Reihe<TStundenGrund, 1, 5>& ziel) {
-        int k = 0;
-        for (const auto& z : r.zeilen) {
-            if (IsEmptyRange(z, 1, 4) || k == 5) continue;
-            ++k;
-            Feld(ziel[k].Grund_mehr, z[1]);
-            Feld(ziel[k].Anzahl_mehr, z[2]);
-            Feld(ziel[k].Grund_minder, z[3]);
-            Feld(ziel[k].Anzahl_minder, z[4]);
-        }
-        for (++k; k <= 5; ++k)
-            ziel[k].Grund_mehr = "", ziel[k].Anzahl_mehr = "", ziel[k].Grund_minder = "", ziel[k].Anzahl_minder = "";
-    };
-    arbeitszeit(s.azKonto, l.Arbeitszeitkonto);
-    arbeitszeit(s.azRegelung, l.Arbeitszeitregelung);
-
-    Feld(l.Sonstiges.Taetigkeit, s.taetigkeit.schluessel);
-    Packen(s.personengruppe, l.Sonstiges.Personengruppe);
-    Feld(l.Sonstiges.Klassenleiter, s.klassenleiter);
-    l.Sonstiges.Schulleiter = static_cast<std::uint16_t>(s.schulleiter);
-    {
-        int k = 0;
-        for (const auto& z : s.einsatz.zeilen) {
-            if (IsEmptyRange(z, 1, 3) || k == 5) continue;
-            ++k;
-            Feld(l.Einsatz[k].Art, z[1]);
-            Feld(l.Einsatz[k].Jahrgang, z[2]);
-            Feld(l.Einsatz[k].Stunden, z[3]);
-        }
-        for (++k; k <= 5; ++k) l.Einsatz[k].Art = "", l.Einsatz[k].Jahrgang = "", l.Einsatz[k].Stunden = "";
-    }
-
-    Feld(l.Zu_Abgang.Zugang.Art, s.zugang.schluessel);
-    DatumUebernehmen(s.zugangDatum, l.Zu_Abgang.Zugang.Datum, m_);
-    Feld(l.Zu_Abgang.Abgang.Art, s.abgang.schluessel);
-    DatumUebernehmen(s.abgangDatum, l.Zu_Abgang.Abgang.Datum, m_);
-
-    UERasterUebernehmen(s.ue, l.Unterrichtseinheit);
-    s.anzeigeName = s.name + ", " + s.vorname;
-}
-
-// --- lesson units ------------------------------------------------------------------------
-
-void LehrerSeitenLogik::UEAnsichtAktualisieren() {
-    UEBeschreibungen(s_.ue, st_.UEBeschreibungen());
-    SummenNeu();
-}
-
-void LehrerSeitenLogik::UEHinzufuegen() {
-    const auto ids = dialoge_.UEAuswaehlen();
-    if (!ids) return;
-    UEEintragen(s_.ue, *ids, kLehrerUE, m_);
-    UEAnsichtAktualisieren();
-}
-
-void LehrerSeitenLogik::UELeereZeile() {
-    zev::UELeereZeile(s_.ue, kLehrerUE, m_);
-}
-
-void LehrerSeitenLogik::UELoeschen() {
-    UEZeileLoeschen(s_.ue, kLehrerUE, st_.Einstellungen().UELoeschenOhneFrage == 1, m_);
-    UEAnsichtAktualisieren();
-}
-
-void LehrerSeitenLogik::UEAlleLoeschen() {
-    zev::UEAlleLoeschen(s_.ue, kLehrerUE, m_);
-    UEAnsichtAktualisieren();
+    ue_.Uebernehmen(l.Unterrichtseinheit);
+    s_.anzeigeName = s_.name + ", " + s_.vorname;
 }
 
 // --- checks ------------------------------------------------------------------------------------

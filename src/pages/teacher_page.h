@@ -9,6 +9,7 @@
 #include "pages/code_field.h"
 #include "pages/code_grid.h"
 #include "pages/date_mask.h"
+#include "pages/field_binding.h"
 #include "pages/ue_grid.h"
 #include "plausi/check_course.h"
 
@@ -20,25 +21,6 @@ namespace zev {
 
 class Kataloge;
 class Steuerung;
-
-// The combos of the teacher pages, filled once from the loaded catalogues.
-struct LehrerListen {
-    KomboListe staat, beschaeftigung;          // 29, 11
-    KomboListe ausbildung, fachLehrb, lehramt; // 34, 15, 30
-    KomboListe anrechnung, stunden;            // 8, 107
-    KomboListe azRegelung, azKonto;            // 22, 23
-    KomboListe taetigkeit, personengruppe;     // 5, 33
-    KomboListe einsatzArt, jahrgang;           // 35, 27
-    KomboListe zugang, abgang;                 // 47, 1
-};
-LehrerListen LehrerListenAufbauen(const Kataloge& k);
-
-// A computed number as shown: its text and colour.
-struct Summenanzeige {
-    std::string text = "0";
-    Farbe farbe = Farbe::Schwarz;
-    bool operator==(const Summenanzeige&) const = default;
-};
 
 struct LehrerSeite {
     // Above the sub-pages.
@@ -76,6 +58,51 @@ struct LehrerSeite {
     Summenanzeige stundensumme;
 };
 
+// The fields of the sheets. Kept by hand: ID, Schulnummer, the sums, the lesson
+// units (UESeite) and the head line.
+using LehrerBinder = Binder<TLehrerDS, LehrerSeite>;
+inline constexpr std::array kLehrerFelder = {
+    // "  Grundd./ Ausb./ Lehrb.  "
+    LehrerBinder::Text("Lehrernummer", &LehrerSeite::lehrernummer),
+    LehrerBinder::Text("Grunddaten.Name", &LehrerSeite::name),
+    LehrerBinder::Text("Grunddaten.Vorname", &LehrerSeite::vorname),
+    LehrerBinder::Text("Grunddaten.Titel", &LehrerSeite::titel),
+    LehrerBinder::Wahl("Grunddaten.Geschlecht", &LehrerSeite::geschlecht),
+    LehrerBinder::Datum("Grunddaten.Geburtsdatum", &LehrerSeite::geburtsdatum),
+    LehrerBinder::Code("Grunddaten.Staatszugehoerigkeit", &LehrerSeite::staat),
+    LehrerBinder::Code("Grunddaten.Beschaeftigung", &LehrerSeite::beschaeftigung),
+    // "  Stunden  "
+    LehrerBinder::Text("Stunden.Regelstunden", &LehrerSeite::regelstunden),
+    LehrerBinder::Text("Stunden.Vertragsstunden", &LehrerSeite::vertragsstunden),
+    LehrerBinder::Text("Stunden.Vertretung", &LehrerSeite::vertretung),
+    // "  Sonstiges / PmsA / Zu- und Abg.  "
+    LehrerBinder::Code("Sonstiges.Taetigkeit", &LehrerSeite::taetigkeit),
+    LehrerBinder::Text("Sonstiges.Klassenleiter", &LehrerSeite::klassenleiter),
+    LehrerBinder::Wahl("Sonstiges.Schulleiter", &LehrerSeite::schulleiter),
+    LehrerBinder::Code("Zu_Abgang.Zugang.Art", &LehrerSeite::zugang),
+    LehrerBinder::Datum("Zu_Abgang.Zugang.Datum", &LehrerSeite::zugangDatum),
+    LehrerBinder::Code("Zu_Abgang.Abgang.Art", &LehrerSeite::abgang),
+    LehrerBinder::Datum("Zu_Abgang.Abgang.Datum", &LehrerSeite::abgangDatum),
+};
+// The code grids: single-column ones keep the rows whose key is not blank,
+// multi-column ones the rows not blank in every column; both packed.
+inline constexpr std::array kLehrerRaster = {
+    LehrerBinder::Raster(&LehrerSeite::ausbildung, Packung::NichtLeererWert, "Grunddaten.Ausbildung"),
+    LehrerBinder::Raster(&LehrerSeite::fachLehrb, Packung::NichtLeererWert, "Grunddaten.Fach_Lehrb"),
+    LehrerBinder::Raster(&LehrerSeite::lehramt, Packung::NichtLeererWert, "Stunden.Lehramt"),
+    LehrerBinder::Raster(&LehrerSeite::anrechnung, Packung::NichtLeereZeile, "Anrechnungsstunden.Grund",
+                         "Anrechnungsstunden.Stunden"),
+    LehrerBinder::Raster(&LehrerSeite::azRegelung, Packung::NichtLeereZeile, "Arbeitszeitregelung.Grund_mehr",
+                         "Arbeitszeitregelung.Anzahl_mehr", "Arbeitszeitregelung.Grund_minder",
+                         "Arbeitszeitregelung.Anzahl_minder"),
+    LehrerBinder::Raster(&LehrerSeite::azKonto, Packung::NichtLeereZeile, "Arbeitszeitkonto.Grund_mehr",
+                         "Arbeitszeitkonto.Anzahl_mehr", "Arbeitszeitkonto.Grund_minder",
+                         "Arbeitszeitkonto.Anzahl_minder"),
+    LehrerBinder::Raster(&LehrerSeite::personengruppe, Packung::NichtLeererWert, "Sonstiges.Personengruppe"),
+    LehrerBinder::Raster(&LehrerSeite::einsatz, Packung::NichtLeereZeile, "Einsatz.Art", "Einsatz.Jahrgang",
+                         "Einsatz.Stunden"),
+};
+
 // Anrechnungsstunden "Summe:" (red above 0, blue at 0, fuchsia below), "effektiv:"
 // of a working-time grid (green, blue, red) and the Einsatz "Summe:" (black).
 Summenanzeige AnrechnungsSumme(const CodeRaster& r);
@@ -100,7 +127,7 @@ public:
 
     LehrerSeite& Seite() { return s_; }
     const LehrerSeite& Seite() const { return s_; }
-    const LehrerListen& Listen() const { return listen_; }
+    const KatalogKombos& Kombos() const { return kombos_; }
 
     // Over the controller's teacher buffer.
     void Zeigen();
@@ -114,12 +141,8 @@ public:
     // sums here.
     void SummenNeu();
 
-    // "  Unt.-Einheiten  "
-    void UEHinzufuegen();
-    void UEAnsichtAktualisieren();
-    void UELeereZeile();
-    void UELoeschen();
-    void UEAlleLoeschen();
+    // "  Unt.-Einheiten": the buttons shared with the students.
+    UESeite& UE() { return ue_; }
 
     PruefAusgang Pruefen(PruefKnopf knopf);
     PruefAusgang GrossePlausi();
@@ -128,8 +151,9 @@ private:
     Steuerung& st_;
     LehrerDialoge& dialoge_;
     Meldungen& m_;
-    LehrerListen listen_;
+    KatalogKombos kombos_;
     LehrerSeite s_;
+    UESeite ue_;
 };
 
 } // namespace zev

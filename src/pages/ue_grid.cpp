@@ -2,8 +2,10 @@
 
 #include "catalog/catalogue_list.h"
 #include "control/display_lists.h"
+#include "control/lifecycle.h"
 #include "model/database.h"
 #include "model/encoding.h"
+#include "plausi/result_listing.h"
 
 #include <charconv>
 
@@ -168,6 +170,47 @@ void UEAlleLoeschen(CodeRaster& r, const UERasterArt& art, Meldungen& m) {
     // Every reference goes, also those in rows beyond the ones shown.
     r.zeilen.assign(kUELeerzeilen, LeereZeile());
     r.fokusZeile = 0;
+}
+
+UESeite::UESeite(Steuerung& st, const UERasterArt& art, CodeRaster& raster, Summenanzeige& summe, Auswahl auswaehlen,
+                 Meldungen& m)
+    : st_(st), art_(art), raster_(raster), summe_(summe), auswaehlen_(std::move(auswaehlen)), m_(m) {
+    raster_ = UERasterAnlegen();
+    raster_.zeilen.assign(kUEStartzeilen, std::vector<std::string>(2));
+}
+
+template <int N> void UESeite::Zeigen(const Reihe<TUEVerweis, 1, N>& verweise) {
+    UERasterZeigen(raster_, verweise, st_.UEBeschreibungen());
+    summe_ = {ZahlFormat(UEStundensumme(raster_, st_.Daten().SchulDS, art_.plaetze)), Farbe::Schwarz};
+}
+template void UESeite::Zeigen(const Reihe<TUEVerweis, 1, 35>&);
+template void UESeite::Zeigen(const Reihe<TUEVerweis, 1, 25>&);
+
+void UESeite::AnsichtAktualisieren() {
+    UEBeschreibungen(raster_, st_.UEBeschreibungen());
+    summe_ = {ZahlFormat(UEStundensumme(raster_, st_.Daten().SchulDS, art_.plaetze)), Farbe::Schwarz};
+}
+
+void UESeite::Hinzufuegen() {
+    auto ids = auswaehlen_();
+    if (!ids) return;
+    if (art_.auswahlKuerzen) UEAuswahlKuerzen(*ids, m_);
+    UEEintragen(raster_, *ids, art_, m_);
+    AnsichtAktualisieren();
+}
+
+void UESeite::LeereZeile() {
+    UELeereZeile(raster_, art_, m_);
+}
+
+void UESeite::Loeschen() {
+    UEZeileLoeschen(raster_, art_, st_.Einstellungen().UELoeschenOhneFrage == 1, m_);
+    AnsichtAktualisieren();
+}
+
+void UESeite::AlleLoeschen() {
+    UEAlleLoeschen(raster_, art_, m_);
+    AnsichtAktualisieren();
 }
 
 } // namespace zev

@@ -8,21 +8,25 @@
 #include "model/records.h"
 #include "pages/code_grid.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zev {
 
 class Katalog;
+class Steuerung;
 
 struct UERasterArt {
     int plaetze;           // references in the record: 35 or 25
     const char* person;    // "Lehrer", "Schüler"
     const char* dativ;     // "diesem Lehrer"
     const char* akkusativ; // "diesen Lehrer"
+    bool auswahlKuerzen;   // more chosen at once than places: the first ones kept, with one message
 };
-inline constexpr UERasterArt kLehrerUE{35, "Lehrer", "diesem Lehrer", "diesen Lehrer"};
-inline constexpr UERasterArt kSchuelerUE{25, "Schüler", "diesem Schüler", "diesen Schüler"};
+inline constexpr UERasterArt kLehrerUE{35, "Lehrer", "diesem Lehrer", "diesen Lehrer", false};
+inline constexpr UERasterArt kSchuelerUE{25, "Schüler", "diesem Schüler", "diesen Schüler", true};
 
 // The rows shown at first and after "delete all".
 inline constexpr int kUEStartzeilen = 10;
@@ -67,5 +71,40 @@ void UEAlleLoeschen(CodeRaster& r, const UERasterArt& art, Meldungen& m);
 
 // The whole-number value of a UE-ID text, 0 when it is none.
 std::uint16_t UENummer(std::string_view text);
+
+// A computed number as shown: its text and colour.
+struct Summenanzeige {
+    std::string text = "0";
+    Farbe farbe = Farbe::Schwarz;
+    bool operator==(const Summenanzeige&) const = default;
+};
+
+// The lesson-unit sub-page of a teacher or a student: the grid and "Stundensumme:"
+// of the page's screen model, and its five buttons.
+class UESeite {
+public:
+    using Auswahl = std::function<std::optional<std::vector<std::string>>()>;
+    UESeite(Steuerung& st, const UERasterArt& art, CodeRaster& raster, Summenanzeige& summe, Auswahl auswaehlen,
+            Meldungen& m);
+
+    template <int N> void Zeigen(const Reihe<TUEVerweis, 1, N>& verweise);
+    template <int N> void Uebernehmen(Reihe<TUEVerweis, 1, N>& verweise) const {
+        UERasterUebernehmen(raster_, verweise);
+    }
+
+    void Hinzufuegen();
+    void AnsichtAktualisieren();
+    void LeereZeile();
+    void Loeschen();
+    void AlleLoeschen();
+
+private:
+    Steuerung& st_;
+    const UERasterArt& art_;
+    CodeRaster& raster_;
+    Summenanzeige& summe_;
+    Auswahl auswaehlen_;
+    Meldungen& m_;
+};
 
 } // namespace zev

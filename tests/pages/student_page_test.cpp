@@ -85,12 +85,12 @@ TEST_F(StudentPage, MovingFromAStudentWithUnitsToOneWithoutShowsAnEmptyGridAndSu
     UEsSetzen(mit, 12);
     seite->ShowStudent(mit);
     EXPECT_EQ(S().ue.Zeilen(), 12);
-    EXPECT_EQ(S().stundensumme, "23,5");
+    EXPECT_EQ(S().stundensumme.text, "23,5");
     EXPECT_EQ(S().ue.zeilen[1][0], "[2] ;  -???-;  -???-; ;  -???-;  -???-; 1,5 Std.; ");
     seite->ShowStudent(Puffer()); // every unit (0, "0") as made new
     EXPECT_EQ(UEIds(), std::vector<std::string>(10, ""));
     EXPECT_EQ(S().ue.zeilen[1][0], "");
-    EXPECT_EQ(S().stundensumme, "0");
+    EXPECT_EQ(S().stundensumme.text, "0");
 }
 
 TEST_F(StudentPage, AddressPlacePickFillsPlzWohnortAndGemeinde) {
@@ -167,7 +167,7 @@ TEST_F(StudentPage, UEGroupComesFromTheClassWithExactlyThatName) {
     EXPECT_EQ(m.gezeigt.size(), 1u); // a unit already there is skipped silently
     EXPECT_EQ(UEIds(), (std::vector<std::string>{"1", "2", "3", "4", "7", "", "", "", "", ""}));
     EXPECT_EQ(S().ue.zeilen[4][0], "[7] ;  -???-;  -???-; ;  -???-;  -???-; 2 Std.; ");
-    EXPECT_EQ(S().stundensumme, "9,5");
+    EXPECT_EQ(S().stundensumme.text, "9,5");
 }
 
 TEST_F(StudentPage, UEGroupFillsUpToTwentyFiveRowsAndPlacesNoMore) {
@@ -207,7 +207,7 @@ TEST_F(StudentPage, ForeignLanguagesAreStoredAsTypedGapsIncludedWithTheirDescrip
 TEST_F(StudentPage, ThirtyChosenUnitsGiveTwentyFiveAndOneMessage) {
     seite->Zeigen();
     dialoge.auswahl = Nummern(1, 30);
-    seite->UEHinzufuegen();
+    seite->UE().Hinzufuegen();
     EXPECT_EQ(m.Texte(), std::vector<std::string>{kZuViele});
     EXPECT_EQ(UEIds(), Nummern(1, 25));
     seite->Uebernehmen();
@@ -255,14 +255,14 @@ TEST_F(StudentPage, DeleteAllEmptiesAllTwentyFiveElements) {
     UEsSetzen(Puffer(), 25);
     seite->Zeigen();
     m.Antworten({false});
-    seite->UEAlleLoeschen();
+    seite->UE().AlleLoeschen();
     EXPECT_EQ(S().ue.Zeilen(), 25);
     m.Antworten({true});
-    seite->UEAlleLoeschen();
+    seite->UE().AlleLoeschen();
     EXPECT_EQ(m.Texte().back(),
               "Wollen Sie jetzt alle eingetragenen UnterrichtsEinheiten\rfür diesen Schüler löschen?");
     EXPECT_EQ(UEIds(), std::vector<std::string>(9, ""));
-    EXPECT_EQ(S().stundensumme, "0");
+    EXPECT_EQ(S().stundensumme.text, "0");
     seite->Uebernehmen();
     for (int k = 1; k <= 25; ++k) {
         EXPECT_EQ(Puffer().Jahrgangsdaten.Unterrichtseinheit[k].UE_ID.str(), "0") << k;
@@ -273,13 +273,13 @@ TEST_F(StudentPage, DeleteAllEmptiesAllTwentyFiveElements) {
 TEST_F(StudentPage, ButtonsSpeakOfTheStudentWithTheirExactTexts) {
     UEsSetzen(Puffer(), 24);
     seite->Zeigen();
-    seite->UELeereZeile();
+    seite->UE().LeereZeile();
     EXPECT_EQ(S().ue.Zeilen(), 25);
-    seite->UELeereZeile();
+    seite->UE().LeereZeile();
     S().ue.fokusZeile = 2;
-    seite->UELoeschen(); // answered No
+    seite->UE().Loeschen(); // answered No
     S().ue.fokusZeile = -1;
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     seite->Pruefen();
     EXPECT_EQ(m.gezeigt,
               (std::vector<test::Gezeigt>{

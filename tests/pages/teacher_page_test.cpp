@@ -99,7 +99,7 @@ TEST_F(TeacherPage, MultiColumnRowsThatAreBlankAreDroppedAndTheRestPacked) {
 
 TEST_F(TeacherPage, SumsAndBalancesInTheirColours) {
     seite->Zeigen();
-    ZelleAusKombo(S().azKonto, 0, 2, IndexOfText(seite->Listen().stunden, "2"));
+    ZelleAusKombo(S().azKonto, 0, 2, IndexOfText(seite->Kombos()(107), "2"));
     ZelleSetzen(S().azKonto, 1, 4, "3,5");
     seite->SummenNeu();
     EXPECT_EQ(S().kontoEffektiv, (Summenanzeige{"-1,5", Farbe::Rot}));
@@ -213,12 +213,12 @@ TEST_F(TeacherPage, ChosenUnitAlreadyInRowFourIsReportedAndSkipped) {
     UEsSetzen(4);
     seite->Zeigen();
     dialoge.auswahl = std::vector<std::string>{"4", "7"};
-    seite->UEHinzufuegen();
+    seite->UE().Hinzufuegen();
     EXPECT_EQ(m.Texte(), std::vector<std::string>{"Unterrichtseinheit 4 ist schon in Zeile: 4 vorhanden!"});
     EXPECT_EQ(UEIds()[4], "7");
     EXPECT_EQ(S().stundensumme.text, "9,5");
     dialoge.auswahl.reset(); // "abbrechen"
-    seite->UEHinzufuegen();
+    seite->UE().Hinzufuegen();
     EXPECT_EQ(UEIds()[5], "");
 }
 
@@ -227,21 +227,21 @@ TEST_F(TeacherPage, DeletingRowFiveEmptiesItAndRowTwelveOfFourteenRemovesIt) {
     seite->Zeigen();
     S().ue.fokusZeile = 4;
     m.Antworten({true});
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     EXPECT_EQ(m.Texte().back(), "Wollen Sie die Unterrichtseinheit:\r5\rjetzt bei diesem Lehrer löschen?");
     EXPECT_EQ(S().ue.Zeilen(), 14);
     EXPECT_EQ(UEIds()[4], "");
     S().ue.fokusZeile = 11;
     m.Antworten({true});
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     EXPECT_EQ(S().ue.Zeilen(), 13);
     EXPECT_EQ(UEIds()[11], "13");
     S().ue.fokusZeile = 0;
     m.Antworten({false});
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     EXPECT_EQ(UEIds()[0], "1");
     S().ue.fokusZeile = -1;
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     EXPECT_EQ(m.Texte().back(), "Es wurde keine Zeile ausgewählt!");
 }
 
@@ -250,7 +250,7 @@ TEST_F(TeacherPage, DeleteWithoutQuestionWhenTheSettingSaysSo) {
     st->Einstellungen().UELoeschenOhneFrage = 1;
     seite->Zeigen();
     S().ue.fokusZeile = 1;
-    seite->UELoeschen();
+    seite->UE().Loeschen();
     EXPECT_TRUE(m.gezeigt.empty());
     EXPECT_EQ(UEIds()[1], "");
 }
@@ -259,9 +259,9 @@ TEST_F(TeacherPage, DeleteAllLeavesNineEmptyRowsAndNoElementBehind) {
     UEsSetzen(20);
     seite->Zeigen();
     m.Antworten({false, true});
-    seite->UEAlleLoeschen();
+    seite->UE().AlleLoeschen();
     EXPECT_EQ(S().ue.Zeilen(), 20);
-    seite->UEAlleLoeschen();
+    seite->UE().AlleLoeschen();
     EXPECT_EQ(m.Texte().back(), "Wollen Sie jetzt alle eingetragenen UnterrichtsEinheiten\rfür diesen Lehrer löschen?");
     EXPECT_EQ(UEIds(), std::vector<std::string>(9, ""));
     seite->Uebernehmen();
@@ -275,14 +275,14 @@ TEST_F(TeacherPage, DeleteAllLeavesNineEmptyRowsAndNoElementBehind) {
 TEST_F(TeacherPage, EmptyRowsAndUnitsStopAtThirtyFive) {
     UEsSetzen(34);
     seite->Zeigen();
-    seite->UELeereZeile();
+    seite->UE().LeereZeile();
     EXPECT_EQ(S().ue.Zeilen(), 35);
-    seite->UELeereZeile();
+    seite->UE().LeereZeile();
     const std::string voll = "Derzeit können pro Lehrer nur 35\rUnterrichtsEinheiten benutzt werden.\r\rWenden Sie bei "
                              "Bedarf an den Programmautor!";
     EXPECT_EQ(m.Texte(), std::vector<std::string>{voll});
     dialoge.auswahl = std::vector<std::string>{"35", "36", "37"};
-    seite->UEHinzufuegen();
+    seite->UE().Hinzufuegen();
     EXPECT_EQ(UEIds()[34], "35");
     EXPECT_EQ(m.Texte().back(), voll); // no row 36 that would never be stored
     EXPECT_EQ(S().ue.Zeilen(), 35);

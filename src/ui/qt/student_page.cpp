@@ -81,28 +81,34 @@ SchuelerSeitenWidget::SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget*
 // --- controls bound to fields ------------------------------------------------------------------
 
 QLineEdit* SchuelerSeitenWidget::Text(QFormLayout* form, const char* beschriftung, const char* name,
-                                      std::string SchuelerSeite::*feld, int laenge, int breite) {
-    QLineEdit* e = Textfeld(nullptr, name, laenge, breite);
+                                      std::string SchuelerSeite::*feld, int breite) {
+    QLineEdit* e = Textfeld(nullptr, name, BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld->breite, breite);
     FormZeile(form, beschriftung, e);
     texte_.push_back({e, feld});
     return e;
 }
 
-CodeFeldWidget* SchuelerSeitenWidget::Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld,
-                                           const KomboListe& liste, int laenge) {
+CodeFeldWidget* SchuelerSeitenWidget::Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld) {
+    // The key box holds the field's width, the combo lists the field's catalogue.
+    const felder::Feld& f = *BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld;
+    const int laenge = f.breite;
+    const KomboListe& liste = logik_->Kombos()(f.katalog);
     auto* w = new CodeFeldWidget(liste, Schluesselbreite(laenge));
     w->Schluessel()->setMaxLength(laenge);
     w->Kombo()->setMinimumContentsLength(24); // personal data and address side by side on a 1280-pixel screen
     FormZeile(form, beschriftung, w);
     codes_.push_back({w, feld});
     connect(w, &CodeFeldWidget::gewaehlt, this,
-            [this, feld, &liste](int i) { Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, liste, i); }); });
+            [this, feld, l = &liste](int i) { Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *l, i); }); });
     return w;
 }
 
 QComboBox* SchuelerSeitenWidget::Wert(QFormLayout* form, const char* beschriftung, const char* name,
-                                      std::string SchuelerSeite::*feld, const std::vector<std::string>& werte,
-                                      int laenge) {
+                                      std::string SchuelerSeite::*feld, const std::vector<std::string>* feste) {
+    // A value combo offers its field's catalogue, or a fixed list where the field has none.
+    const felder::Feld& f = *BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld;
+    const int laenge = f.breite;
+    const std::vector<std::string>& werte = feste ? *feste : logik_->Kombos()(f.katalog).texte;
     auto* k = new QComboBox();
     k->setObjectName(name);
     k->setEditable(true);
@@ -140,12 +146,12 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
 
     auto* person = new QGroupBox("Personendaten", seite);
     auto* form = Formular(person);
-    Text(form, "Schülernummer", "schuelernummer", &SchuelerSeite::schuelernummer, 10, 120);
+    Text(form, "Schülernummer", "schuelernummer", &SchuelerSeite::schuelernummer, 120);
     id_ = Textfeld(person, "schuelerId", 12, 120);
     id_->setReadOnly(true);
     FormZeile(form, "interne ID-Nummer", id_);
-    name_ = Text(form, "Name", "schuelerName", &SchuelerSeite::name, 30, 260);
-    Text(form, "Vorname", "schuelerVorname", &SchuelerSeite::vorname, 30, 260);
+    name_ = Text(form, "Name", "schuelerName", &SchuelerSeite::name, 260);
+    Text(form, "Vorname", "schuelerVorname", &SchuelerSeite::vorname, 260);
     FormZeile(form, "Geschlecht",
               Wahlgruppe(person, geschlecht_, "schuelerGeschlecht", {"???", "männlich", "weiblich"}));
     geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, person);
@@ -153,20 +159,20 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     FormZeile(form, "Geburtsdatum", geburtsdatum_);
     BeimVerlassen(geburtsdatum_, this, logik_->Seite().geburtsdatum,
                   [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
-    Code(form, "Staatsangehörigkeit", &SchuelerSeite::staat, l.staat, 3);
-    Code(form, "Migrantenstatus", &SchuelerSeite::migrant, l.migrant, 2);
-    Code(form, "Verkehrssprache\n(wenn nicht deutsch)", &SchuelerSeite::verkehrssprache, l.verkehrssprache, 3);
-    Text(form, "Zuzug", "zuzug", &SchuelerSeite::zuzug, 4, 60);
-    Code(form, "Einschulungsart", &SchuelerSeite::einschulungsart, l.einschulungsart, 2);
-    Wert(form, "Einschulungsjahr", "einschulungsjahr", &SchuelerSeite::einschulungsjahr, l.einschulungsjahre, 4);
+    Code(form, "Staatsangehörigkeit", &SchuelerSeite::staat);
+    Code(form, "Migrantenstatus", &SchuelerSeite::migrant);
+    Code(form, "Verkehrssprache\n(wenn nicht deutsch)", &SchuelerSeite::verkehrssprache);
+    Text(form, "Zuzug", "zuzug", &SchuelerSeite::zuzug, 60);
+    Code(form, "Einschulungsart", &SchuelerSeite::einschulungsart);
+    Wert(form, "Einschulungsjahr", "einschulungsjahr", &SchuelerSeite::einschulungsjahr);
     zeile->addWidget(person);
 
     auto* anschrift = new QGroupBox("Anschrift", seite);
     auto* a = Formular(anschrift);
-    Text(a, "Gemeinde", "gemeinde", &SchuelerSeite::gemeinde, 15, 160);
-    Text(a, "Wohnort", "wohnort", &SchuelerSeite::wohnort, 40, 240);
-    Text(a, "PLZ", "plz", &SchuelerSeite::plz, 5, 70);
-    Text(a, "Strasse", "strasse", &SchuelerSeite::strasse, 40, 240);
+    Text(a, "Gemeinde", "gemeinde", &SchuelerSeite::gemeinde, 160);
+    Text(a, "Wohnort", "wohnort", &SchuelerSeite::wohnort, 240);
+    Text(a, "PLZ", "plz", &SchuelerSeite::plz, 70);
+    Text(a, "Strasse", "strasse", &SchuelerSeite::strasse, 240);
     Ort(a, "Ort auswählen (PLZ)", "anschriftOrt", &SchuelerSeite::anschriftOrt, l.gemeinden,
         &SchuelerSeitenLogik::AnschriftOrtGewaehlt);
     Ort(a, "in anderem Land", "anschriftLand", &SchuelerSeite::anschriftLand, l.staat,
@@ -191,41 +197,39 @@ QWidget* SchuelerSeitenWidget::JahrgangsdatenAufbauen() {
     auto* layout = new QVBoxLayout(seite);
     auto* gruppe = new QGroupBox("Jahrgangsdaten", seite);
     auto* form = Formular(gruppe);
-    Text(form, "Klasse", "klasse", &SchuelerSeite::klasse, 10, 120);
-    Code(form, "Jahrgang", &SchuelerSeite::jahrgang, l.jahrgang, 2);
-    Code(form, "Schulart", &SchuelerSeite::schulart, l.schulart, 2);
-    Code(form, "Wiederholer", &SchuelerSeite::wiederholer, l.wiederholer, 2);
-    Code(form, "Empfehlung", &SchuelerSeite::empfehlung, l.empfehlung, 2);
-    Code(form, "Schulartwechsel (nach Probe-HJ)", &SchuelerSeite::schulartwechsel, l.schulart, 2);
-    Code(form, "(Aufenthalt im) Ausland ", &SchuelerSeite::ausland, l.staat, 3);
-    Code(form, "Ausländer", &SchuelerSeite::auslaender, l.staat, 3);
-    Wert(form, "LRS", "lrs", &SchuelerSeite::lrs, l.jaNein, 5);
-    Wert(form, "Dyskalkulie", "dyskalkulie", &SchuelerSeite::dyskalkulie, l.jaNein, 5);
-    Code(form, "Ganztag", &SchuelerSeite::ganztag, l.ganztag, 2);
-    Code(form, "Bildungsgang", &SchuelerSeite::bildungsgang, l.bildungsgang, 2);
-    Code(form, "Extern (in Schule ...)\n(zu Gast in der Schule; kommt aus ...)", &SchuelerSeite::externeSchule,
-         l.schulen, 10);
+    Text(form, "Klasse", "klasse", &SchuelerSeite::klasse, 120);
+    Code(form, "Jahrgang", &SchuelerSeite::jahrgang);
+    Code(form, "Schulart", &SchuelerSeite::schulart);
+    Code(form, "Wiederholer", &SchuelerSeite::wiederholer);
+    Code(form, "Empfehlung", &SchuelerSeite::empfehlung);
+    Code(form, "Schulartwechsel (nach Probe-HJ)", &SchuelerSeite::schulartwechsel);
+    Code(form, "(Aufenthalt im) Ausland ", &SchuelerSeite::ausland);
+    Code(form, "Ausländer", &SchuelerSeite::auslaender);
+    Wert(form, "LRS", "lrs", &SchuelerSeite::lrs, &l.jaNein);
+    Wert(form, "Dyskalkulie", "dyskalkulie", &SchuelerSeite::dyskalkulie, &l.jaNein);
+    Code(form, "Ganztag", &SchuelerSeite::ganztag);
+    Code(form, "Bildungsgang", &SchuelerSeite::bildungsgang);
+    Code(form, "Extern (in Schule ...)\n(zu Gast in der Schule; kommt aus ...)", &SchuelerSeite::externeSchule);
     layout->addWidget(gruppe, 0, Qt::AlignLeft);
     layout->addStretch(1);
     return seite;
 }
 
 QWidget* SchuelerSeitenWidget::SchullaufbahnAufbauen() {
-    const SchuelerListen& l = logik_->Listen();
     auto* seite = new QWidget();
     seite->setObjectName("seiteSchullaufbahn");
     auto* layout = new QVBoxLayout(seite);
     auto* vorher = new QGroupBox("vorherige Schule (wenn Schule gewechselt wurde)", seite);
     auto* v = Formular(vorher);
-    vorherigeSchule_ = Code(v, "vorherige_Schule", &SchuelerSeite::vorherigeSchule, l.schulen, 10);
-    Code(v, "Schulart (des Vorjahres)", &SchuelerSeite::herkunftSchulart, l.schulart, 2);
-    Code(v, "Jahrgang (des Vorjahres)", &SchuelerSeite::herkunftJahrgang, l.jahrgangVorjahr, 2);
+    vorherigeSchule_ = Code(v, "vorherige_Schule", &SchuelerSeite::vorherigeSchule);
+    Code(v, "Schulart (des Vorjahres)", &SchuelerSeite::herkunftSchulart);
+    Code(v, "Jahrgang (des Vorjahres)", &SchuelerSeite::herkunftJahrgang);
     layout->addWidget(vorher, 0, Qt::AlignLeft);
 
     auto* foerder = new QGroupBox("Förderbedarf", seite);
     auto* f = Formular(foerder);
-    Code(f, "Bedarf", &SchuelerSeite::bedarf, l.foerderbedarf, 3);
-    Code(f, "tatsächlich", &SchuelerSeite::tatsaechlich, l.foerderbedarf, 3);
+    Code(f, "Bedarf", &SchuelerSeite::bedarf);
+    Code(f, "tatsächlich", &SchuelerSeite::tatsaechlich);
     layout->addWidget(foerder, 0, Qt::AlignLeft);
 
     auto* sprachen = new QGroupBox("Fremdsprachen", seite);
@@ -270,10 +274,10 @@ QWidget* SchuelerSeitenWidget::UnterrichtseinheitenAufbauen() {
         {"knopfSchuelerUEAktualisieren", "Ansicht aktualisieren"},
         {"knopfSchuelerUELeereZeile", "leere Zeile hinzufügen"},
         {"knopfSchuelerUEAlleLoeschen", "alle UnterrichtsEinheiten löschen"}};
-    void (SchuelerSeitenLogik::*const aktionen[])() = {
-        &SchuelerSeitenLogik::UEHinzufuegen,       &SchuelerSeitenLogik::UELoeschen,
-        &SchuelerSeitenLogik::UEGruppeHinzufuegen, &SchuelerSeitenLogik::UEAnsichtAktualisieren,
-        &SchuelerSeitenLogik::UELeereZeile,        &SchuelerSeitenLogik::UEAlleLoeschen};
+    UESeite& ue = logik_->UE();
+    const std::function<void()> aktionen[] = {
+        [&ue] { ue.Hinzufuegen(); },          [&ue] { ue.Loeschen(); },   [this] { logik_->UEGruppeHinzufuegen(); },
+        [&ue] { ue.AnsichtAktualisieren(); }, [&ue] { ue.LeereZeile(); }, [&ue] { ue.AlleLoeschen(); }};
     // Two rows of three, so the sheets fit a window of 1280 pixels beside the record list.
     QHBoxLayout* reihe = nullptr;
     for (std::size_t i = 0; i < std::size(knoepfe); ++i) {
@@ -284,7 +288,7 @@ QWidget* SchuelerSeitenWidget::UnterrichtseinheitenAufbauen() {
         }
         auto* b = Knopf(seite, knoepfe[i].first, knoepfe[i].second);
         reihe->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, a = aktionen[i]] { Aktion([&] { (*logik_.*a)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, a = aktionen[i]] { Aktion(a); });
     }
     reihe->addStretch(1);
     return seite;
@@ -297,22 +301,20 @@ QWidget* SchuelerSeitenWidget::AbschlussAufbauen() {
     auto* layout = new QVBoxLayout(seite);
     auto* abschluss = new QGroupBox("Abschluss", seite);
     auto* a = Formular(abschluss);
-    Code(a, "allgemein (-bild. Abschluss)", &SchuelerSeite::allgemein, l.allgemein, 3);
-    Wert(a, "Jahr", "allgemeinJahr", &SchuelerSeite::allgemeinJahr, l.abschlussjahre, 4)
-        ->setAccessibleName("Jahr (allgemeinbildender)");
-    Code(a, "Beruf (berufsbez. Abschluss)", &SchuelerSeite::beruf, l.beruf, 4);
-    Wert(a, "Jahr", "berufJahr", &SchuelerSeite::berufJahr, l.abschlussjahre, 4)
-        ->setAccessibleName("Jahr (berufsbezogener)");
+    Code(a, "allgemein (-bild. Abschluss)", &SchuelerSeite::allgemein);
+    Wert(a, "Jahr", "allgemeinJahr", &SchuelerSeite::allgemeinJahr)->setAccessibleName("Jahr (allgemeinbildender)");
+    Code(a, "Beruf (berufsbez. Abschluss)", &SchuelerSeite::beruf);
+    Wert(a, "Jahr", "berufJahr", &SchuelerSeite::berufJahr)->setAccessibleName("Jahr (berufsbezogener)");
     layout->addWidget(abschluss, 0, Qt::AlignLeft);
 
     auto* ausbildung = new QGroupBox("Ausbildung", seite);
     auto* b = Formular(ausbildung);
-    Code(b, "(Ausbildungs-) Beruf (/Fachr.)", &SchuelerSeite::ausbildungsberuf, l.ausbildungsberuf, 4);
-    Code(b, "Stellung (im Beruf)", &SchuelerSeite::stellung, l.stellung, 2);
-    Wert(b, "(Wochen-) Stunden", "wochenstunden", &SchuelerSeite::wochenstunden, l.wochenstunden, 2);
-    Code(b, "Zeitform", &SchuelerSeite::zeitform, l.zeitform, 2);
-    Text(b, "(gemeldeter) Standort", "standort", &SchuelerSeite::standort, 15, 160);
-    Text(b, "Standort (Name)", "standortName", &SchuelerSeite::standortName, 30, 300);
+    Code(b, "(Ausbildungs-) Beruf (/Fachr.)", &SchuelerSeite::ausbildungsberuf);
+    Code(b, "Stellung (im Beruf)", &SchuelerSeite::stellung);
+    Wert(b, "(Wochen-) Stunden", "wochenstunden", &SchuelerSeite::wochenstunden, &l.wochenstunden);
+    Code(b, "Zeitform", &SchuelerSeite::zeitform);
+    Text(b, "(gemeldeter) Standort", "standort", &SchuelerSeite::standort, 160);
+    Text(b, "Standort (Name)", "standortName", &SchuelerSeite::standortName, 300);
     Ort(b, "Standort im eigenen Bundesland", "ausbildungOrt", &SchuelerSeite::ausbildungOrt, l.gemeinden,
         &SchuelerSeitenLogik::AusbildungOrtGewaehlt);
     Ort(b, "... oder in anderem Bundesland", "ausbildungBundesland", &SchuelerSeite::ausbildungBundesland,
@@ -346,7 +348,7 @@ void SchuelerSeitenWidget::ModellInWidgets() {
     fremdsprachen_->Anzeigen();
     ueTabelle_->Anzeigen();
     ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    stundensumme_->setText(Q(s.stundensumme));
+    stundensumme_->setText(Q(s.stundensumme.text));
 }
 
 void SchuelerSeitenWidget::WidgetsInModell() {

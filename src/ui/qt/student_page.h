@@ -55,12 +55,12 @@ private:
     QWidget* AbschlussAufbauen();
 
     // Each makes a control, puts it in a form row and binds it to its field.
+    // Box lengths and combo lists come from the bound field's row.
     QLineEdit* Text(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
-                    int laenge, int breite);
-    CodeFeldWidget* Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld,
-                         const KomboListe& liste, int laenge);
+                    int breite);
+    CodeFeldWidget* Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld);
     QComboBox* Wert(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
-                    const std::vector<std::string>& werte, int laenge);
+                    const std::vector<std::string>* feste = nullptr);
     QComboBox* Ort(QFormLayout* form, const char* beschriftung, const char* name, int SchuelerSeite::*feld,
                    const KomboListe& liste, void (SchuelerSeitenLogik::*gewaehlt)(int));
 

@@ -20,6 +20,18 @@
 
 namespace zev::qt {
 
+namespace {
+
+// The length of a box and the combo of a key box come from the bound field's row.
+template <class M> int Laenge(M LehrerSeite::*m) {
+    return BindungVon<LehrerSeite>(kLehrerFelder, m)->feld->breite;
+}
+const KomboListe& Liste(const KatalogKombos& k, CodeFeld LehrerSeite::*m) {
+    return k(BindungVon<LehrerSeite>(kLehrerFelder, m)->feld->katalog);
+}
+
+} // namespace
+
 LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* eltern)
     : LehrerSeitenBasis(eltern), st_(st) {
     logik_ = std::make_unique<LehrerSeitenLogik>(st, static_cast<LehrerDialoge&>(*this), m);
@@ -83,22 +95,22 @@ QLabel* LehrerSeitenWidget::Summe(const char* name) {
 
 QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     LehrerSeite& s = logik_->Seite();
-    const LehrerListen& l = logik_->Listen();
+    const KatalogKombos& kombos = logik_->Kombos();
     auto* seite = new QWidget();
     seite->setObjectName("seiteGrunddaten");
     auto* layout = new QVBoxLayout(seite);
     auto* gruppe = new QGroupBox("Grunddaten    (nur bei Schulen in freier Trägerschaft)", seite);
     auto* form = new QFormLayout(gruppe);
-    lehrernummer_ = Textfeld(gruppe, "lehrernummer", 10, 120);
+    lehrernummer_ = Textfeld(gruppe, "lehrernummer", Laenge(&LehrerSeite::lehrernummer), 120);
     FormZeile(form, "Lehrernummer", lehrernummer_);
     id_ = Textfeld(gruppe, "lehrerId", 12, 120);
     id_->setReadOnly(true);
     FormZeile(form, "interne ID-Nummer", id_);
-    name_ = Textfeld(gruppe, "lehrerName", 30, 300);
+    name_ = Textfeld(gruppe, "lehrerName", Laenge(&LehrerSeite::name), 300);
     FormZeile(form, "Name", name_);
-    vorname_ = Textfeld(gruppe, "lehrerVorname", 30, 300);
+    vorname_ = Textfeld(gruppe, "lehrerVorname", Laenge(&LehrerSeite::vorname), 300);
     FormZeile(form, "Vorname", vorname_);
-    titel_ = Textfeld(gruppe, "lehrerTitel", 10, 120);
+    titel_ = Textfeld(gruppe, "lehrerTitel", Laenge(&LehrerSeite::titel), 120);
     FormZeile(form, "Titel", titel_);
     auto* geschlecht = Wahlgruppe(gruppe, geschlecht_, "geschlecht", {"???", "männlich", "weiblich"});
     FormZeile(form, "Geschlecht", geschlecht);
@@ -107,9 +119,9 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     FormZeile(form, "Geburtsdatum", geburtsdatum_);
     BeimVerlassen(geburtsdatum_, this, logik_->Seite().geburtsdatum,
                   [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
-    staat_ = new CodeFeldWidget(l.staat, 48, gruppe);
+    staat_ = new CodeFeldWidget(Liste(kombos, &LehrerSeite::staat), 48, gruppe);
     FormZeile(form, "Staatsangehörigkeit", staat_);
-    beschaeftigung_ = new CodeFeldWidget(l.beschaeftigung, 40, gruppe);
+    beschaeftigung_ = new CodeFeldWidget(Liste(kombos, &LehrerSeite::beschaeftigung), 40, gruppe);
     FormZeile(form, "Beschäftigung", beschaeftigung_);
     layout->addWidget(gruppe);
 
@@ -128,8 +140,8 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
 
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerGrunddaten); });
     const std::pair<CodeFeldWidget*, std::pair<CodeFeld LehrerSeite::*, const KomboListe*>> felder[] = {
-        {staat_, {&LehrerSeite::staat, &l.staat}},
-        {beschaeftigung_, {&LehrerSeite::beschaeftigung, &l.beschaeftigung}}};
+        {staat_, {&LehrerSeite::staat, &Liste(kombos, &LehrerSeite::staat)}},
+        {beschaeftigung_, {&LehrerSeite::beschaeftigung, &Liste(kombos, &LehrerSeite::beschaeftigung)}}};
     for (const auto& [w, ziel] : felder)
         connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
             Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
@@ -148,11 +160,11 @@ QWidget* LehrerSeitenWidget::StundenAufbauen() {
     (new QVBoxLayout(lehramt))->addWidget(Tabelle(s.lehramt, "tabelleLehramt"));
     g->addWidget(lehramt);
     auto* form = new QFormLayout();
-    regelstunden_ = Textfeld(gruppe, "regelstunden", 5, 80);
+    regelstunden_ = Textfeld(gruppe, "regelstunden", Laenge(&LehrerSeite::regelstunden), 80);
     FormZeile(form, "Regelstunden", regelstunden_);
-    vertragsstunden_ = Textfeld(gruppe, "vertragsstunden", 5, 80);
+    vertragsstunden_ = Textfeld(gruppe, "vertragsstunden", Laenge(&LehrerSeite::vertragsstunden), 80);
     FormZeile(form, "Vertragsstunden", vertragsstunden_);
-    vertretung_ = Textfeld(gruppe, "vertretung", 5, 80);
+    vertretung_ = Textfeld(gruppe, "vertretung", Laenge(&LehrerSeite::vertretung), 80);
     FormZeile(form, "Vertretung (-sstunden)", vertretung_);
     g->addLayout(form);
     g->addStretch(1);
@@ -212,7 +224,7 @@ QWidget* LehrerSeitenWidget::ArbeitszeitAufbauen() {
 
 QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     LehrerSeite& s = logik_->Seite();
-    const LehrerListen& l = logik_->Listen();
+    const KatalogKombos& kombos = logik_->Kombos();
     auto* seite = new QWidget();
     seite->setObjectName("seiteSonstiges");
     auto* layout = new QVBoxLayout(seite);
@@ -220,9 +232,9 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     auto* sonstiges = new QGroupBox("Sonstiges", seite);
     auto* so = new QVBoxLayout(sonstiges); // the groups' grid below the fields, to fit a 1280-pixel screen
     auto* form = new QFormLayout();
-    taetigkeit_ = new CodeFeldWidget(l.taetigkeit, 40, sonstiges);
+    taetigkeit_ = new CodeFeldWidget(Liste(kombos, &LehrerSeite::taetigkeit), 40, sonstiges);
     FormZeile(form, "Tätigkeit", taetigkeit_);
-    klassenleiter_ = Textfeld(sonstiges, "klassenleiter", 10, 120);
+    klassenleiter_ = Textfeld(sonstiges, "klassenleiter", Laenge(&LehrerSeite::klassenleiter), 120);
     FormZeile(form, "Klassenleiter (Klasse ...)", klassenleiter_);
     FormZeile(form, "Schulleiter",
               Wahlgruppe(sonstiges, schulleiter_, "schulleiter", {"???", "Schulleiter", "Stellvertreter"}));
@@ -247,10 +259,10 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
 
     auto* zuab = new QGroupBox("Zu- und Abgang", seite);
     auto* z = new QGridLayout(zuab);
-    zugang_ = new CodeFeldWidget(l.zugang, 60, zuab);
+    zugang_ = new CodeFeldWidget(Liste(kombos, &LehrerSeite::zugang), 60, zuab);
     zugangDatum_ = new DatumsFeld(kMaskeDatum20, zuab);
     zugangDatum_->setObjectName("zugangDatum");
-    abgang_ = new CodeFeldWidget(l.abgang, 60, zuab);
+    abgang_ = new CodeFeldWidget(Liste(kombos, &LehrerSeite::abgang), 60, zuab);
     abgangDatum_ = new DatumsFeld(kMaskeDatum20, zuab);
     abgangDatum_->setObjectName("abgangDatum");
     const auto zeile = [&](int r, const char* text, CodeFeldWidget* art, DatumsFeld* datum, const char* datumName) {
@@ -279,9 +291,9 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerSonstiges); });
     const std::pair<CodeFeldWidget*, std::pair<CodeFeld LehrerSeite::*, const KomboListe*>> felder[] = {
-        {taetigkeit_, {&LehrerSeite::taetigkeit, &l.taetigkeit}},
-        {zugang_, {&LehrerSeite::zugang, &l.zugang}},
-        {abgang_, {&LehrerSeite::abgang, &l.abgang}}};
+        {taetigkeit_, {&LehrerSeite::taetigkeit, &Liste(kombos, &LehrerSeite::taetigkeit)}},
+        {zugang_, {&LehrerSeite::zugang, &Liste(kombos, &LehrerSeite::zugang)}},
+        {abgang_, {&LehrerSeite::abgang, &Liste(kombos, &LehrerSeite::abgang)}}};
     for (const auto& [w, ziel] : felder)
         connect(w, &CodeFeldWidget::gewaehlt, this, [this, feld = ziel.first, liste = ziel.second](int i) {
             Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *liste, i); });
@@ -321,12 +333,12 @@ QWidget* LehrerSeitenWidget::UnterrichtseinheitenAufbauen() {
     knoepfe2->addWidget(pruefen);
     layout->addLayout(knoepfe);
     layout->addLayout(knoepfe2);
-    connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEHinzufuegen(); }); });
-    connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UELoeschen(); }); });
+    connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().Hinzufuegen(); }); });
+    connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().Loeschen(); }); });
     connect(aktualisieren, &QPushButton::clicked, this,
-            [this] { Aktion([this] { logik_->UEAnsichtAktualisieren(); }); });
-    connect(leer, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UELeereZeile(); }); });
-    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEAlleLoeschen(); }); });
+            [this] { Aktion([this] { logik_->UE().AnsichtAktualisieren(); }); });
+    connect(leer, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().LeereZeile(); }); });
+    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().AlleLoeschen(); }); });
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerUE); });
     return seite;
 }
