@@ -277,7 +277,7 @@ template <class R> void Anhaengen(std::vector<R>& out, const R& r, Lesestand& z,
 
 // A record number that occurs twice in one file gives two records; the report says so.
 template <class R, class Nummer>
-void DoppelteMelden(const std::vector<R>& saetze, Nummer nummer, std::string_view element, std::string_view wort,
+void DoppelteMelden(const std::vector<R>& saetze, Nummer nummer, std::string_view element, std::string_view was,
                     ImportBericht& b) {
     std::map<std::string_view, int> gesehen;
     for (std::size_t i = 0; i < saetze.size(); ++i) {
@@ -285,7 +285,7 @@ void DoppelteMelden(const std::vector<R>& saetze, Nummer nummer, std::string_vie
         if (n.empty()) continue;
         if (++gesehen[n] > 1)
             b.verluste.push_back({Bezeichnung(saetze[i], static_cast<int>(i) + 1), std::string(element),
-                                  "doppelte " + std::string(wort), Cp1252ToUtf8(n)});
+                                  std::string(was), Cp1252ToUtf8(n)});
     }
 }
 
@@ -472,7 +472,8 @@ std::optional<std::vector<TLehrerDS>> ImportTeacherXml(const std::string& pfad, 
                Ablage(r, kLehrerBaum, zaehler, z)))
         return std::nullopt;
     DoppelteMelden(
-        out, [](const TLehrerDS& x) { return x.Lehrernummer.view(); }, "Lehrernummer", "Lehrernummer", bericht);
+        out, [](const TLehrerDS& x) { return x.Lehrernummer.view(); }, "Lehrernummer", "doppelte Lehrernummer",
+        bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -500,7 +501,7 @@ std::optional<std::vector<TKlasseDS>> ImportClassXml(const std::string& pfad, co
                Ablage(r, kKlassenBaum, zaehler, z)))
         return std::nullopt;
     DoppelteMelden(
-        out, [](const TKlasseDS& x) { return x.Klassenname.view(); }, "Klassenname", "Klassenname", bericht);
+        out, [](const TKlasseDS& x) { return x.Klassenname.view(); }, "Klassenname", "doppelter Klassenname", bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 
@@ -557,7 +558,8 @@ std::optional<std::vector<TSchuelerDS>> ImportStudentXml(const std::string& pfad
                Ablage(r, kSchuelerBaum, zaehler, z)))
         return std::nullopt;
     DoppelteMelden(
-        out, [](const TSchuelerDS& x) { return x.Schuelernummer.view(); }, "Schuelernummer", "Schülernummer", bericht);
+        out, [](const TSchuelerDS& x) { return x.Schuelernummer.view(); }, "Schuelernummer", "doppelte Schülernummer",
+        bericht);
     return Ergebnis(out, z, pfad, m, bericht);
 }
 

@@ -6,6 +6,7 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -223,6 +224,40 @@ TEST_F(Exchange, TheExportNeverWritesOutsideItsFolderNorOverTheData) {
     EXPECT_FALSE(test::Da(std::filesystem::path(home.Pfad()).parent_path().parent_path() / "evil.XML"));
     EXPECT_FALSE(test::Da(home / "evil.XML"));
     EXPECT_EQ(test::Inhalt(home / "Daten"), (std::vector<std::string>{"Import", "Lehrer.ZEV"}));
+}
+
+} // namespace
+} // namespace zev
+
+namespace zev {
+namespace {
+
+// The report as one JSON object: per area its files with their counts and every
+// value not taken as the file holds it, and whether the area was stored.
+TEST_F(Exchange, ImportJsonIsOneObjectWithEveryLoss) {
+    const std::string datei = "<Alle_Klassen><Klasse><Schulnummer>12345</Schulnummer><Klassenname>5a-und-zu-lang"
+                              "</Klassenname></Klasse><Klasse><Schulnummer>12345</Schulnummer><Klassenname>5a-und-"
+                              "zu-lang</Klassenname></Klasse></Alle_Klassen>";
+    std::filesystem::create_directories(home / "Daten/Import");
+    test::DateiSchreiben(home / "Daten/Import/Klassen.XML", std::vector<std::uint8_t>(datei.begin(), datei.end()));
+    const Lauf l = Zev({"import", "klassen", "--json"});
+    EXPECT_EQ(l.status, 0) << l.err;
+    const auto j = nlohmann::json::parse(l.out);
+    ASSERT_EQ(j["bereiche"].size(), 1u);
+    const auto& b = j["bereiche"][0];
+    EXPECT_EQ(b["bereich"], "klassen");
+    EXPECT_EQ(b["gespeichert"], true);
+    const auto& d = b["dateien"][0];
+    EXPECT_EQ(d["datei"], home / "Daten/Import/Klassen.XML");
+    EXPECT_EQ(d["datensaetze"], 2);
+    EXPECT_EQ(d["verluste"],
+              nlohmann::json::parse(R"j([
+        {"datensatz": "1. Klasse (5a-und-zu-)", "element": "Klassenname", "wert": "5a-und-zu-lang",
+         "was": "auf 10 Zeichen gekürzt"},
+        {"datensatz": "2. Klasse (5a-und-zu-)", "element": "Klassenname", "wert": "5a-und-zu-lang",
+         "was": "auf 10 Zeichen gekürzt"},
+        {"datensatz": "2. Klasse (5a-und-zu-)", "element": "Klassenname", "wert": "5a-und-zu-",
+         "was": "doppelter Klassenname"}])j"));
 }
 
 } // namespace
