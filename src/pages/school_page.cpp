@@ -141,7 +141,7 @@ SchulSeitenLogik::SchulSeitenLogik(Steuerung& st, SchulDialoge& dialoge, Meldung
     s_.schularten.auffrischen = [this](std::vector<std::string>& z) { SchulartNamen(z); };
 
     s_.nichteinschulung.titel = "Nichteinschulung";
-    s_.nichteinschulung.spalten = {Spalte("Art der Nichteinschulung", 260, false),
+    s_.nichteinschulung.spalten = {Spalte("Art der Nichteinschulung", 200, false),
                                    Spalte("Schlüssel", 50, true, true, &listen_.nichteinschulungsarten),
                                    Spalte("männlich", 60, true), Spalte("weiblich", 60, true)};
     s_.nichteinschulung.auffrischen = [this](std::vector<std::string>& z) {

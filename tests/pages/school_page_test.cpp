@@ -140,6 +140,9 @@ TEST_F(SchoolPage, EmptyNonEnrolmentShowsKeyOneWithTheFirstCatalogueEntrysName) 
     // Only the first catalogue entry is consulted.
     ZelleSetzen(S().nichteinschulung, 0, 1, "2");
     EXPECT_EQ(S().nichteinschulung.zeilen[0][0], "");
+    std::vector<int> breiten;
+    for (const auto& sp : S().nichteinschulung.spalten) breiten.push_back(sp.breite);
+    EXPECT_EQ(breiten, (std::vector<int>{200, 50, 60, 60}));
 }
 
 TEST_F(SchoolPage, OrganisationForm41ShowsNennungAndHidingKeepsTheText) {
