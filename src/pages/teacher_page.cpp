@@ -179,8 +179,15 @@ void LehrerSeitenLogik::CollectTeacher(TLehrerDS& l) {
 // --- checks ------------------------------------------------------------------------------------
 
 PruefAusgang LehrerSeitenLogik::Pruefen(PruefKnopf knopf) {
+    // The sheet goes into the teacher list as well, so its entry shows what was checked.
     return SeitePruefen(
-        st_, knopf, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Ergebnisfenster(); });
+        st_, knopf, m_,
+        [this] {
+            Uebernehmen();
+            auto& b = st_.Daten().Lehrer;
+            if (PufferSpeichern(b, b.Aktuell, m_)) st_.ListenEintragNeu(Bereich::Lehrer, b.Aktuell);
+        },
+        [this] { dialoge_.Ergebnisfenster(); });
 }
 
 PruefAusgang LehrerSeitenLogik::GrossePlausi() {
@@ -191,7 +198,17 @@ PruefAusgang LehrerSeitenLogik::GrossePlausi() {
         PufferSpeichern(b, b.Aktuell, m_);
     };
     haken.gruppenfensterZeigen = [this] { dialoge_.Gruppenfenster(); };
-    return GrossePlausiAusfuehren(st_.Plausi(), st_.Daten(), st_.Einstellungen(), st_.Katalogliste(), m_, haken);
+    const PruefAusgang aus =
+        GrossePlausiAusfuehren(st_.Plausi(), st_.Daten(), st_.Einstellungen(), st_.Katalogliste(), m_, haken);
+    // The run wrote each teacher's counts into the list; the open teacher's buffer
+    // still holds the old ones and would write them back on the next move. The sheet
+    // was stored before the run, so loading it again loses nothing.
+    auto& b = st_.Daten().Lehrer;
+    if (b.IndexGueltig(b.Aktuell)) {
+        PufferLaden(b, b.Aktuell);
+        Zeigen();
+    }
+    return aus;
 }
 
 } // namespace zev

@@ -323,5 +323,27 @@ TEST_F(TeacherPage, CheckButtonsCollectFirstAndTheGroupRunStoresTheBuffer) {
     EXPECT_EQ(aus == PruefAusgang::Fenster ? 1 : 0, dialoge.gruppe);
 }
 
+// A check button stores the sheet into the teacher list, whose entry then shows it;
+// the group run's counts of the open teacher survive the next move.
+TEST_F(TeacherPage, ChecksStoreTheSheetAndTheGroupRunsCountsOutliveTheOpenSheet) {
+    seite->Zeigen();
+    S().name = "Geprueft";
+    m.Antworten({false});
+    seite->Pruefen(PruefKnopf::LehrerSonstiges);
+    EXPECT_EQ(st->Daten().Lehrer.DB[0].Grunddaten.Name.str(), "Geprueft");
+    EXPECT_EQ(st->LehrerListe().Eintraege()[0].rfind("Geprueft", 0), 0u) << st->LehrerListe().Eintraege()[0];
+
+    m.Antworten({false});
+    seite->GrossePlausi();
+    const auto& gezaehlt = st->Daten().Lehrer.DB[0];
+    const int warnungen = gezaehlt.Warnungen.get(), fehler = gezaehlt.Fehler.get();
+    ASSERT_GT(warnungen + fehler, 0); // a teacher with nothing but a name has findings
+    // What moving to another teacher does with the open sheet.
+    seite->Uebernehmen();
+    ASSERT_TRUE(PufferSpeichern(st->Daten().Lehrer, 0, m));
+    EXPECT_EQ(st->Daten().Lehrer.DB[0].Warnungen.get(), warnungen);
+    EXPECT_EQ(st->Daten().Lehrer.DB[0].Fehler.get(), fehler);
+}
+
 } // namespace
 } // namespace zev
