@@ -154,7 +154,18 @@ private slots:
             QTest::keyClicks(feld->Schluessel(), "ABC");
             QCOMPARE(feld->Schluessel()->text(), QString("ABC"));
         }
-        // A second click inside the box places the cursor as usual.
+        // The combo follows the key as it is typed, and shows the placeholder line for no key.
+    auto* kombo = new qt::CodeFeldWidget(KomboListe{{}, {" -???-; []", "Deutschland; [276]", "Polen; [616]"}}, 40,
+                                         &huelle);
+    kombo->Schluessel()->clear();
+    QTest::keyClicks(kombo->Schluessel(), "27");
+    QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
+    QTest::keyClicks(kombo->Schluessel(), "6");
+    QCOMPARE(kombo->Kombo()->currentText(), QString("Deutschland; [276]"));
+    QTest::keyClick(kombo->Schluessel(), Qt::Key_Backspace);
+    QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
+
+    // A second click inside the box places the cursor as usual.
         QTest::mouseClick(feld->Schluessel(), Qt::LeftButton, {}, QPoint(2, 5));
         QVERIFY(!feld->Schluessel()->hasSelectedText());
     }

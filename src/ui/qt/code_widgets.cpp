@@ -124,6 +124,14 @@ CodeFeldWidget::CodeFeldWidget(const KomboListe& liste, int schluesselBreite, QW
     setFocusProxy(schluessel_);
     connect(kombo_, &QComboBox::activated, this, &CodeFeldWidget::gewaehlt);
     connect(schluessel_, &QLineEdit::textEdited, this, &CodeFeldWidget::schluesselGetippt);
+    // The combo follows a key as it is typed, so a person sees at once whether it is
+    // a key of the catalogue: its line, or the placeholder line when none matches.
+    connect(schluessel_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        int index = kombo_->findText("[" + text.trimmed() + "]", Qt::MatchContains);
+        if (index < 0) index = kombo_->findText(" -???-; []", Qt::MatchExactly);
+        const QSignalBlocker sperre(kombo_);
+        kombo_->setCurrentIndex(index);
+    });
 }
 
 void CodeFeldWidget::Benennen(const QString& beschriftung) {
