@@ -194,8 +194,14 @@ void UESeite::AnsichtAktualisieren() {
 void UESeite::Hinzufuegen() {
     auto ids = auswaehlen_();
     if (!ids) return;
-    if (art_.auswahlKuerzen) UEAuswahlKuerzen(*ids, m_);
-    UEEintragen(raster_, *ids, art_, m_);
+    if (art_.auswahlKuerzen && ids->size() > static_cast<std::size_t>(art_.plaetze)) {
+        // In the order of the class page: the units already there among the first
+        // places chosen, then that the rest does not fit.
+        UEEintragen(raster_, std::vector<std::string>(ids->begin(), ids->begin() + art_.plaetze), art_, m_);
+        UEAuswahlKuerzen(*ids, m_);
+    } else {
+        UEEintragen(raster_, *ids, art_, m_);
+    }
     AnsichtAktualisieren();
 }
 

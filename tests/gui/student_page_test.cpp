@@ -207,10 +207,10 @@ private slots:
                  (std::vector<std::string>{
                      "Fehler:\r\rzu viele Unterrichtseinheiten ausgewählt!\rfür Schüler werden 25 und für Lehrer 35 "
                      "unterstützt!",
-                     "Für Schüler (und Klassen) werden nur 25 unterstützt!\r\rWenden Sie sich bei Bedarf an den "
-                     "Programmautor!",
                      "Unterrichtseinheit 4 ist schon in Zeile: 1 vorhanden!",
-                     "Unterrichtseinheit 9 ist schon in Zeile: 2 vorhanden!"}));
+                     "Unterrichtseinheit 9 ist schon in Zeile: 2 vorhanden!",
+                     "Für Schüler (und Klassen) werden nur 25 unterstützt!\r\rWenden Sie sich bei Bedarf an den "
+                     "Programmautor!"}));
         QCOMPARE(ue->model()->rowCount(), 25);
         QCOMPARE(Zelle(ue, 24, 1), QString("25"));
         QCOMPARE(Kind<QLabel>("schuelerStundensumme")->text(), QString("50"));

@@ -213,6 +213,17 @@ TEST_F(StudentPage, ThirtyChosenUnitsGiveTwentyFiveAndOneMessage) {
     seite->Uebernehmen();
     EXPECT_EQ(Puffer().Jahrgangsdaten.Unterrichtseinheit[25].UE_ID.str(), "25");
     EXPECT_EQ(Puffer().Jahrgangsdaten.Unterrichtseinheit[25].Nummer.get(), 25);
+
+    // Units already there are named before the limit, as on the class page.
+    m.Antworten({true});
+    seite->UE().AlleLoeschen();
+    dialoge.auswahl = Nummern(1, 2);
+    seite->UE().Hinzufuegen();
+    m.gezeigt.clear();
+    dialoge.auswahl = Nummern(1, 30);
+    seite->UE().Hinzufuegen();
+    EXPECT_EQ(m.Texte(), (std::vector<std::string>{"Unterrichtseinheit 1 ist schon in Zeile: 1 vorhanden!",
+                                                   "Unterrichtseinheit 2 ist schon in Zeile: 2 vorhanden!", kZuViele}));
 }
 
 TEST_F(StudentPage, BirthDateTypedOverTheCenturyIsTakenAnImpossibleOneRefused) {
