@@ -5,6 +5,7 @@
 #include "control/lifecycle.h"
 #include "storage/area_files.h"
 #include "support/scripted_messages.h"
+#include "support/widget_checks.h"
 #include "ui/qt/class_dialogs.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/clipboard_actions.h"
@@ -41,34 +42,6 @@ Q_DECLARE_METATYPE(zev::Bereich)
 
 namespace {
 
-// Runs `f` on the next modal dialog of type D once it is open.
-template <class D> void Beantworten(std::function<void(D&)> f) {
-    QTimer::singleShot(0, qApp, [f] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!d) qFatal("kein modaler Dialog");
-        f(*d);
-    });
-}
-
-// Input controls whose accessible name is empty, below `w`, as "class objectName".
-void Unbenannte(QAccessibleInterface* a, QStringList& fehlend) {
-    if (!a) return;
-    const QAccessible::Role r = a->role();
-    const bool eingabe = r == QAccessible::EditableText || r == QAccessible::ComboBox || r == QAccessible::Table ||
-                         r == QAccessible::PushButton || r == QAccessible::List;
-    QObject* o = a->object();
-    if (eingabe && a->text(QAccessible::Name).trimmed().isEmpty())
-        fehlend << QString("%1 %2").arg(o ? o->metaObject()->className() : "?", o ? o->objectName() : "");
-    if (r == QAccessible::Table || r == QAccessible::ComboBox) return;
-    for (int i = 0; i < a->childCount(); ++i) Unbenannte(a->child(i), fehlend);
-}
-
-QStringList Unbenannte(QWidget* w) {
-    QStringList fehlend;
-    Unbenannte(QAccessible::queryAccessibleInterface(w), fehlend);
-    return fehlend;
-}
-
 QString Zelle(qt::RasterAnsicht* t, int zeile, int spalte) {
     return t->model()->data(t->model()->index(zeile, spalte), Qt::DisplayRole).toString();
 }
@@ -97,8 +70,7 @@ private slots:
         skript_.Leeren();
         skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
-        QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
+        test::KatalogeKopieren(ZEV_CATALOGUE_DIR, home_->path());
         Fensterdienste dienste;
         dienste.seiteZeigen = [this](Seite s) {
             if (s == Seite::Klassen && klassen_) klassen_->Zeigen();
@@ -138,7 +110,7 @@ private slots:
         QCOMPARE(tabs->tabText(1), QString("   Unterrichtseinheiten-Gruppen   "));
         QTest::keyClicks(Kind<QLineEdit>(klassen_.get(), "klassenname"), "7b");
 
-        Beantworten<qt::KlBesDialog>([](qt::KlBesDialog& d) {
+        test::Beantworten<qt::KlBesDialog>(klassen_.get(), [](qt::KlBesDialog& d) {
             QCOMPARE(d.windowTitle(), QString("neue Klassenbesonderheit ..."));
             QCOMPARE(d.findChild<QLabel*>()->text(), QString("Klassenbesonderherheit"));
             QCOMPARE(d.Feld()->Schluessel()->text(), QString());
@@ -150,16 +122,16 @@ private slots:
             k->setCurrentIndex(i);
             emit k->activated(i);
             QCOMPARE(d.Feld()->Schluessel()->text(), QString("05"));
-            QVERIFY(Unbenannte(&d).isEmpty());
+            QVERIFY(test::Unbenannte(&d).isEmpty());
             d.Hinzufuegen()->click();
         });
         Kind<QPushButton>(klassen_.get(), "knopfKlBesHinzufuegen")->click();
-        Beantworten<qt::KlBesDialog>([](qt::KlBesDialog& d) {
+        test::Beantworten<qt::KlBesDialog>(klassen_.get(), [](qt::KlBesDialog& d) {
             QTest::keyClicks(d.Feld()->Schluessel(), "77"); // not in the catalogue: handed over as typed
             d.Hinzufuegen()->click();
         });
         Kind<QPushButton>(klassen_.get(), "knopfKlBesHinzufuegen")->click();
-        Beantworten<qt::KlBesDialog>([](qt::KlBesDialog& d) {
+        test::Beantworten<qt::KlBesDialog>(klassen_.get(), [](qt::KlBesDialog& d) {
             QTest::keyClicks(d.Feld()->Schluessel(), "01");
             d.Abbrechen()->click();
         });
@@ -172,7 +144,7 @@ private slots:
         QCOMPARE(Zelle(besonderheiten, 2, 1), QString());
 
         tabs->setCurrentIndex(1);
-        Beantworten<qt::UEAuswahlDialog>([](qt::UEAuswahlDialog& d) {
+        test::Beantworten<qt::UEAuswahlDialog>(klassen_.get(), [](qt::UEAuswahlDialog& d) {
             QListView* l = d.Liste();
             for (int zeile : {1, 3, 4})
                 l->selectionModel()->select(l->model()->index(zeile, 0), QItemSelectionModel::Select);
@@ -225,9 +197,9 @@ private slots:
         QCOMPARE(ue->columnWidth(0), regel());
         QCOMPARE(klassen_->Logik().Seite().ue.spalten[0].breite, regel());
 
-        QStringList fehlend = Unbenannte(klassen_.get());
+        QStringList fehlend = test::Unbenannte(klassen_.get());
         klassen_->Unterseiten()->setCurrentIndex(0);
-        fehlend << Unbenannte(klassen_.get());
+        fehlend << test::Unbenannte(klassen_.get());
         QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(", ")));
 
         klassen_->Unterseiten()->setCurrentIndex(1);
@@ -261,7 +233,7 @@ private slots:
         QSignalSpy geaendert(&aktionen, &qt::ZwischenablageAktionen::bereichGeaendert);
 
         QStringList notiz;
-        Beantworten<qt::InfoDialog>([&notiz](qt::InfoDialog& d) {
+        test::Beantworten<qt::InfoDialog>(klassen_.get(), [&notiz](qt::InfoDialog& d) {
             notiz << d.windowTitle() << d.findChild<QLineEdit*>("infoKopf")->text();
             d.findChild<QPushButton*>("infoKnopf")->click();
         });
@@ -291,7 +263,7 @@ private slots:
         // The view reports the class slot on its own page; the teacher slot has none.
         bereit = {Bereich::Klassen};
         notiz.clear();
-        Beantworten<qt::InfoDialog>([&notiz](qt::InfoDialog& d) {
+        test::Beantworten<qt::InfoDialog>(klassen_.get(), [&notiz](qt::InfoDialog& d) {
             notiz << d.windowTitle() << d.findChild<QLineEdit*>("infoKopf")->text();
             d.findChild<QPushButton*>("infoKnopf")->click();
         });

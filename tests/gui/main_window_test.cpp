@@ -1,4 +1,5 @@
 #include "support/scripted_messages.h"
+#include "support/widget_checks.h"
 #include "ui/qt/main_window.h"
 
 #include "storage/area_files.h"
@@ -53,8 +54,7 @@ private slots:
     void init() {
         skript_.Leeren();
         home_ = std::make_unique<QTemporaryDir>();
-        QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
+        zev::test::KatalogeKopieren(ZEV_CATALOGUE_DIR, home_->path());
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000); // no backup while a test runs
         fenster_->show();

@@ -1,4 +1,5 @@
 #include "support/scripted_messages.h"
+#include "support/widget_checks.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/record_list.h"
@@ -91,9 +92,7 @@ private slots:
         skript_.Leeren();
         skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
-        QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
-            QFile::copy(kataloge.filePath(f), home_->path() + "/" + f);
+        zev::test::KatalogeKopieren(ZEV_CATALOGUE_DIR, home_->path());
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000);
         fenster_->show();

@@ -67,8 +67,7 @@ private slots:
         skript_.Leeren();
         skript_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
-        QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), Pfad(f));
+        test::KatalogeKopieren(ZEV_CATALOGUE_DIR, home_->path());
         fenster_ = std::make_unique<HauptFenster>((home_->path() + "/").toStdString(), skript_);
         fenster_->SicherungsTimer().setInterval(60000);
         fenster_->show();

@@ -69,9 +69,7 @@ private slots:
     void init() {
         m_.gezeigt.clear();
         home_ = std::make_unique<QTemporaryDir>();
-        QDir kataloge(ZEV_CATALOGUE_DIR);
-        for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
-            QFile::copy(kataloge.filePath(f), home_->filePath(f));
+        test::KatalogeKopieren(ZEV_CATALOGUE_DIR, home_->path());
         st_ = std::make_unique<Steuerung>((home_->path() + "/").toStdString(), m_);
         st_->Erstellen();
         st_->Einstellungen().Schulnummer = "54321";

@@ -100,36 +100,21 @@ protected:
 
 // --- show and collect ----------------------------------------------------------------------
 
-TEST_F(SchoolPage, EveryFieldRoundTripsAndTextsAreCutToTheirWidth) {
+// Which field each box fills is the business of the show/collect property test.
+TEST_F(SchoolPage, SchoolTypeGapsCloseAndTextsAreCutToTheirWidth) {
     TSchuleDS& s = Schule();
     s.Schuldaten.Schulart[1] = "01";
     s.Schuldaten.Schulart[3] = "04"; // a gap in the record closes up
-    s.Schuldaten.Orgform = "10";
-    s.Schuldaten.Ganztag = "01";
-    s.freie_Traeger.Name = "Freie Schule M\xFChlhausen";
-    s.freie_Traeger.Schulleiter.Anrede = "Frau";
-    s.Nichteinschulung[1].Art = "2";
-    s.Nichteinschulung[1].maennlich = "3";
     seite->ShowSchool(s);
     EXPECT_EQ(Schluesselspalte(), (std::vector<std::string>{"01", "04"}));
     EXPECT_EQ(S().schularten.zeilen[1][0], "Gymnasium");
-    EXPECT_EQ(S().orgform.schluessel, "10");
-    EXPECT_EQ(S().orgform.index, 1);
-    EXPECT_EQ(S().name, "Freie Schule Mühlhausen");
-    EXPECT_EQ(S().nichteinschulung.zeilen[0], (std::vector<std::string>{"", "2", "3", ""}));
-
     S().strasse = std::string(45, 'x');
     S().leiterTitel = "Prof. Dr. Dr."; // 13 characters into 10
-    S().anrede = "Herr";
     seite->CollectSchool(s);
-    EXPECT_EQ(s.Schuldaten.Schulart[1].str(), "01");
     EXPECT_EQ(s.Schuldaten.Schulart[2].str(), "04");
     EXPECT_TRUE(s.Schuldaten.Schulart[3].empty());
-    EXPECT_EQ(s.freie_Traeger.Name.str(), "Freie Schule M\xFChlhausen");
     EXPECT_EQ(s.freie_Traeger.Strasse.str(), std::string(40, 'x'));
     EXPECT_EQ(s.freie_Traeger.Schulleiter.Titel.str(), "Prof. Dr. ");
-    EXPECT_EQ(s.freie_Traeger.Schulleiter.Anrede.str(), "Herr");
-    EXPECT_EQ(s.Nichteinschulung[1].maennlich.str(), "3");
     EXPECT_TRUE(m.gezeigt.empty());
 }
 

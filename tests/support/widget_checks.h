@@ -1,9 +1,11 @@
-// For widget tests: answering a modal dialog from a timer, and the walk that
+// For widget tests: the example catalogues copied, answering a modal dialog from a timer, and the walk that
 // finds input controls without a name for assistive technology.
 #pragma once
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +13,12 @@
 #include <functional>
 
 namespace zev::test {
+
+// Copies the example catalogues (*.csv of `von`) into the folder `nach`.
+inline void KatalogeKopieren(const QString& von, const QString& nach) {
+    const QDir kataloge(von);
+    for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), nach + "/" + f);
+}
 
 // Runs `f` on the next modal dialog of type D once it is open.
 template <class D> void Beantworten(QWidget* eltern, std::function<void(D&)> f) {
