@@ -57,33 +57,20 @@ TEST_F(Dump, TeacherFileGivesHeaderAndRecordsInIndexOrder) {
     ASSERT_EQ(j["records"].size(), 2u);
     const auto& r = j["records"][1];
     EXPECT_EQ(r["ID"], 2);
-    EXPECT_EQ(r["Lehrernummer"], "");
     EXPECT_EQ(r["Grunddaten"]["Name"], "Müller");
-    EXPECT_EQ(r["Grunddaten"]["Geschlecht"], 0);
     EXPECT_EQ(j["records"][0]["ID"], 1);
-    EXPECT_FALSE(r.contains("Reserviert26"));
 }
 
-TEST_F(Dump, ClassAndStudentFiles) {
-    BereichsDaten<TKlasseDS> k;
-    InitKlasse(k.DB[0], "12345");
-    k.DB[0].Klassenname = "10a";
-    ASSERT_TRUE(BereichSchreiben(k, ordner.Pfad(), e, m));
-    Lauf l = Zev({"dump", ordner / "Klassen.ZEV"});
-    ASSERT_EQ(l.status, 0) << l.err;
-    auto j = nlohmann::json::parse(l.out);
-    EXPECT_EQ(j["records"][0]["Klassenname"], "10a");
-
+// A close-time copy is dumped as its area file.
+TEST_F(Dump, ACloseTimeCopy) {
     BereichsDaten<TSchuelerDS> s;
     InitSchueler(s.DB[0], "12345");
     s.DB[0].Grunddaten.Einschulung.Einschulungsjahr = "2015";
     ASSERT_TRUE(BereichSchreiben(s, ordner.Pfad(), e, m));
     ASSERT_TRUE(BereichKopieLS(s, ordner.Pfad(), e, m));
-    l = Zev({"dump", ordner / "Schueler.LS1"});
+    const Lauf l = Zev({"dump", ordner / "Schueler.LS1"});
     ASSERT_EQ(l.status, 0) << l.err;
-    j = nlohmann::json::parse(l.out);
-    const auto& r = j["records"][0];
-    EXPECT_EQ(r["Grunddaten"]["Einschulung"]["Einschulungsjahr"], "2015");
+    EXPECT_EQ(nlohmann::json::parse(l.out)["records"][0]["Grunddaten"]["Einschulung"]["Einschulungsjahr"], "2015");
 }
 
 TEST_F(Dump, SchoolFileLeavesElementZeroOut) {

@@ -107,30 +107,6 @@ TEST_F(SettingsCommand, ShowOnAFreshFolderListsTheDefaultsAndWritesNothing) {
     EXPECT_TRUE(test::Inhalt(home.Pfad()).empty());
 }
 
-TEST_F(SettingsCommand, ShowGivesTheFileAsUtf8) {
-    TEinstellungen e = Standard();
-    e.Schulnummer = "4711";
-    e.DatenPfad = "/srv/Sch\xFCler/";
-    e.XMLDateiLehrer = "Lehrkr\xE4"
-                       "fte.XML";
-    e.XMLLayout = 2;
-    e.XMLImport[4][3].Datei = "/srv/\xDC"
-                              "bergang.xml";
-    e.XMLImport[4][3].Datensaetze = 0;
-    Schreiben(e);
-    const Lauf l = Zev({"settings", "show"});
-    EXPECT_EQ(l.status, 0);
-    EXPECT_EQ(l.err, "");
-    EXPECT_EQ(l.out.rfind("Schulnummer=4711\nDatenPfad=/srv/Schüler/\nExportPfad=" + home.Pfad() +
-                              "Daten/Export/\nXMLDateiSchule=Schule.XML\nXMLDateiLehrer=Lehrkräfte.XML\n",
-                          0),
-              0u)
-        << l.out;
-    EXPECT_NE(l.out.find("\nXMLLayout=2\n"), std::string::npos);
-    EXPECT_NE(l.out.find("\nImport.Schueler.3.Datei=/srv/Übergang.xml\nImport.Schueler.3.Datensaetze=0\n"),
-              std::string::npos);
-}
-
 // The file as the dialog's "OK" would write it after the same entries.
 TEST_F(SettingsCommand, SetWritesExactlyTheNamedFields) {
     Lauf l =

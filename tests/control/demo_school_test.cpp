@@ -2,6 +2,8 @@
 // catalogue, that every lesson-unit reference names a unit of the school, and that
 // a seed always gives the same records.
 #include "control/demo_school.h"
+#include "model/field_access.h"
+#include "model/field_tables.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +25,6 @@ protected:
         e.Schulnummer = "12345";
         e.Berichtsjahr = "2025";
         DemoSchuleErzeugen(*d, kataloge, e, kDemoSaat);
-    }
-
-    // The key is in the catalogue (bare lists: the value is one of its entries).
-    void ImKatalog(std::uint16_t nummer, std::string_view wert, const std::string& wo) {
-        if (wert.empty()) return;
-        const Katalog& k = kataloge(nummer);
-        const bool bar = nummer == 101 || nummer >= 105;
-        EXPECT_TRUE(bar ? ListContains(k, wert) : k.FindeSchluessel(wert) >= 0)
-            << wo << ": \"" << wert << "\" fehlt in Katalog " << nummer;
     }
 
     test::SkriptMeldungen m;
@@ -133,92 +126,32 @@ TEST_F(Demo, NamesVary) {
         << "Umlaute als Windows-1252";
 }
 
+// Driven by the field tables: every entry of every field with a catalogue holds a
+// key of it (bare lists: one of its entries), or nothing.
 TEST_F(Demo, EveryCodeIsAKeyOfItsCatalogue) {
+    std::vector<std::string> fehlt;
+    const auto pruefen = [&](const std::uint8_t* bild, felder::Tabelle t, const std::string& wo) {
+        for (const felder::Feld& f : t)
+            for (int k = 1; f.katalog != 0 && k <= f.anzahl; ++k) {
+                const std::string_view wert = felder::TextIn(bild, f, k);
+                if (wert.empty()) continue;
+                const Katalog& kat = kataloge(f.katalog);
+                const bool bar = f.katalog == 101 || f.katalog >= 105;
+                if (!(bar ? ListContains(kat, wert) : kat.FindeSchluessel(wert) >= 0))
+                    fehlt.push_back(wo + std::string(f.gruppe) + "." + std::string(f.pfad) + "[" + std::to_string(k) +
+                                    "]=" + std::string(wert));
+            }
+    };
     const TSchuleDS& s = d->SchulDS;
-    for (int i = 1; i <= 20; ++i) ImKatalog(39, s.Schuldaten.Schulart[i].view(), "Schulart");
     EXPECT_FALSE(s.Schuldaten.Schulart[1].empty());
-    ImKatalog(32, s.Schuldaten.Orgform.view(), "Orgform");
-    ImKatalog(19, s.Schuldaten.Ganztag.view(), "Ganztag");
-    ImKatalog(4, s.Nichteinschulung[1].Art.view(), "Nichteinschulung");
-    const auto& f = s.freie_Traeger;
-    ImKatalog(38, f.Schulamt.view(), "Schulamt");
-    ImKatalog(37, f.Rechtsstatus.view(), "Rechtsstatus");
-    ImKatalog(42, f.Traeger.view(), "Traeger");
-    ImKatalog(54, f.PLZ.view(), "PLZ");
-    ImKatalog(101, f.Schulleiter.Anrede.view(), "Anrede");
-    std::vector<int> ohneStunden;
-    for (int k = 1; k <= 40; ++k) {
-        const TUnterrichtseinheitDS& u = s.Unterrichtseinheit[k];
-        const std::string wo = "UE " + std::to_string(k);
-        ImKatalog(39, u.Schulart.view(), wo);
-        ImKatalog(27, u.Jahrgang.view(), wo);
-        ImKatalog(14, u.Fach.view(), wo);
-        ImKatalog(28, u.Kurs.view(), wo);
-        ImKatalog(13, u.Bilingual.view(), wo);
-        if (!ListContains(kataloge(107), u.Stunden.view())) ohneStunden.push_back(k);
-    }
-    EXPECT_EQ(ohneStunden, std::vector<int>{39}); // on purpose
-
-    for (const TLehrerDS& l : d->Lehrer.DB) {
-        const std::string wo = "Lehrer " + l.Lehrernummer.str();
-        const auto& g = l.Grunddaten;
-        ImKatalog(29, g.Staatszugehoerigkeit.view(), wo);
-        ImKatalog(11, g.Beschaeftigung.view(), wo);
-        for (int i = 1; i <= 10; ++i) {
-            ImKatalog(34, g.Ausbildung[i].view(), wo);
-            ImKatalog(15, g.Fach_Lehrb[i].view(), wo);
-            ImKatalog(8, l.Anrechnungsstunden[i].Grund.view(), wo);
-        }
-        for (int i = 1; i <= 5; ++i) {
-            ImKatalog(30, l.Stunden.Lehramt[i].view(), wo);
-            ImKatalog(23, l.Arbeitszeitkonto[i].Grund_mehr.view(), wo);
-            ImKatalog(23, l.Arbeitszeitkonto[i].Grund_minder.view(), wo);
-            ImKatalog(22, l.Arbeitszeitregelung[i].Grund_mehr.view(), wo);
-            ImKatalog(22, l.Arbeitszeitregelung[i].Grund_minder.view(), wo);
-            ImKatalog(35, l.Einsatz[i].Art.view(), wo);
-            ImKatalog(27, l.Einsatz[i].Jahrgang.view(), wo);
-            ImKatalog(107, l.Einsatz[i].Stunden.view(), wo);
-        }
-        ImKatalog(5, l.Sonstiges.Taetigkeit.view(), wo);
-        for (int i = 1; i <= 3; ++i) ImKatalog(33, l.Sonstiges.Personengruppe[i].view(), wo);
-        ImKatalog(47, l.Zu_Abgang.Zugang.Art.view(), wo);
-        ImKatalog(1, l.Zu_Abgang.Abgang.Art.view(), wo);
-    }
-    for (const TKlasseDS& k : d->Klassen.DB)
-        for (int i = 1; i <= 3; ++i) ImKatalog(52, k.Klassenbesonderheit[i].view(), "Klasse " + k.Klassenname.str());
-
+    pruefen(ImageOf(s), felder::kSchule, "Schule ");
+    for (const TLehrerDS& l : d->Lehrer.DB) pruefen(ImageOf(l), felder::kLehrer, "Lehrer " + l.Lehrernummer.str());
+    for (const TKlasseDS& k : d->Klassen.DB) pruefen(ImageOf(k), felder::kKlasse, "Klasse " + k.Klassenname.str());
     for (const TSchuelerDS& x : d->Schueler.DB) {
         const std::string wo = "Schüler " + x.Schuelernummer.str();
-        const auto& g = x.Grunddaten;
-        const auto& j = x.Jahrgangsdaten;
-        ImKatalog(29, g.Staatsangehoerigkeit.view(), wo);
-        ImKatalog(31, g.Migrantenstatus.view(), wo);
-        ImKatalog(50, g.Verkehrssprache.view(), wo);
-        ImKatalog(106, g.Einschulung.Einschulungsjahr.view(), wo);
-        ImKatalog(6, g.Einschulung.Einschulungsart.view(), wo);
-        ImKatalog(54, g.Anschrift.PLZ.view(), wo);
-        ImKatalog(103, g.vorherige_Schule.view(), wo);
-        ImKatalog(39, g.Herkunft.Schulart.view(), wo);
-        ImKatalog(25, g.Herkunft.Jahrgang.view(), wo);
-        ImKatalog(27, j.Jahrgang.view(), wo);
-        ImKatalog(39, j.Schulart.view(), wo);
-        ImKatalog(7, j.Wiederholer.view(), wo);
-        ImKatalog(40, j.Empfehlung.view(), wo);
-        ImKatalog(29, j.Auslaender.view(), wo);
-        ImKatalog(20, j.Ganztag.view(), wo);
-        ImKatalog(12, j.Bildungsgang.view(), wo);
-        ImKatalog(17, x.Foerderbedarf.Bedarf.view(), wo);
-        ImKatalog(17, x.Foerderbedarf.Tatsaechlich.view(), wo);
-        for (int i = 1; i <= 5; ++i) {
-            ImKatalog(26, x.Fremdsprachen[i].Erwerb.view(), wo);
-            ImKatalog(18, x.Fremdsprachen[i].Sprache.view(), wo);
-            ImKatalog(51, x.Fremdsprachen[i].Art.view(), wo);
-        }
-        for (int i = 1; i <= 3; ++i) {
-            ImKatalog(2, x.Abschluss.allgemeinbildender[i].allgemein.view(), wo);
-            ImKatalog(105, x.Abschluss.allgemeinbildender[i].Jahr.view(), wo);
-        }
+        pruefen(ImageOf(x), felder::kSchueler, wo);
         // The place comes from one line of the place catalogue: postal code, name, municipality.
+        const auto& g = x.Grunddaten;
         std::string ort;
         CatalogueDisplayOfKey(kataloge(54), g.Anschrift.PLZ.view(), ort);
         EXPECT_EQ(ort.rfind(g.Anschrift.Wohnort.str() + "; [" + g.Anschrift.PLZ.str() + "]; " +
@@ -227,6 +160,9 @@ TEST_F(Demo, EveryCodeIsAKeyOfItsCatalogue) {
                   0u)
             << wo << ": " << ort;
     }
+    ASSERT_EQ(fehlt.size(), 1u) << ::testing::PrintToString(fehlt);
+    EXPECT_EQ(fehlt[0].rfind("Schule Unterrichtseinheit", 0), 0u) << fehlt[0]; // lesson unit 39's hours, on purpose
+    EXPECT_NE(fehlt[0].find("[39]"), std::string::npos) << fehlt[0];
 }
 
 // The references in use of a record, as (Nummer, UE_ID) pairs.

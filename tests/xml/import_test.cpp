@@ -61,22 +61,6 @@ TEST_F(Import, GroupFieldsAreToldApartByTheSection) {
     EXPECT_EQ(r.Sonstiges.Schulleiter.get(), 1);
 }
 
-TEST_F(Import, StudentWithOnlyAVocationalQualificationAndTraining) {
-    const auto pfad = Xml("<Alle_Schueler><Schueler><Schulnummer>12345</Schulnummer><Schuelerdaten><Abschluss>"
-                          "<berufsbezogener><Beruf>1234</Beruf><Jahr>2024</Jahr></berufsbezogener></Abschluss>"
-                          "<Ausbildung><Beruf>5678</Beruf><Stellung>1</Stellung><Stunden>20</Stunden>"
-                          "</Ausbildung></Schuelerdaten></Schueler></Alle_Schueler>");
-    auto v = ImportStudentXml(pfad, e, m, bericht);
-    ASSERT_TRUE(v);
-    const TSchuelerDS& r = v->at(0);
-    EXPECT_EQ(r.Abschluss.berufsbezogener[1].Beruf.str(), "1234");
-    EXPECT_EQ(r.Abschluss.berufsbezogener[1].Jahr.str(), "2024");
-    EXPECT_EQ(r.Abschluss.allgemeinbildender[1].Jahr.str(), "");
-    EXPECT_EQ(r.Ausbildung.Beruf.str(), "5678");
-    EXPECT_EQ(r.Ausbildung.Stellung.str(), "1");
-    EXPECT_EQ(r.Ausbildung.Stunden.str(), "20");
-}
-
 TEST_F(Import, EmptyElementsLineBreaksAndUnknownNames) {
     const auto pfad = Xml("<Alle_Lehrer>\r\n<Lehrer><Schulnummer>\r\n   12345\r\n  </Schulnummer><Lehrerdaten>"
                           "<freie_Traeger><Grunddaten><Name>\r\n  Meier   von\tHaus \r\n</Name><Titel/><Hobby>x</Hobby>"
