@@ -27,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextImageFormat>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -337,6 +338,18 @@ private slots:
         QCOMPARE(zev::BereichsdateiLesen(Pfad("Daten/Schueler.ZEV").toStdString(), datei, fehler), zev::LeseStatus::Ok);
         QCOMPARE(QString::fromStdString(std::string(datei.Saetze[0].Jahrgangsdaten.Unterrichtseinheit[1].UE_ID.view())),
                  QString("7"));
+    }
+
+    // Right after the start no sheet shows a chosen record: the clipboard view has
+    // nothing to report, though the lists have selected their first rows.
+    void theClipboardViewReportsOnlyAreasWhosePageWasEntered() {
+        fenster_->Kontrolle().Info().Setzen({"vorher", "", {"", "", "", "", ""}}, 100);
+        Kind<QAction>("aktionZwischenablageAnsicht")->trigger();
+        QCOMPARE(QString::fromStdString(fenster_->Kontrolle().Info().Texte().titel), QString("vorher"));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        QTimer::singleShot(50, fenster_->Info(), [this] { Kind<QPushButton>("infoKnopf")->click(); });
+        Kind<QAction>("aktionZwischenablageAnsicht")->trigger();
+        QCOMPARE(QString::fromStdString(fenster_->Kontrolle().Info().Texte().kopf), QString("Klasen-Datensatz"));
     }
 
     void aSecondWindowOnTheFolderOnlyReadsUntilItIsFree() {

@@ -230,7 +230,9 @@ void HauptFenster::MenuesAufbauen() {
         [this](Bereich b) {
             const Seite s = static_cast<Seite>(static_cast<int>(b));
             DatensatzListe* liste = listen_[Nr(s)];
-            return liste && unterseiten_[Nr(s)]->currentIndex() == 0 &&
+            // The list selects its first row when it is built; only a page that was
+            // entered shows a record chosen on its sheets.
+            return liste && betreten_[Nr(s)] && unterseiten_[Nr(s)]->currentIndex() == 0 &&
                    liste->Ansicht()->selectionModel()->hasSelection();
         },
         this);
@@ -441,6 +443,7 @@ void HauptFenster::SeiteGewechselt(int index) {
     }
     letzteSeite_ = index;
     const Seite s = static_cast<Seite>(index);
+    betreten_[Nr(s)] = true;
     steuerung_->SeiteBetreten(s);
     ListeZeigen(s);
     if (auto* tabs = unterseiten_[Nr(s)]; tabs && tabs->currentIndex() == tabs->count() - 1)

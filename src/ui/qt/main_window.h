@@ -92,6 +92,7 @@ private:
     bool gezeigt_ = false;
     bool schliessend_ = false;
     int letzteSeite_ = 0;
+    std::array<bool, 5> betreten_{}; // pages entered since the start
 
     QTabWidget* seiten_ = nullptr;
     std::array<QTabWidget*, 5> unterseiten_{};
