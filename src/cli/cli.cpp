@@ -164,8 +164,8 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
             } else {
                 wert = a.substr(7);
             }
-            const bool ziffern = !wert.empty() && wert.size() <= 6 &&
-                                 wert.find_first_not_of("0123456789") == std::string::npos;
+            const bool ziffern =
+                !wert.empty() && wert.size() <= 6 && wert.find_first_not_of("0123456789") == std::string::npos;
             if (!ziffern) {
                 err << "zev: --wait braucht eine Zahl von Sekunden (0 bis 999999), nicht: " << wert << "\n";
                 return kBedienung;

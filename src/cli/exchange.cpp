@@ -123,7 +123,7 @@ int Import(const Kontext& k, const std::vector<std::string>& args) {
     }
     if (json)
         k.out << Json{{"bereiche", alle}, {"datenOrdner", s.Ordnerpfade().Daten}}.dump(2, ' ', false,
-                                                                                        Json::error_handler_t::replace)
+                                                                                       Json::error_handler_t::replace)
               << '\n';
     return m.Fehleranzahl() > 0 ? kFehlerGemeldet : kOk;
 }

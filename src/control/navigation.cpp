@@ -12,7 +12,6 @@ namespace zev {
 
 namespace {
 
-
 // The operations over one area's data.
 template <class A> class Ablauf {
     using R = typename A::Datensatz;

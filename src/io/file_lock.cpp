@@ -37,7 +37,8 @@ bool SperreSetzen(int fd, short art) {
 // The file the path names now is the one open as `fd`: a holder removes the file
 // when it lets go, and a run that waited on the removed file must not count it.
 bool NochDieselbe(int fd, const std::string& pfad) {
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::fstat(fd, &a) == 0 && ::stat(pfad.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 

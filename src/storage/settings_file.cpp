@@ -1,8 +1,8 @@
 #include "storage/settings_file.h"
 
+#include "io/file_io.h"
 #include "model/paths.h"
 #include "storage/area_files.h"
-#include "io/file_io.h"
 
 #include <cstring>
 #include <string>

@@ -95,8 +95,8 @@ pid_t FensterStarten(const std::string& lockDatei) {
     if (kind == 0) {
         ::close(rohr[0]);
         io::Dateisperre s;
-        const char ok = s.Nehmen(lockDatei, io::DieserLauf("zev-manager")) == io::Dateisperre::Ergebnis::Gehalten ? 'j'
-                                                                                                                 : 'n';
+        const char ok =
+            s.Nehmen(lockDatei, io::DieserLauf("zev-manager")) == io::Dateisperre::Ergebnis::Gehalten ? 'j' : 'n';
         [[maybe_unused]] const ssize_t n = ::write(rohr[1], &ok, 1);
         for (;;) ::pause();
     }
@@ -117,8 +117,8 @@ protected:
                 if (x.path().extension() == ".csv") fs::copy(x.path(), home->Pfad());
         }
         fs::create_directories(Daten());
-        for (const auto& [home, datei, erste] : {std::tuple{&eins, std::string("A.XML"), 901},
-                                                 std::tuple{&zwei, std::string("B.XML"), 911}}) {
+        for (const auto& [home, datei, erste] :
+             {std::tuple{&eins, std::string("A.XML"), 901}, std::tuple{&zwei, std::string("B.XML"), 911}}) {
             const test::Lauf l = test::ZevLauf({"settings", "set", "Schulnummer=12345", "DatenPfad=" + Daten(),
                                                 "Import.Schule.1.Datei=" + wurzel / datei},
                                                home->Pfad());
@@ -200,8 +200,9 @@ TEST_F(OneWriterProcesses, TwoWritersStartedTogetherEndAsSomeSerialOrder) {
         for (std::size_t i = 0; i < 2; ++i) {
             const std::string fehler = Text(i == 0 ? a.fehlerDatei : b.fehlerDatei);
             if (status[i] == 3) {
-                EXPECT_NE(fehler.find("Fehler: Der Daten-Ordner " + Daten() + " wird gerade von zev benutzt (Benutzer "),
-                          std::string::npos)
+                EXPECT_NE(
+                    fehler.find("Fehler: Der Daten-Ordner " + Daten() + " wird gerade von zev benutzt (Benutzer "),
+                    std::string::npos)
                     << fehler;
                 EXPECT_NE(fehler.find("\n\nEs wird nichts geschrieben.\n"), std::string::npos) << fehler;
                 ++verweigert;
@@ -232,8 +233,9 @@ TEST_F(OneWriterProcesses, AWindowHoldingTheFolderStopsAnImportAndAKilledOneFree
     const test::Lauf l = test::ZevLauf({"import", "schule"}, eins.Pfad());
     EXPECT_EQ(l.status, 3);
     const io::Sperrinhaber ich = io::DieserLauf("zev-manager");
-    const std::string vorne = "Fehler: Der Daten-Ordner " + Daten() + " wird gerade von zev-manager benutzt (Benutzer " +
-                              ich.benutzer + ", Rechner " + ich.rechner + ", seit ";
+    const std::string vorne = "Fehler: Der Daten-Ordner " + Daten() +
+                              " wird gerade von zev-manager benutzt (Benutzer " + ich.benutzer + ", Rechner " +
+                              ich.rechner + ", seit ";
     EXPECT_EQ(l.err.rfind(vorne, 0), 0u) << l.err;
     EXPECT_EQ(l.err.substr(l.err.size() - 32), ").\n\nEs wird nichts geschrieben.\n");
     EXPECT_EQ(Lesen(), anfang);

@@ -87,10 +87,10 @@ TEST_F(OneWriter, AFileChangedBehindTheWindowIsAskedAboutAndAnsweredEachWayLoses
         "Bereichs gehen verloren.\rAbbrechen: es wird nichts geschrieben.";
     struct Fall {
         std::size_t wahl;
-        bool ja;            // the second question of "Die andere Fassung laden"
-        bool verlassen;     // the page may be left
-        std::string datei;  // first teacher in Lehrer.ZEV afterwards
-        std::string sic;    // ... in Lehrer.SIC ("" when none)
+        bool ja;             // the second question of "Die andere Fassung laden"
+        bool verlassen;      // the page may be left
+        std::string datei;   // first teacher in Lehrer.ZEV afterwards
+        std::string sic;     // ... in Lehrer.SIC ("" when none)
         std::string bereich; // ... in the window's area
     };
     const Fall faelle[] = {

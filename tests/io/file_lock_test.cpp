@@ -96,8 +96,7 @@ TEST(FileLock, ASecondHolderIsRefusedAndTheFirstLetsGoWithoutTrace) {
     erste.Freigeben();
     EXPECT_FALSE(Da(pfad));
     ASSERT_EQ(zweite.Nehmen(pfad, DieserLauf("zev")), Dateisperre::Ergebnis::Gehalten);
-    EXPECT_EQ(InhaberAusText(Text(pfad)).prozess,
-              std::to_string(::getpid()));
+    EXPECT_EQ(InhaberAusText(Text(pfad)).prozess, std::to_string(::getpid()));
 }
 
 TEST(FileLock, AKilledHolderFreesTheLockAtOnceAndAWaiterGetsIt) {

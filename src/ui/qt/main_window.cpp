@@ -177,9 +177,9 @@ void HauptFenster::MenuesAufbauen() {
     auto* neu = aktion("aktionNeu", "&Neu", "neue (leere) Datenbank beginnen", QStyle::SP_FileIcon);
     auto* oeffnen = aktion("aktionOeffnen", "Ö&ffnen", "XML-Datei einlesen", QStyle::SP_DialogOpenButton);
     auto* speichern = aktion("aktionSpeichern", "&Speichern", "aktuelle Daten speichern", QStyle::SP_DialogSaveButton);
-    auto* exportieren = aktion("aktionExportieren", "&Exportieren",
-                               "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
-                               QStyle::SP_ArrowRight);
+    auto* exportieren =
+        aktion("aktionExportieren", "&Exportieren", "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
+               QStyle::SP_ArrowRight);
     exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
