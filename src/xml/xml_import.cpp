@@ -41,32 +41,52 @@ std::uint16_t Geschlecht(std::string_view t) {
     return t == "1" ? 1 : t == "2" ? 2 : 0;
 }
 
+// What storing a text lost, for the report; the words are made only when there is
+// something to say, never for the millions of fields that arrive whole.
+enum class Verlustart : std::uint8_t { Keiner, Gekuerzt, KeinPlatz, AusserhalbBlock, KeineWahl, UngueltigeUE };
+
+std::string VerlustText(Verlustart v, const felder::Feld& f) {
+    switch (v) {
+        case Verlustart::Gekuerzt:
+            return "auf " + std::to_string(f.breite) + " Zeichen gekürzt";
+        case Verlustart::KeinPlatz:
+            return "kein Platz (" + std::to_string(f.anzahl) + " belegt)";
+        case Verlustart::AusserhalbBlock:
+            return "außerhalb seines Blocks, nicht übernommen";
+        case Verlustart::KeineWahl:
+            return "keine Wahl (1 oder 2), nicht übernommen";
+        case Verlustart::UngueltigeUE:
+            return "ungültige UE_ID";
+        case Verlustart::Keiner:
+            break;
+    }
+    return {};
+}
+
 // Stores a text read into its field, entry `k`: cut to the field's width; an entry
-// beyond the group's capacity (or before its first container) is dropped. What was
-// lost on the way, for the report ("" when nothing).
-std::string Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view t) {
-    if (k > f.anzahl) return "kein Platz (" + std::to_string(f.anzahl) + " belegt)";
-    if (k < 1) return "außerhalb seines Blocks, nicht übernommen";
-    std::string verlust;
+// beyond the group's capacity (or before its first container) is dropped.
+Verlustart Ablegen(std::uint8_t* bild, const felder::Feld& f, int k, std::string_view t) {
+    if (k > f.anzahl) return Verlustart::KeinPlatz;
+    if (k < 1) return Verlustart::AusserhalbBlock;
+    Verlustart verlust = Verlustart::Keiner;
     if (f.art != felder::Art::Zahl && f.art != felder::Art::Auswahl && t.size() > f.breite)
-        verlust = "auf " + std::to_string(f.breite) + " Zeichen gekürzt";
+        verlust = Verlustart::Gekuerzt;
     switch (f.art) {
         case felder::Art::Auswahl:
             felder::ZahlSetzen(bild, f, k, Geschlecht(t)); // "1" and "2" alike for every choice
-            if (Geschlecht(t) == 0 && !t.empty()) verlust = "keine Wahl (1 oder 2), nicht übernommen";
+            if (Geschlecht(t) == 0 && !t.empty()) verlust = Verlustart::KeineWahl;
             break;
         case felder::Art::Verweise: {
             // A lesson-unit reference: the text, and its number in 16 bits (0 when none).
             // The number comes from the text as stored (cut to its width), so the two agree.
             felder::TextSetzen(bild, f, k, t);
             const std::string_view gespeichert = felder::TextIn(bild, f, k);
+            const std::int32_t zahl = gespeichert.empty() ? 0 : Ganzzahl(gespeichert).value_or(0);
             if (!gespeichert.empty())
-                felder::ZahlSetzen(
-                    bild, f, k,
-                    static_cast<std::uint16_t>(static_cast<std::uint32_t>(Ganzzahl(gespeichert).value_or(0))));
+                felder::ZahlSetzen(bild, f, k, static_cast<std::uint16_t>(static_cast<std::uint32_t>(zahl)));
             // Kept as read, but no unit: the exchange files and the checks pass it over.
             // "0" is how the files write an unused first slot, and is stored as one.
-            if (gespeichert != "0" && Ganzzahl(gespeichert).value_or(0) <= 0) verlust = "ungültige UE_ID";
+            if (gespeichert != "0" && zahl <= 0) verlust = Verlustart::UngueltigeUE;
             break;
         }
         case felder::Art::Zahl:
@@ -128,7 +148,9 @@ struct Lesestand {
         offen.clear();
     }
     // Notes what storing the text `t` lost (and the characters it lost before).
-    void Verlust(const felder::Feld& f, std::string was, std::string_view t) {
+    void Verlust(const felder::Feld& f, Verlustart v, std::string_view t) {
+        if (ersetzt == 0 && v == Verlustart::Keiner) return; // the common case: nothing lost, nothing built
+        std::string was = VerlustText(v, f);
         const std::string element = f.xml.empty() ? std::string(f.pfad) : std::string(f.xml);
         if (ersetzt > 0)
             offen.push_back({"", element,
