@@ -278,13 +278,7 @@ std::string Steuerung::Ausliefern(Bereich b) {
 std::vector<std::string> Steuerung::AllesExportieren() {
     std::vector<std::string> pfade;
     if (SchreibenVerweigert()) return pfade;
-    if (BereichVon(seite_)) {
-        Uebernehmen(seite_);
-        if (seite_ == Seite::Schule)
-            d_->SchuleGeladen = true;
-        else
-            PufferZurueck(seite_);
-    }
+    SeiteEinholen(seite_);
     for (Bereich b : kAlleBereiche)
         if (std::string p = Ausliefern(b); !p.empty()) pfade.push_back(std::move(p));
     if (BereichVon(seite_)) ListenAufbauen(*BereichVon(seite_));
@@ -359,14 +353,19 @@ void Steuerung::UEBeschreibungenNeu() {
     UEBeschreibungenAufbauen(ueBeschreibungen_, d_->SchulDS, kataloge_, lehrerAuswahl_, e_.UEInfoReihenfolge);
 }
 
-bool Steuerung::SeiteVerlassen(Seite s) {
-    const auto b = BereichVon(s);
-    if (!b) return true;
+void Steuerung::SeiteEinholen(Seite s) {
+    if (!BereichVon(s)) return;
     Uebernehmen(s);
     if (s == Seite::Schule)
         d_->SchuleGeladen = true;
     else
         PufferZurueck(s);
+}
+
+bool Steuerung::SeiteVerlassen(Seite s) {
+    const auto b = BereichVon(s);
+    if (!b) return true;
+    SeiteEinholen(s);
     if (NurLesen()) {
         // Only a person who edited something needs telling that it is not kept.
         if (Fingerabdruck(*b) != fingerabdruck_[Nr(*b)]) SchreibenVerweigert();
@@ -526,13 +525,7 @@ void Steuerung::SchulDatenMenue() {
     // Nothing is written or deleted, but what was typed on the page goes into its
     // record first: the page is shown afresh from the record when it is entered
     // again, and would otherwise lose the edits.
-    if (BereichVon(seite_)) {
-        Uebernehmen(seite_);
-        if (seite_ == Seite::Schule)
-            d_->SchuleGeladen = true;
-        else
-            PufferZurueck(seite_);
-    }
+    SeiteEinholen(seite_);
     seite_ = Seite::Start;
 }
 

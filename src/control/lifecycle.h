@@ -180,6 +180,8 @@ private:
     // After an area was loaded: its display lists anew (the school: the lesson-unit descriptions).
     void ListenNachLaden(Bereich b);
     void PufferZurueck(Seite s);
+    // What page `s` shows into its record or buffer, and the buffer into its area.
+    void SeiteEinholen(Seite s);
     Schreibstand SchreibenUndExportieren(Bereich b);
     void KopieLS(Bereich b);
 

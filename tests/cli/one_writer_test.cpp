@@ -8,6 +8,7 @@
 #include "model/database.h"
 #include "storage/settings_file.h"
 #include "support/cli_run.h"
+#include "support/lock_holder.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "xml/export_trees.h"
@@ -69,42 +70,6 @@ int Warten(const Prozess& p) {
 std::string Text(const std::string& pfad) {
     const auto b = DateiBytes(pfad);
     return {b.begin(), b.end()};
-}
-
-// A child process that holds the data folder's lock as a window would, until it is
-// killed; its process id once the lock is held.
-// Kills a child process when the test ends, however it ends.
-struct Kind {
-    pid_t pid;
-    explicit Kind(pid_t p) : pid(p) {}
-    Kind(const Kind&) = delete;
-    Kind& operator=(const Kind&) = delete;
-    ~Kind() { Beenden(); }
-    void Beenden() {
-        if (pid <= 0) return;
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-};
-
-pid_t FensterStarten(const std::string& lockDatei) {
-    int rohr[2];
-    if (::pipe(rohr) != 0) return -1;
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::close(rohr[0]);
-        io::Dateisperre s;
-        const char ok =
-            s.Nehmen(lockDatei, io::DieserLauf("zev-manager")) == io::Dateisperre::Ergebnis::Gehalten ? 'j' : 'n';
-        [[maybe_unused]] const ssize_t n = ::write(rohr[1], &ok, 1);
-        for (;;) ::pause();
-    }
-    ::close(rohr[1]);
-    char ok = 0;
-    const ssize_t n = ::read(rohr[0], &ok, 1);
-    ::close(rohr[0]);
-    return n == 1 && ok == 'j' ? kind : -1;
 }
 
 // Two program folders on one data folder; the first imports the school from A.XML,
@@ -227,7 +192,7 @@ TEST_F(OneWriterProcesses, TwoWritersStartedTogetherEndAsSomeSerialOrder) {
 TEST_F(OneWriterProcesses, AWindowHoldingTheFolderStopsAnImportAndAKilledOneFreesItAtOnce) {
     ASSERT_EQ(test::ZevLauf({"demo"}, eins.Pfad()).status, 0);
     const Zustand anfang = Lesen();
-    Kind fenster(FensterStarten(Daten("ZEV.LCK")));
+    test::Kind fenster(test::HalterStarten(Daten("ZEV.LCK"), "zev-manager"));
     ASSERT_GT(fenster.pid, 0);
 
     const test::Lauf l = test::ZevLauf({"import", "schule"}, eins.Pfad());
@@ -253,7 +218,7 @@ TEST_F(OneWriterProcesses, AWindowHoldingTheFolderStopsAnImportAndAKilledOneFree
 
 TEST_F(OneWriterProcesses, WaitTakesTheFolderWhenItIsFreedInTime) {
     ASSERT_EQ(test::ZevLauf({"demo"}, eins.Pfad()).status, 0);
-    Kind fenster(FensterStarten(Daten("ZEV.LCK")));
+    test::Kind fenster(test::HalterStarten(Daten("ZEV.LCK"), "zev-manager"));
     ASSERT_GT(fenster.pid, 0);
     std::thread schliessen([pid = fenster.pid] {
         std::this_thread::sleep_for(std::chrono::milliseconds(400));

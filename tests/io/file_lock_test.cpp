@@ -1,5 +1,6 @@
 #include "io/file_io.h"
 #include "io/file_lock.h"
+#include "support/lock_holder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -24,41 +25,6 @@ std::string Text(const std::string& pfad) {
 
 Sperrinhaber Anna() {
     return {"zev-manager", "anna", "buero1", "4711", "2026-12-07T10:42:13"};
-}
-
-// A child process that takes the lock and keeps it until it is killed; returns
-// its process id once the lock is held.
-// Kills a child process when the test ends, however it ends.
-struct Kind {
-    pid_t pid;
-    explicit Kind(pid_t p) : pid(p) {}
-    Kind(const Kind&) = delete;
-    Kind& operator=(const Kind&) = delete;
-    ~Kind() { Beenden(); }
-    void Beenden() {
-        if (pid <= 0) return;
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-};
-
-pid_t HalterStarten(const std::string& pfad) {
-    int rohr[2];
-    if (::pipe(rohr) != 0) return -1;
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::close(rohr[0]);
-        Dateisperre s;
-        const char ok = s.Nehmen(pfad, DieserLauf("halter")) == Dateisperre::Ergebnis::Gehalten ? 'j' : 'n';
-        [[maybe_unused]] const ssize_t n = ::write(rohr[1], &ok, 1);
-        for (;;) ::pause();
-    }
-    ::close(rohr[1]);
-    char ok = 0;
-    const ssize_t n = ::read(rohr[0], &ok, 1);
-    ::close(rohr[0]);
-    return n == 1 && ok == 'j' ? kind : -1;
 }
 
 TEST(FileLock, HolderLinesSurviveTheFileAndAreShownAsAPersonReadsThem) {
@@ -102,7 +68,7 @@ TEST(FileLock, ASecondHolderIsRefusedAndTheFirstLetsGoWithoutTrace) {
 TEST(FileLock, AKilledHolderFreesTheLockAtOnceAndAWaiterGetsIt) {
     TempOrdner o;
     const std::string pfad = o / "ZEV.LCK";
-    Kind halter(HalterStarten(pfad));
+    zev::test::Kind halter(zev::test::HalterStarten(pfad, "halter"));
     ASSERT_GT(halter.pid, 0);
     Dateisperre s;
     EXPECT_EQ(s.Nehmen(pfad, DieserLauf("zev")), Dateisperre::Ergebnis::Belegt);
@@ -116,7 +82,7 @@ TEST(FileLock, AKilledHolderFreesTheLockAtOnceAndAWaiterGetsIt) {
     s.Freigeben();
 
     // A waiter gets the lock as soon as a holder ends within its time, not before.
-    Kind zweiter(HalterStarten(pfad));
+    zev::test::Kind zweiter(zev::test::HalterStarten(pfad, "halter"));
     ASSERT_GT(zweiter.pid, 0);
     std::thread toeten([pid = zweiter.pid] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
