@@ -10,6 +10,7 @@
 
 #include "model/bytes.h"
 
+#include <array>
 #include <cstddef>
 
 namespace zev {
@@ -250,6 +251,32 @@ struct TSchuleDS {
     Reihe<TNichteinschulung, 1, 1> Nichteinschulung;
     Pad<3> Reserviert88653;
 };
+
+// --- bytes no field row describes ----------------------------------------------
+// Reserves and counters no exchange file or page carries: kept as read and written
+// back as they were. Every other byte belongs to one row of the record's field table.
+struct OhneFeld {
+    std::size_t ort, laenge;
+};
+#define ZEV_OHNE_FELD(T, m)                                                                                            \
+    OhneFeld {                                                                                                         \
+        offsetof(T, m), sizeof(T::m)                                                                                   \
+    }
+#define ZEV_KOPF_OHNE_FELD(T) ZEV_OHNE_FELD(T, Reserviert4), ZEV_OHNE_FELD(T, Zaehler), ZEV_OHNE_FELD(T, Reserviert26)
+inline constexpr std::array kLehrerOhneFeld = {ZEV_KOPF_OHNE_FELD(TLehrerDS),
+                                               ZEV_OHNE_FELD(TLehrerDS, Grunddaten.Reserviert),
+                                               ZEV_OHNE_FELD(TLehrerDS, Sonstiges.Reserviert)};
+inline constexpr std::array kKlasseOhneFeld = {ZEV_KOPF_OHNE_FELD(TKlasseDS), ZEV_OHNE_FELD(TKlasseDS, Reserviert99)};
+inline constexpr std::array kSchuelerOhneFeld = {ZEV_KOPF_OHNE_FELD(TSchuelerDS),
+                                                 ZEV_OHNE_FELD(TSchuelerDS, Jahrgangsdaten.Reserviert),
+                                                 ZEV_OHNE_FELD(TSchuelerDS, Reserviert770)};
+inline constexpr std::array kUnterrichtseinheitOhneFeld = {ZEV_OHNE_FELD(TUnterrichtseinheitDS, Reserviert)};
+// Besides these, the unused element 0 of the school's arrays and each unit's reserve.
+inline constexpr std::array kSchuleOhneFeld = {
+    ZEV_OHNE_FELD(TSchuleDS, Reserviert11), ZEV_OHNE_FELD(TSchuleDS, freie_Traeger.Reserviert),
+    ZEV_OHNE_FELD(TSchuleDS, Reserviert555), ZEV_OHNE_FELD(TSchuleDS, Reserviert88653)};
+#undef ZEV_KOPF_OHNE_FELD
+#undef ZEV_OHNE_FELD
 
 // --- layout proofs ---------------------------------------------------------------
 

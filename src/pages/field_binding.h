@@ -52,10 +52,30 @@ consteval const felder::Feld* FeldNamens(const std::array<felder::Feld, N>& t, s
     throw "no such field"; // not a constant expression: the name has no row
 }
 
+// What a sheet built from its rows needs to place a bound control: the caption
+// beside it, the control's object name, the box it sits in and, for a text, its
+// width and whether it is a value combo. Pages whose widgets place their controls
+// by hand leave it empty.
+struct Platz {
+    enum class Werte : std::uint8_t {
+        Keine,   // a text box
+        Katalog, // a value combo offering the field's catalogue
+        Fest1,   // a value combo offering the page's first fixed list
+        Fest2,   // ... its second
+    };
+    std::string_view beschriftung{};
+    std::string_view name{}; // the control's object name (a code: its key box's)
+    int kasten = -1;         // the page's group box; -1 not placed from the rows
+    int pixel = 0;           // width of a text box
+    Werte werte = Werte::Keine;
+    std::string_view zugang{}; // name for assistive technology when the caption alone is ambiguous
+};
+
 // One control bound to entry `eintrag` of a field; exactly one member pointer is set.
 template <class S> struct Bindung {
     const felder::Feld* feld = nullptr;
     int eintrag = 1;
+    Platz platz{};
     std::string S::*text = nullptr;   // text box or value combo
     CodeFeld S::*code = nullptr;      // key box and the combo of the field's catalogue
     DatumsKasten S::*datum = nullptr; // masked date box
@@ -86,17 +106,17 @@ template <class S> struct RasterBindung {
 // `B::Text("Grunddaten.Name", &Seite::name)`.
 template <class R, class S> struct Binder {
     static constexpr const auto& kTabelle = felder::TabelleVon<R>::zeilen;
-    static consteval Bindung<S> Text(std::string_view name, std::string S::*m, int k = 1) {
-        return {.feld = FeldNamens(kTabelle, name), .eintrag = k, .text = m};
+    static consteval Bindung<S> Text(std::string_view name, std::string S::*m, Platz p = {}) {
+        return {.feld = FeldNamens(kTabelle, name), .platz = p, .text = m};
     }
-    static consteval Bindung<S> Code(std::string_view name, CodeFeld S::*m, int k = 1) {
-        return {.feld = FeldNamens(kTabelle, name), .eintrag = k, .code = m};
+    static consteval Bindung<S> Code(std::string_view name, CodeFeld S::*m, Platz p = {}) {
+        return {.feld = FeldNamens(kTabelle, name), .platz = p, .code = m};
     }
-    static consteval Bindung<S> Datum(std::string_view name, DatumsKasten S::*m) {
-        return {.feld = FeldNamens(kTabelle, name), .datum = m};
+    static consteval Bindung<S> Datum(std::string_view name, DatumsKasten S::*m, Platz p = {}) {
+        return {.feld = FeldNamens(kTabelle, name), .platz = p, .datum = m};
     }
-    static consteval Bindung<S> Wahl(std::string_view name, int S::*m) {
-        return {.feld = FeldNamens(kTabelle, name), .wahl = m};
+    static consteval Bindung<S> Wahl(std::string_view name, int S::*m, Platz p = {}) {
+        return {.feld = FeldNamens(kTabelle, name), .platz = p, .wahl = m};
     }
     static consteval RasterBindung<S> Raster(CodeRaster S::*m, Packung p, std::string_view n1, std::string_view n2 = {},
                                              std::string_view n3 = {}, std::string_view n4 = {}) {

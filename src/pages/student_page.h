@@ -12,6 +12,7 @@
 #include "pages/field_binding.h"
 #include "pages/ue_grid.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -79,58 +80,102 @@ struct SchuelerSeite {
     int ausbildungOrt = 0, ausbildungBundesland = 0, ausbildungLand = 0; // 54, 48, 29
 };
 
-// The fields of the sheets. Kept by hand: ID, Schulnummer, the place combos, the
-// lesson units (UESeite) and the head line.
+// The group boxes of the sheets whose controls are placed from the rows below, in
+// the order of the rows.
+enum SchuelerKasten : int {
+    kKastenPerson,     // "Personendaten"
+    kKastenAnschrift,  // "Anschrift"
+    kKastenJahrgang,   // "Jahrgangsdaten"
+    kKastenVorher,     // "vorherige Schule (wenn Schule gewechselt wurde)"
+    kKastenFoerder,    // "Förderbedarf"
+    kKastenAbschluss,  // "Abschluss"
+    kKastenAusbildung, // "Ausbildung"
+};
+
+// The fields of the sheets, each with the place of its control: a field is put on
+// a sheet by its member above and one row here. Kept by hand: ID, the place combos,
+// the grids, the lesson units (UESeite) and the head line.
 using SchuelerBinder = Binder<TSchuelerDS, SchuelerSeite>;
 inline constexpr std::array kSchuelerFelder = {
-    // "Personendaten"
-    SchuelerBinder::Text("Schuelernummer", &SchuelerSeite::schuelernummer),
-    SchuelerBinder::Text("Grunddaten.Name", &SchuelerSeite::name),
-    SchuelerBinder::Text("Grunddaten.Vorname", &SchuelerSeite::vorname),
-    SchuelerBinder::Wahl("Grunddaten.Geschlecht", &SchuelerSeite::geschlecht),
-    SchuelerBinder::Datum("Grunddaten.Geburtsdatum", &SchuelerSeite::geburtsdatum),
-    SchuelerBinder::Code("Grunddaten.Staatsangehoerigkeit", &SchuelerSeite::staat),
-    SchuelerBinder::Code("Grunddaten.Migrantenstatus", &SchuelerSeite::migrant),
-    SchuelerBinder::Code("Grunddaten.Verkehrssprache", &SchuelerSeite::verkehrssprache),
-    SchuelerBinder::Text("Grunddaten.Zuzug", &SchuelerSeite::zuzug),
-    SchuelerBinder::Code("Grunddaten.Einschulung.Einschulungsart", &SchuelerSeite::einschulungsart),
-    SchuelerBinder::Text("Grunddaten.Einschulung.Einschulungsjahr", &SchuelerSeite::einschulungsjahr),
-    SchuelerBinder::Text("Grunddaten.Anschrift.Gemeinde", &SchuelerSeite::gemeinde),
-    SchuelerBinder::Text("Grunddaten.Anschrift.Wohnort", &SchuelerSeite::wohnort),
-    SchuelerBinder::Text("Grunddaten.Anschrift.PLZ", &SchuelerSeite::plz),
-    SchuelerBinder::Text("Grunddaten.Anschrift.Strasse", &SchuelerSeite::strasse),
-    // "Jahrg.-daten"
-    SchuelerBinder::Text("Jahrgangsdaten.Klasse", &SchuelerSeite::klasse),
-    SchuelerBinder::Code("Jahrgangsdaten.Jahrgang", &SchuelerSeite::jahrgang),
-    SchuelerBinder::Code("Jahrgangsdaten.Schulart", &SchuelerSeite::schulart),
-    SchuelerBinder::Code("Jahrgangsdaten.Wiederholer", &SchuelerSeite::wiederholer),
-    SchuelerBinder::Code("Jahrgangsdaten.Empfehlung", &SchuelerSeite::empfehlung),
-    SchuelerBinder::Code("Jahrgangsdaten.Schulartwechsel", &SchuelerSeite::schulartwechsel),
-    SchuelerBinder::Code("Jahrgangsdaten.Ausland", &SchuelerSeite::ausland),
-    SchuelerBinder::Code("Jahrgangsdaten.Auslaender", &SchuelerSeite::auslaender),
-    SchuelerBinder::Text("Jahrgangsdaten.LRS", &SchuelerSeite::lrs),
-    SchuelerBinder::Text("Jahrgangsdaten.Dyskalkulie", &SchuelerSeite::dyskalkulie),
-    SchuelerBinder::Code("Jahrgangsdaten.Ganztag", &SchuelerSeite::ganztag),
-    SchuelerBinder::Code("Jahrgangsdaten.Bildungsgang", &SchuelerSeite::bildungsgang),
-    SchuelerBinder::Code("Jahrgangsdaten.Extern", &SchuelerSeite::externeSchule),
-    // "Schullaufb./Förderbed./Fremdsp."
-    SchuelerBinder::Code("Grunddaten.vorherige_Schule", &SchuelerSeite::vorherigeSchule),
-    SchuelerBinder::Code("Grunddaten.Herkunft.Schulart", &SchuelerSeite::herkunftSchulart),
-    SchuelerBinder::Code("Grunddaten.Herkunft.Jahrgang", &SchuelerSeite::herkunftJahrgang),
-    SchuelerBinder::Code("Foerderbedarf.Bedarf", &SchuelerSeite::bedarf),
-    SchuelerBinder::Code("Foerderbedarf.Tatsaechlich", &SchuelerSeite::tatsaechlich),
-    // "Abschl./Ausbild.": only the first certificate of each kind is on the page.
-    SchuelerBinder::Code("Abschluss.allgemeinbildender.allgemein", &SchuelerSeite::allgemein),
-    SchuelerBinder::Text("Abschluss.allgemeinbildender.Jahr", &SchuelerSeite::allgemeinJahr),
-    SchuelerBinder::Code("Abschluss.berufsbezogener.Beruf", &SchuelerSeite::beruf),
-    SchuelerBinder::Text("Abschluss.berufsbezogener.Jahr", &SchuelerSeite::berufJahr),
-    SchuelerBinder::Code("Ausbildung.Beruf", &SchuelerSeite::ausbildungsberuf),
-    SchuelerBinder::Code("Ausbildung.Stellung", &SchuelerSeite::stellung),
-    SchuelerBinder::Text("Ausbildung.Stunden", &SchuelerSeite::wochenstunden),
-    SchuelerBinder::Code("Ausbildung.Zeitform", &SchuelerSeite::zeitform),
-    SchuelerBinder::Text("Ausbildung.Standort", &SchuelerSeite::standort),
-    SchuelerBinder::Text("Ausbildung.Standort_Text", &SchuelerSeite::standortName),
+    SchuelerBinder::Text("Schuelernummer", &SchuelerSeite::schuelernummer,
+                         {"Schülernummer", "schuelernummer", kKastenPerson, 120}),
+    SchuelerBinder::Text("Grunddaten.Name", &SchuelerSeite::name, {"Name", "schuelerName", kKastenPerson, 260}),
+    SchuelerBinder::Text("Grunddaten.Vorname", &SchuelerSeite::vorname,
+                         {"Vorname", "schuelerVorname", kKastenPerson, 260}),
+    SchuelerBinder::Wahl("Grunddaten.Geschlecht", &SchuelerSeite::geschlecht,
+                         {"Geschlecht", "schuelerGeschlecht", kKastenPerson}),
+    SchuelerBinder::Datum("Grunddaten.Geburtsdatum", &SchuelerSeite::geburtsdatum,
+                          {"Geburtsdatum", "schuelerGeburtsdatum", kKastenPerson}),
+    SchuelerBinder::Code("Grunddaten.Staatsangehoerigkeit", &SchuelerSeite::staat,
+                         {"Staatsangehörigkeit", "", kKastenPerson}),
+    SchuelerBinder::Code("Grunddaten.Migrantenstatus", &SchuelerSeite::migrant, {"Migrantenstatus", "", kKastenPerson}),
+    SchuelerBinder::Code("Grunddaten.Verkehrssprache", &SchuelerSeite::verkehrssprache,
+                         {"Verkehrssprache\n(wenn nicht deutsch)", "", kKastenPerson}),
+    SchuelerBinder::Text("Grunddaten.Zuzug", &SchuelerSeite::zuzug, {"Zuzug", "zuzug", kKastenPerson, 60}),
+    SchuelerBinder::Code("Grunddaten.Einschulung.Einschulungsart", &SchuelerSeite::einschulungsart,
+                         {"Einschulungsart", "", kKastenPerson}),
+    SchuelerBinder::Text("Grunddaten.Einschulung.Einschulungsjahr", &SchuelerSeite::einschulungsjahr,
+                         {"Einschulungsjahr", "einschulungsjahr", kKastenPerson, 0, Platz::Werte::Katalog}),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Gemeinde", &SchuelerSeite::gemeinde,
+                         {"Gemeinde", "gemeinde", kKastenAnschrift, 160}),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Wohnort", &SchuelerSeite::wohnort,
+                         {"Wohnort", "wohnort", kKastenAnschrift, 240}),
+    SchuelerBinder::Text("Grunddaten.Anschrift.PLZ", &SchuelerSeite::plz, {"PLZ", "plz", kKastenAnschrift, 70}),
+    SchuelerBinder::Text("Grunddaten.Anschrift.Strasse", &SchuelerSeite::strasse,
+                         {"Strasse", "strasse", kKastenAnschrift, 240}),
+    SchuelerBinder::Text("Jahrgangsdaten.Klasse", &SchuelerSeite::klasse, {"Klasse", "klasse", kKastenJahrgang, 120}),
+    SchuelerBinder::Code("Jahrgangsdaten.Jahrgang", &SchuelerSeite::jahrgang, {"Jahrgang", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Schulart", &SchuelerSeite::schulart, {"Schulart", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Wiederholer", &SchuelerSeite::wiederholer,
+                         {"Wiederholer", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Empfehlung", &SchuelerSeite::empfehlung, {"Empfehlung", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Schulartwechsel", &SchuelerSeite::schulartwechsel,
+                         {"Schulartwechsel (nach Probe-HJ)", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Ausland", &SchuelerSeite::ausland,
+                         {"(Aufenthalt im) Ausland ", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Auslaender", &SchuelerSeite::auslaender, {"Ausländer", "", kKastenJahrgang}),
+    SchuelerBinder::Text("Jahrgangsdaten.LRS", &SchuelerSeite::lrs,
+                         {"LRS", "lrs", kKastenJahrgang, 0, Platz::Werte::Fest1}),
+    SchuelerBinder::Text("Jahrgangsdaten.Dyskalkulie", &SchuelerSeite::dyskalkulie,
+                         {"Dyskalkulie", "dyskalkulie", kKastenJahrgang, 0, Platz::Werte::Fest1}),
+    SchuelerBinder::Code("Jahrgangsdaten.Ganztag", &SchuelerSeite::ganztag, {"Ganztag", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Bildungsgang", &SchuelerSeite::bildungsgang,
+                         {"Bildungsgang", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Jahrgangsdaten.Extern", &SchuelerSeite::externeSchule,
+                         {"Extern (in Schule ...)\n(zu Gast in der Schule; kommt aus ...)", "", kKastenJahrgang}),
+    SchuelerBinder::Code("Grunddaten.vorherige_Schule", &SchuelerSeite::vorherigeSchule,
+                         {"vorherige_Schule", "", kKastenVorher}),
+    SchuelerBinder::Code("Grunddaten.Herkunft.Schulart", &SchuelerSeite::herkunftSchulart,
+                         {"Schulart (des Vorjahres)", "", kKastenVorher}),
+    SchuelerBinder::Code("Grunddaten.Herkunft.Jahrgang", &SchuelerSeite::herkunftJahrgang,
+                         {"Jahrgang (des Vorjahres)", "", kKastenVorher}),
+    SchuelerBinder::Code("Foerderbedarf.Bedarf", &SchuelerSeite::bedarf, {"Bedarf", "", kKastenFoerder}),
+    SchuelerBinder::Code("Foerderbedarf.Tatsaechlich", &SchuelerSeite::tatsaechlich,
+                         {"tatsächlich", "", kKastenFoerder}),
+    // Only the first certificate of each kind is on the page.
+    SchuelerBinder::Code("Abschluss.allgemeinbildender.allgemein", &SchuelerSeite::allgemein,
+                         {"allgemein (-bild. Abschluss)", "", kKastenAbschluss}),
+    SchuelerBinder::Text(
+        "Abschluss.allgemeinbildender.Jahr", &SchuelerSeite::allgemeinJahr,
+        {"Jahr", "allgemeinJahr", kKastenAbschluss, 0, Platz::Werte::Katalog, "Jahr (allgemeinbildender)"}),
+    SchuelerBinder::Code("Abschluss.berufsbezogener.Beruf", &SchuelerSeite::beruf,
+                         {"Beruf (berufsbez. Abschluss)", "", kKastenAbschluss}),
+    SchuelerBinder::Text("Abschluss.berufsbezogener.Jahr", &SchuelerSeite::berufJahr,
+                         {"Jahr", "berufJahr", kKastenAbschluss, 0, Platz::Werte::Katalog, "Jahr (berufsbezogener)"}),
+    SchuelerBinder::Code("Ausbildung.Beruf", &SchuelerSeite::ausbildungsberuf,
+                         {"(Ausbildungs-) Beruf (/Fachr.)", "", kKastenAusbildung}),
+    SchuelerBinder::Code("Ausbildung.Stellung", &SchuelerSeite::stellung,
+                         {"Stellung (im Beruf)", "", kKastenAusbildung}),
+    SchuelerBinder::Text("Ausbildung.Stunden", &SchuelerSeite::wochenstunden,
+                         {"(Wochen-) Stunden", "wochenstunden", kKastenAusbildung, 0, Platz::Werte::Fest2}),
+    SchuelerBinder::Code("Ausbildung.Zeitform", &SchuelerSeite::zeitform, {"Zeitform", "", kKastenAusbildung}),
+    SchuelerBinder::Text("Ausbildung.Standort", &SchuelerSeite::standort,
+                         {"(gemeldeter) Standort", "standort", kKastenAusbildung, 160}),
+    SchuelerBinder::Text("Ausbildung.Standort_Text", &SchuelerSeite::standortName,
+                         {"Standort (Name)", "standortName", kKastenAusbildung, 300}),
 };
+static_assert(std::ranges::all_of(kSchuelerFelder, [](const auto& b) { return b.platz.kasten >= 0; }),
+              "every field of the student sheets is placed in a box");
 // Foreign languages: row k is element k as typed, gaps included.
 inline constexpr std::array kSchuelerRaster = {
     SchuelerBinder::Raster(&SchuelerSeite::fremdsprachen, Packung::Keine, "Fremdsprachen.Erwerb",

@@ -23,9 +23,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QVBoxLayout>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <memory>
@@ -154,17 +154,17 @@ private slots:
             QCOMPARE(feld->Schluessel()->text(), QString("ABC"));
         }
         // The combo follows the key as it is typed, and shows the placeholder line for no key.
-    auto* kombo = new qt::CodeFeldWidget(KomboListe{{}, {" -???-; []", "Deutschland; [276]", "Polen; [616]"}}, 40,
-                                         &huelle);
-    kombo->Schluessel()->clear();
-    QTest::keyClicks(kombo->Schluessel(), "27");
-    QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
-    QTest::keyClicks(kombo->Schluessel(), "6");
-    QCOMPARE(kombo->Kombo()->currentText(), QString("Deutschland; [276]"));
-    QTest::keyClick(kombo->Schluessel(), Qt::Key_Backspace);
-    QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
+        auto* kombo =
+            new qt::CodeFeldWidget(KomboListe{{}, {" -???-; []", "Deutschland; [276]", "Polen; [616]"}}, 40, &huelle);
+        kombo->Schluessel()->clear();
+        QTest::keyClicks(kombo->Schluessel(), "27");
+        QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
+        QTest::keyClicks(kombo->Schluessel(), "6");
+        QCOMPARE(kombo->Kombo()->currentText(), QString("Deutschland; [276]"));
+        QTest::keyClick(kombo->Schluessel(), Qt::Key_Backspace);
+        QCOMPARE(kombo->Kombo()->currentText(), QString(" -???-; []"));
 
-    // A second click inside the box places the cursor as usual.
+        // A second click inside the box places the cursor as usual.
         QTest::mouseClick(feld->Schluessel(), Qt::LeftButton, {}, QPoint(2, 5));
         QVERIFY(!feld->Schluessel()->hasSelectedText());
     }
@@ -174,6 +174,12 @@ private slots:
         Beantworten<qt::UEDialog>(fenster_.get(), [](qt::UEDialog& d) {
             QCOMPARE(d.windowTitle(), QString("neue Unterrichtseinheit definieren ..."));
             QCOMPARE(d.Id()->text(), QString("1"));
+            // Tab goes down the form as it reads, whatever order the controls were made in.
+            const QString leer = " -???-; []";
+            QCOMPARE(test::TabFolge(d.Id(), 17),
+                     QStringList({"UE_ID", "Schulart", leer, "Jahrgang", leer, "Klasse", "Fach", leer, "Kurs", leer,
+                                  "Bilingual", leer, "Stunden (pro Woche)", "unterrichtender Lehrer", leer,
+                                  "hinzufügen", "abbrechen"}));
             QTest::keyClicks(d.Schulart()->Schluessel(), "01");
             const int fach = d.Fach()->Kombo()->findText("Mathematik; [020]; Ma");
             d.Fach()->Kombo()->setCurrentIndex(fach);

@@ -214,6 +214,39 @@ private slots:
         QCOMPARE(Kind<QLabel>("schuelerStundensumme")->text(), QString("50"));
     }
 
+    void tabGoesThroughPersonalDataBeforeTheAddressBesideIt() {
+        seite_->show();
+        const QString leer = " -???-; []";
+        // The box of personal data, then the address box to its right, then the button below both.
+        QCOMPARE(test::TabFolge(Kind<QLineEdit>("schuelernummer"), 26),
+                 QStringList({"Schülernummer",
+                              "interne ID-Nummer",
+                              "Name",
+                              "Vorname",
+                              "???",
+                              "männlich",
+                              "weiblich",
+                              "Geburtsdatum",
+                              "Staatsangehörigkeit",
+                              leer,
+                              "Migrantenstatus",
+                              leer,
+                              "Verkehrssprache (wenn nicht deutsch)",
+                              leer,
+                              "Zuzug",
+                              "Einschulungsart",
+                              leer,
+                              "Einschulungsjahr",
+                              "Gemeinde",
+                              "Wohnort",
+                              "PLZ",
+                              "Strasse",
+                              leer,
+                              leer,
+                              leer,
+                              "diesen Schüler prüfen"}));
+    }
+
     void everyControlOfTheFiveSubPagesHasAName() {
         QTabWidget* u = seite_->Unterseiten();
         for (int i = 0; i < u->count(); ++i) {

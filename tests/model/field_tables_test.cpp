@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <set>
+#include <span>
 #include <vector>
 
 namespace zev {
@@ -38,50 +39,38 @@ template <std::size_t M> std::vector<int> Belegung(const std::array<Feld, M>& ze
 }
 
 template <std::size_t M>
-void NurReserviertFrei(const std::array<Feld, M>& zeilen, std::size_t groesse, const std::vector<Bereich>& reserviert) {
+void NurReserviertFrei(const std::array<Feld, M>& zeilen, std::size_t groesse, std::span<const OhneFeld> ohne,
+                       const std::vector<OhneFeld>& weitere = {}) {
     const std::vector<int> b = Belegung(zeilen, groesse);
     std::set<std::size_t> frei, soll;
     for (std::size_t i = 0; i < groesse; ++i)
         if (b[i] < 0) frei.insert(i);
-    for (const Bereich& r : reserviert)
-        for (std::size_t i = r.von; i < r.von + r.laenge; ++i) soll.insert(i);
+    for (std::span<const OhneFeld> liste : {ohne, std::span<const OhneFeld>(weitere)})
+        for (const OhneFeld& r : liste)
+            for (std::size_t i = r.ort; i < r.ort + r.laenge; ++i) soll.insert(i);
     EXPECT_EQ(frei, soll);
 }
 
-#define RES(T, m)                                                                                                      \
-    Bereich {                                                                                                          \
-        offsetof(T, m), sizeof(T::m)                                                                                   \
-    }
-#define KOPF(T) RES(T, Reserviert4), RES(T, Zaehler), RES(T, Reserviert26)
-
 TEST(FieldTables, EveryByteIsOneFieldOrReserved) {
-    NurReserviertFrei(felder::kLehrer, sizeof(TLehrerDS),
-                      {KOPF(TLehrerDS), RES(TLehrerDS, Grunddaten.Reserviert), RES(TLehrerDS, Sonstiges.Reserviert)});
-    NurReserviertFrei(felder::kKlasse, sizeof(TKlasseDS), {KOPF(TKlasseDS), RES(TKlasseDS, Reserviert99)});
-    NurReserviertFrei(
-        felder::kSchueler, sizeof(TSchuelerDS),
-        {KOPF(TSchuelerDS), RES(TSchuelerDS, Jahrgangsdaten.Reserviert), RES(TSchuelerDS, Reserviert770)});
-    NurReserviertFrei(felder::kUnterrichtseinheit, sizeof(TUnterrichtseinheitDS),
-                      {RES(TUnterrichtseinheitDS, Reserviert)});
-    std::vector<Bereich> schule = {RES(TSchuleDS, Reserviert11),
-                                   RES(TSchuleDS, freie_Traeger.Reserviert),
-                                   RES(TSchuleDS, Reserviert555),
-                                   RES(TSchuleDS, Reserviert88653),
-                                   {offsetof(TSchuleDS, Schuldaten.Schulart), 3}, // element 0
-                                   {offsetof(TSchuleDS, Unterrichtseinheit), sizeof(TUnterrichtseinheitDS)}};
+    NurReserviertFrei(felder::kLehrer, sizeof(TLehrerDS), kLehrerOhneFeld);
+    NurReserviertFrei(felder::kKlasse, sizeof(TKlasseDS), kKlasseOhneFeld);
+    NurReserviertFrei(felder::kSchueler, sizeof(TSchuelerDS), kSchuelerOhneFeld);
+    NurReserviertFrei(felder::kUnterrichtseinheit, sizeof(TUnterrichtseinheitDS), kUnterrichtseinheitOhneFeld);
+    const std::size_t ue = offsetof(TSchuleDS, Unterrichtseinheit);
+    std::vector<OhneFeld> schule = {{offsetof(TSchuleDS, Schuldaten.Schulart), 3}, // element 0
+                                    {ue, sizeof(TUnterrichtseinheitDS)}};
     for (int k = 1; k <= 1000; ++k)
-        schule.push_back({offsetof(TSchuleDS, Unterrichtseinheit) + k * sizeof(TUnterrichtseinheitDS) +
-                              offsetof(TUnterrichtseinheitDS, Reserviert),
-                          3});
-    NurReserviertFrei(felder::kSchule, sizeof(TSchuleDS), schule);
-    std::vector<Bereich> einstellungen = {RES(TEinstellungen, Reserviert1092), RES(TEinstellungen, Reserviert1110),
-                                          RES(TEinstellungen, Reserviert4337), RES(TEinstellungen, Reserviert4348),
-                                          RES(TEinstellungen, Reserviert4366), RES(TEinstellungen, Reserviert5119)};
+        schule.push_back({ue + k * sizeof(TUnterrichtseinheitDS) + offsetof(TUnterrichtseinheitDS, Reserviert), 3});
+    NurReserviertFrei(felder::kSchule, sizeof(TSchuleDS), kSchuleOhneFeld, schule);
+#define RES(m) OhneFeld{offsetof(TEinstellungen, m), sizeof(TEinstellungen::m)}
+    std::vector<OhneFeld> einstellungen = {RES(Reserviert1092), RES(Reserviert1110), RES(Reserviert4337),
+                                           RES(Reserviert4348), RES(Reserviert4366), RES(Reserviert5119)};
+#undef RES
     for (std::size_t k = 0; k < 12; ++k)
-        for (const Bereich& r : {RES(TXMLImportEintrag, Reserviert251), RES(TXMLImportEintrag, Reserviert256)})
-            einstellungen.push_back(
-                {offsetof(TEinstellungen, XMLImport) + k * sizeof(TXMLImportEintrag) + r.von, r.laenge});
-    NurReserviertFrei(felder::kEinstellungen, sizeof(TEinstellungen), einstellungen);
+        for (std::size_t r : {offsetof(TXMLImportEintrag, Reserviert251), offsetof(TXMLImportEintrag, Reserviert256)})
+            einstellungen.push_back({offsetof(TEinstellungen, XMLImport) + k * sizeof(TXMLImportEintrag) + r,
+                                     r == offsetof(TXMLImportEintrag, Reserviert251) ? 1u : 10u});
+    NurReserviertFrei(felder::kEinstellungen, sizeof(TEinstellungen), {}, einstellungen);
 }
 
 // A field is new-empty (empty text, 0) in a new record exactly when its row says so.

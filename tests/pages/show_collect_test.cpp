@@ -39,84 +39,95 @@ public:
     int Zahl(int bis) { return static_cast<int>(g_() % static_cast<unsigned>(bis)); }
     bool Ja(int prozent = 50) { return Zahl(100) < prozent; }
 
-    template <class R> void Bild(R& r) {
-        std::uint8_t* p = ImageOf(r);
-        for (std::size_t i = 0; i < sizeof(R); ++i) p[i] = static_cast<std::uint8_t>(g_());
+    // Random bytes everywhere, then every field of the record's table filled as
+    // the field's kind allows, so a field added to a table is tried at once.
+    template <class R> void Datensatz(R& r) {
+        std::uint8_t* bild = ImageOf(r);
+        for (std::size_t i = 0; i < sizeof(R); ++i) bild[i] = static_cast<std::uint8_t>(g_());
+        std::string_view gruppe;
+        int belegt = 0;
+        for (const felder::Feld& f : felder::TabelleVon<R>::zeilen) {
+            // A group's entries are filled from the first (a grid packs them), each
+            // entry of a group kept as typed (BlockJe) independently of the others.
+            if (f.gruppe.empty() || f.gruppe != gruppe) belegt = Zahl(f.anzahl + 1);
+            const bool erstesDerGruppe = f.gruppe.empty() || f.gruppe != gruppe;
+            gruppe = f.gruppe;
+            for (int k = 1; k <= f.anzahl; ++k) {
+                std::uint8_t* p = bild + f.OrtVon(k);
+                switch (f.art) {
+                    case felder::Art::Zahl:
+                        break; // random bytes
+                    case felder::Art::Auswahl:
+                        felder::ZahlSetzen(bild, f, k, Zahl(3));
+                        break;
+                    case felder::Art::Datum:
+                        Datum(*reinterpret_cast<s10*>(p));
+                        break;
+                    case felder::Art::Verweise:
+                        Verweis(*reinterpret_cast<TUEVerweis*>(p));
+                        break;
+                    default:
+                        if (f.anzahl == 1)
+                            Text(p, f.breite);
+                        else if (f.wiederholung == felder::Wiederholung::BlockJe ? !Ja(70) : k > belegt)
+                            p[0] = 0; // empty
+                        else if (f.gruppe.empty() || erstesDerGruppe)
+                            Wert(p, f.breite); // what keeps the entry in its grid
+                        else
+                            Text(p, f.breite);
+                }
+            }
+        }
     }
     // Any length, any byte but 0; what lay beyond the length stays.
-    template <std::size_t N> void Text(SText<N>& t) {
-        t.len = static_cast<std::uint8_t>(Zahl(N + 1));
-        for (std::size_t i = 0; i < t.len; ++i) t.ch[i] = static_cast<char>(1 + Zahl(255));
+    void Text(std::uint8_t* p, int n) {
+        p[0] = static_cast<std::uint8_t>(Zahl(n + 1));
+        for (int i = 0; i < p[0]; ++i) p[1 + i] = static_cast<std::uint8_t>(1 + Zahl(255));
     }
+    template <std::size_t N> void Text(SText<N>& t) { Text(reinterpret_cast<std::uint8_t*>(&t), N); }
     // A value of a grid row that no blank test drops: it begins with a letter.
-    template <std::size_t N> void Wert(SText<N>& t) {
-        Text(t);
-        if (t.len == 0) t.len = 1;
-        t.ch[0] = static_cast<char>('A' + Zahl(26));
+    void Wert(std::uint8_t* p, int n) {
+        Text(p, n);
+        if (p[0] == 0) p[0] = 1;
+        p[1] = static_cast<std::uint8_t>('A' + Zahl(26));
     }
     template <std::size_t N> static void Leer(SText<N>& t) { t.len = 0; }
     void Datum(s10& d) {
-        switch (Zahl(9)) {
-            case 0:
-                d = "  .  .20  ";
+        const auto zwei = [](int n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
+        // Every form a file or an earlier version may hold: empty masks, typed in
+        // part, not in the stored form, any bytes, and real dates.
+        const std::string_view formen[] = {"  .  .20  ", "??.??.20??", "  .  .19  ", "??.??.19??",
+                                           "",           "03.07.19??", "1985-02-03"};
+        const int w = Zahl(9);
+        if (w < 7)
+            d = formen[w];
+        else if (w == 7)
+            Text(d);
+        else
+            d = zwei(1 + Zahl(28)) + "." + zwei(1 + Zahl(12)) + "." + std::to_string(1900 + Zahl(200));
+    }
+    // Used references (number from the text), the unused forms "0" and "", and
+    // texts the grid does not show (number 0 or no text).
+    void Verweis(TUEVerweis& r) {
+        switch (Zahl(5)) {
+            case 0: {
+                const int id = 1 + Zahl(99999);
+                r.UE_ID = (Ja(20) && id < 1000 ? "0" : "") + std::to_string(id);
+                r.Nummer = static_cast<std::uint16_t>(id & 0xFFFF);
                 break;
+            }
             case 1:
-                d = "??.??.20??";
+                r.Nummer = 0, r.UE_ID = "0";
                 break;
             case 2:
-                d = "  .  .19  ";
+                r.Nummer = 0, Leer(r.UE_ID);
                 break;
             case 3:
-                d = "??.??.19??";
+                r.Nummer = 0, Text(r.UE_ID);
                 break;
-            case 4:
-                d = "";
-                break;
-            case 5:
-                d = "03.07.19??";
-                break; // typed in part by an earlier version
-            case 6:
-                d = "1985-02-03";
-                break; // not in the stored form
-            case 7:
-                Text(d);
-                break;
-            default: {
-                const auto zwei = [](int n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); };
-                d = zwei(1 + Zahl(28)) + "." + zwei(1 + Zahl(12)) + "." + std::to_string(1900 + Zahl(200));
-            }
+            default:
+                r.Nummer = static_cast<std::uint16_t>(1 + Zahl(9999)), Leer(r.UE_ID);
         }
-    }
-    // Teacher and student references: used ones (number from the text), the
-    // unused forms "0" and "", and texts the grid does not show (number 0 or no text).
-    template <int N> void Verweise(Reihe<TUEVerweis, 1, N>& v) {
-        for (int k = 1; k <= N; ++k) {
-            TUEVerweis& r = v[k];
-            switch (Zahl(5)) {
-                case 0: {
-                    const int id = 1 + Zahl(99999);
-                    r.UE_ID = (Ja(20) && id < 1000 ? "0" : "") + std::to_string(id);
-                    r.Nummer = static_cast<std::uint16_t>(id & 0xFFFF);
-                    break;
-                }
-                case 1:
-                    r.Nummer = 0, r.UE_ID = "0";
-                    break;
-                case 2:
-                    r.Nummer = 0, Leer(r.UE_ID);
-                    break;
-                case 3:
-                    r.Nummer = 0, Text(r.UE_ID);
-                    break;
-                default:
-                    r.Nummer = static_cast<std::uint16_t>(1 + Zahl(9999)), Leer(r.UE_ID);
-            }
-        }
-    }
-    // A packed array: values from element 1, the rest empty.
-    template <class T, int A, int N> void Gepackt(Reihe<T, A, N>& r, int von = 1) {
-        const int n = Zahl(N - von + 2);
-        for (int k = von; k <= N; ++k) k < von + n ? Wert(r[k]) : Leer(r[k]);
     }
 
 private:
@@ -125,85 +136,22 @@ private:
 
 constexpr std::string_view kSchulnummer = "54321"; // the page controller's settings
 
+// What the tables do not say: the head the program gives, a class's packed group,
+// the school's used units from 1 on with their numbers.
 void ZufallsLehrer(Zufall& z, TLehrerDS& l) {
-    z.Bild(l);
+    z.Datensatz(l);
     l.Schulnummer = kSchulnummer;
-    z.Text(l.Lehrernummer);
-    auto& g = l.Grunddaten;
-    z.Text(g.Name), z.Text(g.Vorname), z.Text(g.Titel);
-    g.Geschlecht = static_cast<std::uint16_t>(z.Zahl(3));
-    z.Datum(g.Geburtsdatum);
-    z.Text(g.Staatszugehoerigkeit), z.Text(g.Beschaeftigung);
-    z.Gepackt(g.Ausbildung), z.Gepackt(g.Fach_Lehrb), z.Gepackt(l.Stunden.Lehramt);
-    z.Text(l.Stunden.Regelstunden), z.Text(l.Stunden.Vertragsstunden), z.Text(l.Stunden.Vertretung);
-    for (auto* a : {&l.Arbeitszeitkonto, &l.Arbeitszeitregelung}) {
-        const int n = z.Zahl(6);
-        for (int k = 1; k <= 5; ++k) {
-            TStundenGrund& s = (*a)[k];
-            if (k > n) {
-                Zufall::Leer(s.Grund_mehr), Zufall::Leer(s.Anzahl_mehr);
-                Zufall::Leer(s.Grund_minder), Zufall::Leer(s.Anzahl_minder);
-                continue;
-            }
-            z.Text(s.Grund_mehr), z.Text(s.Anzahl_mehr), z.Wert(s.Grund_minder), z.Text(s.Anzahl_minder);
-        }
-    }
-    const int an = z.Zahl(11);
-    for (int k = 1; k <= 10; ++k) {
-        TAnrechnung& a = l.Anrechnungsstunden[k];
-        k <= an ? (z.Text(a.Grund), z.Wert(a.Stunden)) : (Zufall::Leer(a.Grund), Zufall::Leer(a.Stunden));
-    }
-    z.Text(l.Sonstiges.Taetigkeit);
-    z.Gepackt(l.Sonstiges.Personengruppe);
-    z.Text(l.Sonstiges.Klassenleiter);
-    l.Sonstiges.Schulleiter = static_cast<std::uint16_t>(z.Zahl(3));
-    z.Verweise(l.Unterrichtseinheit);
-    const int ei = z.Zahl(6);
-    for (int k = 1; k <= 5; ++k) {
-        TEinsatz& e = l.Einsatz[k];
-        if (k <= ei)
-            z.Text(e.Art), z.Wert(e.Jahrgang), z.Text(e.Stunden);
-        else
-            Zufall::Leer(e.Art), Zufall::Leer(e.Jahrgang), Zufall::Leer(e.Stunden);
-    }
-    for (TZuAbgangArt* a : {&l.Zu_Abgang.Zugang, &l.Zu_Abgang.Abgang}) z.Text(a->Art), z.Datum(a->Datum);
 }
 
 void ZufallsSchueler(Zufall& z, TSchuelerDS& r) {
-    z.Bild(r);
+    z.Datensatz(r);
     r.Schulnummer = kSchulnummer;
-    z.Text(r.Schuelernummer);
-    auto& g = r.Grunddaten;
-    z.Text(g.Name), z.Text(g.Vorname);
-    g.Geschlecht = static_cast<std::uint16_t>(z.Zahl(3));
-    z.Datum(g.Geburtsdatum);
-    z.Text(g.Staatsangehoerigkeit), z.Text(g.Migrantenstatus), z.Text(g.Verkehrssprache), z.Text(g.Zuzug);
-    z.Text(g.Einschulung.Einschulungsjahr), z.Text(g.Einschulung.Einschulungsart);
-    z.Text(g.Anschrift.Gemeinde), z.Text(g.Anschrift.Wohnort), z.Text(g.Anschrift.PLZ), z.Text(g.Anschrift.Strasse);
-    z.Text(g.vorherige_Schule), z.Text(g.Herkunft.Schulart), z.Text(g.Herkunft.Jahrgang);
-    auto& j = r.Jahrgangsdaten;
-    for (s2* t :
-         {&j.Jahrgang, &j.Schulart, &j.Wiederholer, &j.Empfehlung, &j.Schulartwechsel, &j.Ganztag, &j.Bildungsgang})
-        z.Text(*t);
-    z.Text(j.Klasse), z.Text(j.Ausland), z.Text(j.Auslaender), z.Text(j.LRS), z.Text(j.Dyskalkulie), z.Text(j.Extern);
-    z.Verweise(j.Unterrichtseinheit);
-    z.Text(r.Foerderbedarf.Bedarf), z.Text(r.Foerderbedarf.Tatsaechlich);
-    for (int k = 1; k <= 5; ++k)
-        z.Text(r.Fremdsprachen[k].Erwerb), z.Text(r.Fremdsprachen[k].Sprache), z.Text(r.Fremdsprachen[k].Art);
-    auto& a = r.Abschluss;
-    z.Text(a.allgemeinbildender[1].allgemein), z.Text(a.allgemeinbildender[1].Jahr);
-    z.Text(a.berufsbezogener[1].Beruf), z.Text(a.berufsbezogener[1].Jahr);
-    auto& b = r.Ausbildung;
-    z.Text(b.Beruf), z.Text(b.Stellung), z.Text(b.Stunden), z.Text(b.Zeitform), z.Text(b.Standort);
-    z.Text(b.Standort_Text);
 }
 
 void ZufallsKlasse(Zufall& z, TKlasseDS& k) {
-    z.Bild(k);
+    z.Datensatz(k);
     k.Schulnummer = kSchulnummer;
     k.ID = 1 + z.Zahl(60000);
-    z.Text(k.Klassenname);
-    z.Gepackt(k.Klassenbesonderheit);
     // A class's group is packed; unused places are (0, "").
     const int n = z.Zahl(26);
     for (int u = 1; u <= 25; ++u) {
@@ -215,14 +163,7 @@ void ZufallsKlasse(Zufall& z, TKlasseDS& k) {
 }
 
 void ZufallsSchule(Zufall& z, TSchuleDS& s) {
-    z.Bild(s);
-    z.Gepackt(s.Schuldaten.Schulart);
-    z.Text(s.Schuldaten.Orgform), z.Text(s.Schuldaten.Orgform_Text), z.Text(s.Schuldaten.Ganztag);
-    auto& f = s.freie_Traeger;
-    for (auto* t : {&f.Standort, &f.Strasse, &f.EMail, &f.Internet, &f.Schulleiter.Name}) z.Text(*t);
-    for (auto* t : {&f.Schulamt, &f.Rechtsstatus, &f.Traeger}) z.Text(*t);
-    z.Text(f.Name), z.Text(f.Gemeinde), z.Text(f.PLZ);
-    z.Text(f.Schulleiter.Anrede), z.Text(f.Schulleiter.Titel), z.Text(f.Schulleiter.Telefon);
+    z.Datensatz(s);
     // Used units from 1 on; the others free (0 or below, as an import leaves
     // units whose identifier was not a number), whatever else they hold.
     const int n = z.Zahl(60);
@@ -234,12 +175,7 @@ void ZufallsSchule(Zufall& z, TSchuleDS& s) {
         }
         u.UE_ID = 1 + z.Zahl(99999);
         z.Ja(80) ? (u.UE_ID_Text = std::to_string(u.UE_ID.get()), void()) : Zufall::Leer(u.UE_ID_Text);
-        z.Text(u.Schulart), z.Text(u.Jahrgang), z.Text(u.Klasse), z.Text(u.Fach), z.Text(u.Fach_Text);
-        z.Text(u.Kurs), z.Text(u.Bilingual), z.Text(u.Stunden), z.Text(u.Lehrer);
     }
-    TNichteinschulung& ne = s.Nichteinschulung[1];
-    z.Text(ne.Art), z.Text(ne.maennlich), z.Text(ne.weiblich);
-    if (z.Ja(30)) Zufall::Leer(ne.Art), Zufall::Leer(ne.maennlich), Zufall::Leer(ne.weiblich);
 }
 
 // Equal images, or where the first difference lies.

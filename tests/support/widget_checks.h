@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -17,7 +18,8 @@ namespace zev::test {
 // Copies the example catalogues (*.csv of `von`) into the folder `nach`.
 inline void KatalogeKopieren(const QString& von, const QString& nach) {
     const QDir kataloge(von);
-    for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files)) QFile::copy(kataloge.filePath(f), nach + "/" + f);
+    for (const QString& f : kataloge.entryList({"*.csv"}, QDir::Files))
+        QFile::copy(kataloge.filePath(f), nach + "/" + f);
 }
 
 // Runs `f` on the next modal dialog of type D once it is open.
@@ -27,6 +29,22 @@ template <class D> void Beantworten(QWidget* eltern, std::function<void(D&)> f) 
         if (!d) qFatal("kein modaler Dialog");
         f(*d);
     });
+}
+
+// The names (as assistive technology reads them) of the first `n` controls Tab
+// visits from `start` on, `start` included.
+inline QStringList TabFolge(QWidget* start, int n) {
+    QStringList namen;
+    QWidget* w = start;
+    while (namen.size() < n) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        namen << (a ? a->text(QAccessible::Name) : w->objectName());
+        do w = w->nextInFocusChain();
+        while (w != start && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
+                              !w->isVisibleTo(start->window()) || qobject_cast<QComboBox*>(w->parentWidget())));
+        if (w == start) break;
+    }
+    return namen;
 }
 
 // Input controls whose accessible name is empty, below `a`, as "class objectName".

@@ -37,6 +37,7 @@ KlBesDialog::KlBesDialog(const KomboListe& besonderheiten, QWidget* eltern)
     connect(hinzufuegen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, sizeHint().height());
+    TabFolgeNachLage(this);
 }
 
 std::optional<std::string> KlBesDialog::Fragen() {

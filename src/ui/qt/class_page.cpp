@@ -47,6 +47,7 @@ KlassenSeitenWidget::KlassenSeitenWidget(Steuerung& st, Meldungen& m, QWidget* e
     tabs_->addTab(GruppenAufbauen(), "   Unterrichtseinheiten-Gruppen   ");
     layout->addWidget(tabs_, 1);
     ModellInWidgets();
+    TabFolgeNachLage(this);
 }
 
 KlassenSeitenWidget::~KlassenSeitenWidget() {

@@ -1,10 +1,14 @@
 #include "ui/qt/code_widgets.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,6 +19,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabWidget>
 
 namespace zev::qt {
 
@@ -93,6 +99,65 @@ QWidget* Rollbar(QWidget* inhalt) {
     rolle->setWidgetResizable(true);
     rolle->setFrameShape(QFrame::NoFrame);
     return rolle;
+}
+
+// --- tab order -----------------------------------------------------------------------------
+
+namespace {
+
+void InLage(QLayout* l, std::vector<QWidget*>& folge);
+
+void InLage(QWidget* w, std::vector<QWidget*>& folge) {
+    if (!w) return;
+    if (auto* rolle = qobject_cast<QScrollArea*>(w)) return InLage(rolle->widget(), folge);
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        for (int i = 0; i < tabs->count(); ++i) InLage(tabs->widget(i), folge);
+        return;
+    }
+    if (auto* stapel = qobject_cast<QStackedWidget*>(w)) {
+        for (int i = 0; i < stapel->count(); ++i) InLage(stapel->widget(i), folge);
+        return;
+    }
+    if (w->focusPolicy() & Qt::TabFocus) {
+        folge.push_back(w);
+        return;
+    }
+    if (w->layout()) InLage(w->layout(), folge);
+}
+
+void InLage(QLayout* l, std::vector<QWidget*>& folge) {
+    // The items in the order a reader sees them: a form and a grid by row, then
+    // column; any other layout in its own order.
+    std::vector<std::pair<std::pair<int, int>, QLayoutItem*>> items;
+    for (int i = 0; i < l->count(); ++i) {
+        std::pair<int, int> lage{i, 0};
+        if (auto* form = qobject_cast<QFormLayout*>(l)) {
+            int zeile = 0;
+            QFormLayout::ItemRole rolle{};
+            form->getItemPosition(i, &zeile, &rolle);
+            lage = {zeile, rolle == QFormLayout::LabelRole ? 0 : 1};
+        } else if (auto* gitter = qobject_cast<QGridLayout*>(l)) {
+            int zeile = 0, spalte = 0, zs = 0, ss = 0;
+            gitter->getItemPosition(i, &zeile, &spalte, &zs, &ss);
+            lage = {zeile, spalte};
+        }
+        items.push_back({lage, l->itemAt(i)});
+    }
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [lage, item] : items) {
+        if (item->widget())
+            InLage(item->widget(), folge);
+        else if (item->layout())
+            InLage(item->layout(), folge);
+    }
+}
+
+} // namespace
+
+void TabFolgeNachLage(QWidget* wurzel) {
+    std::vector<QWidget*> folge;
+    if (wurzel->layout()) InLage(wurzel->layout(), folge);
+    for (std::size_t i = 1; i < folge.size(); ++i) QWidget::setTabOrder(folge[i - 1], folge[i]);
 }
 
 // --- key box + combo -----------------------------------------------------------------------

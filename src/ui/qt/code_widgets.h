@@ -42,6 +42,9 @@ void TextSetzen(QLineEdit* e, const std::string& text);
 // Radio buttons in a row, their ids 0, 1, ... in order; and checking one by id.
 QWidget* Wahlgruppe(QWidget* eltern, QButtonGroup*& gruppe, const char* name, std::initializer_list<const char*> texte);
 void Auswahlen(QButtonGroup* g, int id);
+// Tab moves through the controls below `wurzel` in the order a reader sees them:
+// layout by layout, a form or grid row by row, whatever order they were made in.
+void TabFolgeNachLage(QWidget* wurzel);
 // A sub-page that scrolls when the window is smaller than its content.
 QWidget* Rollbar(QWidget* inhalt);
 

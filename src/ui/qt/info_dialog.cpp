@@ -1,3 +1,4 @@
+#include "ui/qt/code_widgets.h"
 #include "ui/qt/info_dialog.h"
 
 #include <QLineEdit>
@@ -39,6 +40,7 @@ InfoDialog::InfoDialog(InfoBox& logik, QWidget* eltern) : QDialog(eltern), logik
     setMinimumWidth(380);
     connect(knopf_, &QPushButton::clicked, this, &QDialog::accept);
     connect(&timer_, &QTimer::timeout, this, &InfoDialog::Tick);
+    TabFolgeNachLage(this);
 }
 
 void InfoDialog::Zeigen() {

@@ -49,6 +49,7 @@ SchulartDialog::SchulartDialog(const KomboListe& schularten, QWidget* eltern)
     connect(hinzufuegen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     resize(520, sizeHint().height());
+    TabFolgeNachLage(this);
 }
 
 std::optional<std::string> SchulartDialog::Fragen() {
@@ -115,6 +116,7 @@ UEDialog::UEDialog(const UEDialogListen& listen, QWidget* eltern)
     connect(hinzufuegen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     resize(640, sizeHint().height());
+    TabFolgeNachLage(this);
 }
 
 void UEDialog::ModellInWidgets() {

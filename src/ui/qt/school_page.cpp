@@ -34,6 +34,7 @@ SchulSeitenWidget::SchulSeitenWidget(Steuerung& st, Meldungen& m, QTabWidget* un
     unterseiten->insertTab(2, seiten_[2], "   Unterrichteinheiten   ");
     unterseiten->setCurrentIndex(0);
     ModellInWidgets();
+    TabFolgeNachLage(this);
 }
 
 // The sub-pages live in the main window's tab control but read this page's

@@ -1,3 +1,4 @@
+#include "ui/qt/code_widgets.h"
 #include "ui/qt/settings_dialog.h"
 
 #include "storage/settings_file.h"
@@ -27,13 +28,6 @@
 namespace zev::qt {
 
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // An exclusive group cannot be emptied by unchecking its button, so it is made
 // non-exclusive for that moment; a stored index without an item shows no choice.
@@ -105,6 +99,7 @@ NeuerOrdnerDialog::NeuerOrdnerDialog(const QString& aktuellerOrdner, QWidget* pa
     haupt->addLayout(felder);
     haupt->addLayout(knoepfe);
     name_->setFocus();
+    TabFolgeNachLage(this);
 }
 
 QString NeuerOrdnerDialog::Name() const {
@@ -154,6 +149,7 @@ EinstellungsDialog::EinstellungsDialog(TEinstellungen& record, std::string progr
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(tabs_);
     haupt->addLayout(knoepfe);
+    TabFolgeNachLage(this);
 }
 
 QTreeView* EinstellungsDialog::OrdnerBaum(const QString& name) {

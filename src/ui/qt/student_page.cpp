@@ -73,52 +73,68 @@ SchuelerSeitenWidget::SchuelerSeitenWidget(Steuerung& st, Meldungen& m, QWidget*
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
         logik_->UnterseiteGewechselt(i);
         fremdsprachen_->Anzeigen();
-        if (i == kSchuelerFremdsprachenSeite) vorherigeSchule_->setFocus();
+        if (i != kSchuelerFremdsprachenSeite) return;
+        for (const CodeBindung& b : codes_)
+            if (b.feld == &SchuelerSeite::vorherigeSchule) b.w->setFocus();
     });
     ModellInWidgets();
+    TabFolgeNachLage(this);
 }
 
 // --- controls bound to fields ------------------------------------------------------------------
 
-QLineEdit* SchuelerSeitenWidget::Text(QFormLayout* form, const char* beschriftung, const char* name,
-                                      std::string SchuelerSeite::*feld, int breite) {
-    QLineEdit* e = Textfeld(nullptr, name, BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld->breite, breite);
-    FormZeile(form, beschriftung, e);
-    texte_.push_back({e, feld});
-    return e;
-}
-
-CodeFeldWidget* SchuelerSeitenWidget::Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld) {
-    // The key box holds the field's width, the combo lists the field's catalogue.
-    const felder::Feld& f = *BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld;
-    const int laenge = f.breite;
-    const KomboListe& liste = logik_->Kombos()(f.katalog);
-    auto* w = new CodeFeldWidget(liste, Schluesselbreite(laenge));
-    w->Schluessel()->setMaxLength(laenge);
-    w->Kombo()->setMinimumContentsLength(24); // personal data and address side by side on a 1280-pixel screen
-    FormZeile(form, beschriftung, w);
-    codes_.push_back({w, feld});
-    connect(w, &CodeFeldWidget::gewaehlt, this,
-            [this, feld, l = &liste](int i) { Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *l, i); }); });
-    return w;
-}
-
-QComboBox* SchuelerSeitenWidget::Wert(QFormLayout* form, const char* beschriftung, const char* name,
-                                      std::string SchuelerSeite::*feld, const std::vector<std::string>* feste) {
-    // A value combo offers its field's catalogue, or a fixed list where the field has none.
-    const felder::Feld& f = *BindungVon<SchuelerSeite>(kSchuelerFelder, feld)->feld;
-    const int laenge = f.breite;
-    const std::vector<std::string>& werte = feste ? *feste : logik_->Kombos()(f.katalog).texte;
-    auto* k = new QComboBox();
-    k->setObjectName(name);
-    k->setEditable(true);
-    k->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& w : werte) k->addItem(Q(w));
-    k->lineEdit()->setMaxLength(laenge);
-    k->setMinimumContentsLength(6);
-    FormZeile(form, beschriftung, k);
-    werte_.push_back({k, feld});
-    return k;
+// The controls of the rows placed in box `kasten`, in the order of the rows. Box
+// lengths and combo lists come from the bound field's row.
+void SchuelerSeitenWidget::Felder(QFormLayout* form, int kasten) {
+    const SchuelerListen& l = logik_->Listen();
+    for (const Bindung<SchuelerSeite>& b : kSchuelerFelder) {
+        const Platz& p = b.platz;
+        if (p.kasten != kasten) continue;
+        const felder::Feld& f = *b.feld;
+        const char* beschriftung = p.beschriftung.data();
+        QWidget* w = nullptr;
+        if (b.code) {
+            const KomboListe& liste = logik_->Kombos()(f.katalog);
+            auto* c = new CodeFeldWidget(liste, Schluesselbreite(f.breite));
+            c->Schluessel()->setMaxLength(f.breite);
+            c->Kombo()->setMinimumContentsLength(24); // personal data and address side by side on a 1280-pixel screen
+            codes_.push_back({c, b.code});
+            connect(c, &CodeFeldWidget::gewaehlt, this, [this, feld = b.code, l = &liste](int i) {
+                Aktion([&] { CodeFeldGewaehlt(logik_->Seite().*feld, *l, i); });
+            });
+            w = c;
+        } else if (b.datum) {
+            auto* d = new DatumsFeld(kMaskeGeburtsdatum);
+            BeimVerlassen(d, this, logik_->Seite().*b.datum, [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
+            daten_.push_back({d, b.datum});
+            w = d;
+        } else if (b.wahl) {
+            QButtonGroup* g = nullptr;
+            w = Wahlgruppe(nullptr, g, p.name.data(), {"???", "männlich", "weiblich"});
+            wahlen_.push_back({g, b.wahl});
+        } else if (p.werte == Platz::Werte::Keine) {
+            auto* e = Textfeld(nullptr, p.name.data(), f.breite, p.pixel);
+            texte_.push_back({e, b.text});
+            w = e;
+        } else {
+            // A value combo offers its field's catalogue, or a fixed list of the page.
+            const std::vector<std::string>& werte = p.werte == Platz::Werte::Fest1 ? l.jaNein
+                                                    : p.werte == Platz::Werte::Fest2
+                                                        ? l.wochenstunden
+                                                        : logik_->Kombos()(f.katalog).texte;
+            auto* k = new QComboBox();
+            k->setEditable(true);
+            k->setInsertPolicy(QComboBox::NoInsert);
+            for (const std::string& t : werte) k->addItem(Q(t));
+            k->lineEdit()->setMaxLength(f.breite);
+            k->setMinimumContentsLength(6);
+            werte_.push_back({k, b.text});
+            w = k;
+        }
+        if (!p.name.empty()) w->setObjectName(QString::fromUtf8(p.name.data(), static_cast<int>(p.name.size())));
+        if (!p.zugang.empty()) w->setAccessibleName(Q(p.zugang));
+        FormZeile(form, beschriftung, w);
+    }
 }
 
 QComboBox* SchuelerSeitenWidget::Ort(QFormLayout* form, const char* beschriftung, const char* name,
@@ -146,33 +162,19 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
 
     auto* person = new QGroupBox("Personendaten", seite);
     auto* form = Formular(person);
-    Text(form, "Schülernummer", "schuelernummer", &SchuelerSeite::schuelernummer, 120);
-    id_ = Textfeld(person, "schuelerId", 12, 120);
+    Felder(form, kKastenPerson);
+    // The internal number below the Schülernummer, shown only.
+    id_ = Textfeld(nullptr, "schuelerId", 12, 120);
     id_->setReadOnly(true);
-    FormZeile(form, "interne ID-Nummer", id_);
-    name_ = Text(form, "Name", "schuelerName", &SchuelerSeite::name, 260);
-    Text(form, "Vorname", "schuelerVorname", &SchuelerSeite::vorname, 260);
-    FormZeile(form, "Geschlecht",
-              Wahlgruppe(person, geschlecht_, "schuelerGeschlecht", {"???", "männlich", "weiblich"}));
-    geburtsdatum_ = new DatumsFeld(kMaskeGeburtsdatum, person);
-    geburtsdatum_->setObjectName("schuelerGeburtsdatum");
-    FormZeile(form, "Geburtsdatum", geburtsdatum_);
-    BeimVerlassen(geburtsdatum_, this, logik_->Seite().geburtsdatum,
-                  [this](DatumsKasten& k) { logik_->DatumVerlassen(k); });
-    Code(form, "Staatsangehörigkeit", &SchuelerSeite::staat);
-    Code(form, "Migrantenstatus", &SchuelerSeite::migrant);
-    Code(form, "Verkehrssprache\n(wenn nicht deutsch)", &SchuelerSeite::verkehrssprache);
-    Text(form, "Zuzug", "zuzug", &SchuelerSeite::zuzug, 60);
-    Code(form, "Einschulungsart", &SchuelerSeite::einschulungsart);
-    Wert(form, "Einschulungsjahr", "einschulungsjahr", &SchuelerSeite::einschulungsjahr);
+    auto* idLabel = new QLabel("interne ID-Nummer");
+    idLabel->setBuddy(id_);
+    id_->setAccessibleName("interne ID-Nummer");
+    form->insertRow(1, idLabel, id_);
     zeile->addWidget(person);
 
     auto* anschrift = new QGroupBox("Anschrift", seite);
     auto* a = Formular(anschrift);
-    Text(a, "Gemeinde", "gemeinde", &SchuelerSeite::gemeinde, 160);
-    Text(a, "Wohnort", "wohnort", &SchuelerSeite::wohnort, 240);
-    Text(a, "PLZ", "plz", &SchuelerSeite::plz, 70);
-    Text(a, "Strasse", "strasse", &SchuelerSeite::strasse, 240);
+    Felder(a, kKastenAnschrift);
     Ort(a, "Ort auswählen (PLZ)", "anschriftOrt", &SchuelerSeite::anschriftOrt, l.gemeinden,
         &SchuelerSeitenLogik::AnschriftOrtGewaehlt);
     Ort(a, "in anderem Land", "anschriftLand", &SchuelerSeite::anschriftLand, l.staat,
@@ -191,25 +193,12 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
 }
 
 QWidget* SchuelerSeitenWidget::JahrgangsdatenAufbauen() {
-    const SchuelerListen& l = logik_->Listen();
     auto* seite = new QWidget();
     seite->setObjectName("seiteJahrgangsdaten");
     auto* layout = new QVBoxLayout(seite);
     auto* gruppe = new QGroupBox("Jahrgangsdaten", seite);
     auto* form = Formular(gruppe);
-    Text(form, "Klasse", "klasse", &SchuelerSeite::klasse, 120);
-    Code(form, "Jahrgang", &SchuelerSeite::jahrgang);
-    Code(form, "Schulart", &SchuelerSeite::schulart);
-    Code(form, "Wiederholer", &SchuelerSeite::wiederholer);
-    Code(form, "Empfehlung", &SchuelerSeite::empfehlung);
-    Code(form, "Schulartwechsel (nach Probe-HJ)", &SchuelerSeite::schulartwechsel);
-    Code(form, "(Aufenthalt im) Ausland ", &SchuelerSeite::ausland);
-    Code(form, "Ausländer", &SchuelerSeite::auslaender);
-    Wert(form, "LRS", "lrs", &SchuelerSeite::lrs, &l.jaNein);
-    Wert(form, "Dyskalkulie", "dyskalkulie", &SchuelerSeite::dyskalkulie, &l.jaNein);
-    Code(form, "Ganztag", &SchuelerSeite::ganztag);
-    Code(form, "Bildungsgang", &SchuelerSeite::bildungsgang);
-    Code(form, "Extern (in Schule ...)\n(zu Gast in der Schule; kommt aus ...)", &SchuelerSeite::externeSchule);
+    Felder(form, kKastenJahrgang);
     layout->addWidget(gruppe, 0, Qt::AlignLeft);
     layout->addStretch(1);
     return seite;
@@ -221,15 +210,12 @@ QWidget* SchuelerSeitenWidget::SchullaufbahnAufbauen() {
     auto* layout = new QVBoxLayout(seite);
     auto* vorher = new QGroupBox("vorherige Schule (wenn Schule gewechselt wurde)", seite);
     auto* v = Formular(vorher);
-    vorherigeSchule_ = Code(v, "vorherige_Schule", &SchuelerSeite::vorherigeSchule);
-    Code(v, "Schulart (des Vorjahres)", &SchuelerSeite::herkunftSchulart);
-    Code(v, "Jahrgang (des Vorjahres)", &SchuelerSeite::herkunftJahrgang);
+    Felder(v, kKastenVorher);
     layout->addWidget(vorher, 0, Qt::AlignLeft);
 
     auto* foerder = new QGroupBox("Förderbedarf", seite);
     auto* f = Formular(foerder);
-    Code(f, "Bedarf", &SchuelerSeite::bedarf);
-    Code(f, "tatsächlich", &SchuelerSeite::tatsaechlich);
+    Felder(f, kKastenFoerder);
     layout->addWidget(foerder, 0, Qt::AlignLeft);
 
     auto* sprachen = new QGroupBox("Fremdsprachen", seite);
@@ -301,20 +287,12 @@ QWidget* SchuelerSeitenWidget::AbschlussAufbauen() {
     auto* layout = new QVBoxLayout(seite);
     auto* abschluss = new QGroupBox("Abschluss", seite);
     auto* a = Formular(abschluss);
-    Code(a, "allgemein (-bild. Abschluss)", &SchuelerSeite::allgemein);
-    Wert(a, "Jahr", "allgemeinJahr", &SchuelerSeite::allgemeinJahr)->setAccessibleName("Jahr (allgemeinbildender)");
-    Code(a, "Beruf (berufsbez. Abschluss)", &SchuelerSeite::beruf);
-    Wert(a, "Jahr", "berufJahr", &SchuelerSeite::berufJahr)->setAccessibleName("Jahr (berufsbezogener)");
+    Felder(a, kKastenAbschluss);
     layout->addWidget(abschluss, 0, Qt::AlignLeft);
 
     auto* ausbildung = new QGroupBox("Ausbildung", seite);
     auto* b = Formular(ausbildung);
-    Code(b, "(Ausbildungs-) Beruf (/Fachr.)", &SchuelerSeite::ausbildungsberuf);
-    Code(b, "Stellung (im Beruf)", &SchuelerSeite::stellung);
-    Wert(b, "(Wochen-) Stunden", "wochenstunden", &SchuelerSeite::wochenstunden, &l.wochenstunden);
-    Code(b, "Zeitform", &SchuelerSeite::zeitform);
-    Text(b, "(gemeldeter) Standort", "standort", &SchuelerSeite::standort, 160);
-    Text(b, "Standort (Name)", "standortName", &SchuelerSeite::standortName, 300);
+    Felder(b, kKastenAusbildung);
     Ort(b, "Standort im eigenen Bundesland", "ausbildungOrt", &SchuelerSeite::ausbildungOrt, l.gemeinden,
         &SchuelerSeitenLogik::AusbildungOrtGewaehlt);
     Ort(b, "... oder in anderem Bundesland", "ausbildungBundesland", &SchuelerSeite::ausbildungBundesland,
@@ -334,8 +312,8 @@ void SchuelerSeitenWidget::ModellInWidgets() {
     TextSetzen(kopfKlasse_, s.anzeigeKlasse);
     TextSetzen(id_, s.id);
     for (const TextBindung& b : texte_) TextSetzen(b.w, s.*b.feld);
-    Auswahlen(geschlecht_, s.geschlecht);
-    geburtsdatum_->Anzeigen(s.geburtsdatum);
+    for (const WahlBindung& b : wahlen_) Auswahlen(b.w, s.*b.feld);
+    for (const DatumBindung& b : daten_) b.w->Anzeigen(s.*b.feld);
     for (const CodeBindung& b : codes_) b.w->Anzeigen(s.*b.feld);
     for (const WertBindung& b : werte_) {
         const QSignalBlocker sperre(b.w);
@@ -354,8 +332,8 @@ void SchuelerSeitenWidget::ModellInWidgets() {
 void SchuelerSeitenWidget::WidgetsInModell() {
     SchuelerSeite& s = logik_->Seite();
     for (const TextBindung& b : texte_) s.*b.feld = S(b.w->text());
-    s.geschlecht = std::max(0, geschlecht_->checkedId());
-    geburtsdatum_->Uebernehmen(s.geburtsdatum);
+    for (const WahlBindung& b : wahlen_) s.*b.feld = std::max(0, b.w->checkedId());
+    for (const DatumBindung& b : daten_) b.w->Uebernehmen(s.*b.feld);
     for (const CodeBindung& b : codes_) b.w->Uebernehmen(s.*b.feld);
     for (const WertBindung& b : werte_) s.*b.feld = S(b.w->currentText());
 }
@@ -374,15 +352,16 @@ void SchuelerSeitenWidget::Zeigen() {
 void SchuelerSeitenWidget::Uebernehmen() {
     WidgetsInModell();
     logik_->Uebernehmen();
-    // A refused birth date shows the stored one again; the head follows the name and class.
-    geburtsdatum_->Anzeigen(logik_->Seite().geburtsdatum);
+    // A refused date shows the stored one again; the head follows the name and class.
+    for (const DatumBindung& b : daten_) b.w->Anzeigen(logik_->Seite().*b.feld);
     TextSetzen(kopfName_, logik_->Seite().anzeigeName);
     TextSetzen(kopfKlasse_, logik_->Seite().anzeigeKlasse);
 }
 
 void SchuelerSeitenWidget::NeuerSchueler() {
     tabs_->setCurrentIndex(0);
-    name_->setFocus();
+    for (const TextBindung& b : texte_)
+        if (b.feld == &SchuelerSeite::name) b.w->setFocus();
 }
 
 std::optional<std::vector<std::string>> SchuelerSeitenWidget::UEAuswaehlen() {

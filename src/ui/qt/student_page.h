@@ -54,13 +54,8 @@ private:
     QWidget* UnterrichtseinheitenAufbauen();
     QWidget* AbschlussAufbauen();
 
-    // Each makes a control, puts it in a form row and binds it to its field.
-    // Box lengths and combo lists come from the bound field's row.
-    QLineEdit* Text(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
-                    int breite);
-    CodeFeldWidget* Code(QFormLayout* form, const char* beschriftung, CodeFeld SchuelerSeite::*feld);
-    QComboBox* Wert(QFormLayout* form, const char* beschriftung, const char* name, std::string SchuelerSeite::*feld,
-                    const std::vector<std::string>* feste = nullptr);
+    // The controls of the field rows placed in group box `kasten`, each in a form row.
+    void Felder(QFormLayout* form, int kasten);
     QComboBox* Ort(QFormLayout* form, const char* beschriftung, const char* name, int SchuelerSeite::*feld,
                    const KomboListe& liste, void (SchuelerSeitenLogik::*gewaehlt)(int));
 
@@ -80,6 +75,14 @@ private:
         QComboBox* w;
         std::string SchuelerSeite::*feld;
     };
+    struct WahlBindung {
+        QButtonGroup* w;
+        int SchuelerSeite::*feld;
+    };
+    struct DatumBindung {
+        DatumsFeld* w;
+        DatumsKasten SchuelerSeite::*feld;
+    };
     struct OrtBindung {
         QComboBox* w;
         int SchuelerSeite::*feld;
@@ -89,15 +92,14 @@ private:
     UEAuswahlDialog* auswahl_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLineEdit *kopfName_ = nullptr, *kopfKlasse_ = nullptr;
-    QLineEdit *id_ = nullptr, *name_ = nullptr;
-    QButtonGroup* geschlecht_ = nullptr;
-    DatumsFeld* geburtsdatum_ = nullptr;
-    CodeFeldWidget* vorherigeSchule_ = nullptr;
+    QLineEdit* id_ = nullptr;
     RasterAnsicht *fremdsprachen_ = nullptr, *ueTabelle_ = nullptr;
     QLabel* stundensumme_ = nullptr;
     std::vector<TextBindung> texte_;
     std::vector<CodeBindung> codes_;
     std::vector<WertBindung> werte_;
+    std::vector<WahlBindung> wahlen_;
+    std::vector<DatumBindung> daten_;
     std::vector<OrtBindung> orte_;
 };
 

@@ -70,6 +70,7 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
         if (i == 0) name_->setFocus();
     });
     ModellInWidgets();
+    TabFolgeNachLage(this);
 }
 
 RasterAnsicht* LehrerSeitenWidget::Tabelle(CodeRaster& r, const char* name) {

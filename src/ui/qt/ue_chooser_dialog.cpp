@@ -36,6 +36,7 @@ UEAuswahlDialog::UEAuswahlDialog(Meldungen& m, QWidget* eltern)
     connect(hinzufuegen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 480);
+    TabFolgeNachLage(this);
 }
 
 std::optional<std::vector<std::string>> UEAuswahlDialog::Auswaehlen(const Katalog& ueBeschreibungen) {
