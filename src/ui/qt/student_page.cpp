@@ -4,6 +4,7 @@
 #include "pages/date_mask.h"
 #include "ui/qt/code_widgets.h"
 #include "ui/qt/ue_chooser_dialog.h"
+#include "ui/qt/ue_sheet.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -232,52 +233,19 @@ QWidget* SchuelerSeitenWidget::SchullaufbahnAufbauen() {
 }
 
 QWidget* SchuelerSeitenWidget::UnterrichtseinheitenAufbauen() {
-    auto* seite = new QWidget();
-    seite->setObjectName("seiteSchuelerUE");
-    auto* layout = new QVBoxLayout(seite);
-    ueTabelle_ = new RasterAnsicht(logik_->Seite().ue, seite);
-    ueTabelle_->setObjectName("tabelleSchuelerUE");
-    ueTabelle_->horizontalHeader()->setStretchLastSection(false);
-    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    layout->addWidget(ueTabelle_, 1);
-    auto* summe = new QHBoxLayout();
-    stundensumme_ = new QLabel("0", seite);
-    stundensumme_->setObjectName("schuelerStundensumme");
-    QFont fett = stundensumme_->font();
-    fett.setBold(true);
-    stundensumme_->setFont(fett);
-    auto* summenLabel = new QLabel("Stundensumme:", seite);
-    summenLabel->setBuddy(stundensumme_);
-    summe->addWidget(summenLabel);
-    summe->addWidget(stundensumme_);
-    summe->addStretch(1);
-    layout->addLayout(summe);
-
-    const std::pair<const char*, const char*> knoepfe[] = {
-        {"knopfSchuelerUEHinzufuegen", "UnterrichtsEinheit(en) hinzufügen"},
-        {"knopfSchuelerUELoeschen", "UnterrichtEinheit löschen"},
-        {"knopfUEGruppe", "UE-Gruppe hinzufügen"},
-        {"knopfSchuelerUEAktualisieren", "Ansicht aktualisieren"},
-        {"knopfSchuelerUELeereZeile", "leere Zeile hinzufügen"},
-        {"knopfSchuelerUEAlleLoeschen", "alle UnterrichtsEinheiten löschen"}};
-    UESeite& ue = logik_->UE();
-    const std::function<void()> aktionen[] = {
-        [&ue] { ue.Hinzufuegen(); },          [&ue] { ue.Loeschen(); },   [this] { logik_->UEGruppeHinzufuegen(); },
-        [&ue] { ue.AnsichtAktualisieren(); }, [&ue] { ue.LeereZeile(); }, [&ue] { ue.AlleLoeschen(); }};
-    // Two rows of three, so the sheets fit a window of 1280 pixels beside the record list.
-    QHBoxLayout* reihe = nullptr;
-    for (std::size_t i = 0; i < std::size(knoepfe); ++i) {
-        if (i % 3 == 0) {
-            if (reihe) reihe->addStretch(1);
-            reihe = new QHBoxLayout();
-            layout->addLayout(reihe);
-        }
-        auto* b = Knopf(seite, knoepfe[i].first, knoepfe[i].second);
-        reihe->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, a = aktionen[i]] { Aktion(a); });
-    }
-    reihe->addStretch(1);
-    return seite;
+    static constexpr UEBlattTexte kTexte = {"seiteSchuelerUE",
+                                            "tabelleSchuelerUE",
+                                            "schuelerStundensumme",
+                                            true,
+                                            {{{"knopfSchuelerUEHinzufuegen", "UnterrichtsEinheit(en) hinzufügen"},
+                                              {"knopfSchuelerUELoeschen", "UnterrichtEinheit löschen"},
+                                              {"knopfSchuelerUEAktualisieren", "Ansicht aktualisieren"},
+                                              {"knopfSchuelerUELeereZeile", "leere Zeile hinzufügen"},
+                                              {"knopfSchuelerUEAlleLoeschen", "alle UnterrichtsEinheiten löschen"}}}};
+    ueBlatt_ = new UEBlatt(kTexte, logik_->Seite().ue, logik_->UE(), [this](const auto& f) { Aktion(f); });
+    auto* gruppe = ueBlatt_->KnopfAnfuegen("knopfUEGruppe", "UE-Gruppe hinzufügen");
+    connect(gruppe, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEGruppeHinzufuegen(); }); });
+    return ueBlatt_;
 }
 
 QWidget* SchuelerSeitenWidget::AbschlussAufbauen() {
@@ -324,9 +292,7 @@ void SchuelerSeitenWidget::ModellInWidgets() {
         b.w->setCurrentIndex(s.*b.feld < b.w->count() ? s.*b.feld : 0);
     }
     fremdsprachen_->Anzeigen();
-    ueTabelle_->Anzeigen();
-    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    stundensumme_->setText(Q(s.stundensumme.text));
+    ueBlatt_->Anzeigen(s.stundensumme);
 }
 
 void SchuelerSeitenWidget::WidgetsInModell() {

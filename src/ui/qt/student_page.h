@@ -26,6 +26,7 @@ class CodeFeldWidget;
 class DatumsFeld;
 class RasterAnsicht;
 class UEAuswahlDialog;
+class UEBlatt;
 
 // A plain name for moc.
 using SchuelerSeitenBasis = SeitenBasis<SchuelerSeitenLogik>;
@@ -93,8 +94,8 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLineEdit *kopfName_ = nullptr, *kopfKlasse_ = nullptr;
     QLineEdit* id_ = nullptr;
-    RasterAnsicht *fremdsprachen_ = nullptr, *ueTabelle_ = nullptr;
-    QLabel* stundensumme_ = nullptr;
+    RasterAnsicht* fremdsprachen_ = nullptr;
+    UEBlatt* ueBlatt_ = nullptr;
     std::vector<TextBindung> texte_;
     std::vector<CodeBindung> codes_;
     std::vector<WertBindung> werte_;

@@ -5,6 +5,7 @@
 #include "ui/qt/code_widgets.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/ue_chooser_dialog.h"
+#include "ui/qt/ue_sheet.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -303,45 +304,19 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
 }
 
 QWidget* LehrerSeitenWidget::UnterrichtseinheitenAufbauen() {
-    auto* seite = new QWidget();
-    seite->setObjectName("seiteLehrerUE");
-    auto* layout = new QVBoxLayout(seite);
-    ueTabelle_ = new RasterAnsicht(logik_->Seite().ue, seite);
-    ueTabelle_->setObjectName("tabelleLehrerUE");
-    ueTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ueTabelle_->horizontalHeader()->setStretchLastSection(false);
-    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    layout->addWidget(ueTabelle_, 1);
-    auto* summe = new QHBoxLayout();
-    stundensumme_ = Summe("stundensumme");
-    summe->addWidget(new QLabel("Stundensumme:"));
-    summe->addWidget(stundensumme_);
-    summe->addStretch(1);
-    layout->addLayout(summe);
-    auto* knoepfe = new QHBoxLayout();
-    auto* hinzu = Knopf(seite, "knopfUEHinzufuegen", "UnterrichtsEinheit(en) hinzufügen ...");
-    auto* loeschen = Knopf(seite, "knopfUELoeschenLehrer", "UnterrichtsEinheit löschen");
-    auto* aktualisieren = Knopf(seite, "knopfUEAktualisieren", "Ansicht aktualisieren");
-    auto* leer = Knopf(seite, "knopfUELeereZeile", "leere Zeile hinzufügen");
-    auto* alle = Knopf(seite, "knopfUEAlleLoeschen", "alle UnterrichtsEinheiten löschen");
-    auto* pruefen = Knopf(seite, "knopfPruefenLehrerUE", "diese Seite prüfen (PLAUSI)");
-    // Two rows, so the sheets fit a window of 1280 pixels beside the record list.
-    for (QPushButton* b : {hinzu, loeschen, aktualisieren}) knoepfe->addWidget(b);
-    knoepfe->addStretch(1);
-    auto* knoepfe2 = new QHBoxLayout();
-    for (QPushButton* b : {leer, alle}) knoepfe2->addWidget(b);
-    knoepfe2->addStretch(1);
-    knoepfe2->addWidget(pruefen);
-    layout->addLayout(knoepfe);
-    layout->addLayout(knoepfe2);
-    connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().Hinzufuegen(); }); });
-    connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().Loeschen(); }); });
-    connect(aktualisieren, &QPushButton::clicked, this,
-            [this] { Aktion([this] { logik_->UE().AnsichtAktualisieren(); }); });
-    connect(leer, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().LeereZeile(); }); });
-    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UE().AlleLoeschen(); }); });
+    static constexpr UEBlattTexte kTexte = {"seiteLehrerUE",
+                                            "tabelleLehrerUE",
+                                            "stundensumme",
+                                            false,
+                                            {{{"knopfUEHinzufuegen", "UnterrichtsEinheit(en) hinzufügen ..."},
+                                              {"knopfUELoeschenLehrer", "UnterrichtsEinheit löschen"},
+                                              {"knopfUEAktualisieren", "Ansicht aktualisieren"},
+                                              {"knopfUELeereZeile", "leere Zeile hinzufügen"},
+                                              {"knopfUEAlleLoeschen", "alle UnterrichtsEinheiten löschen"}}}};
+    ueBlatt_ = new UEBlatt(kTexte, logik_->Seite().ue, logik_->UE(), [this](const auto& f) { Aktion(f); });
+    auto* pruefen = ueBlatt_->KnopfAnfuegen("knopfPruefenLehrerUE", "diese Seite prüfen (PLAUSI)", true);
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerUE); });
-    return seite;
+    return ueBlatt_;
 }
 
 void LehrerSeitenWidget::SummenZeigen() {
@@ -350,14 +325,14 @@ void LehrerSeitenWidget::SummenZeigen() {
     const std::pair<QLabel*, const Summenanzeige*> summen[] = {{anrechnungSumme_, &s.anrechnungSumme},
                                                                {regelungEffektiv_, &s.regelungEffektiv},
                                                                {kontoEffektiv_, &s.kontoEffektiv},
-                                                               {einsatzSumme_, &s.einsatzSumme},
-                                                               {stundensumme_, &s.stundensumme}};
+                                                               {einsatzSumme_, &s.einsatzSumme}};
     for (const auto& [label, summe] : summen) {
         label->setText(Q(summe->text));
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, QFarbe(summe->farbe));
         label->setPalette(p);
     }
+    ueBlatt_->SummeZeigen(s.stundensumme);
 }
 
 void LehrerSeitenWidget::ModellInWidgets() {
@@ -383,8 +358,8 @@ void LehrerSeitenWidget::ModellInWidgets() {
     abgang_->Anzeigen(s.abgang);
     abgangDatum_->Anzeigen(s.abgangDatum);
     for (RasterAnsicht* t : tabellen_) t->Anzeigen();
-    ueTabelle_->Anzeigen();
-    ueTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ueBlatt_->Tabelle()->Anzeigen();
+    ueBlatt_->Tabelle()->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     SummenZeigen();
 }
 

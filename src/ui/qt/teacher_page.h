@@ -21,6 +21,7 @@ namespace zev::qt {
 class CodeFeldWidget;
 class DatumsFeld;
 class RasterAnsicht;
+class UEBlatt;
 class UEAuswahlDialog;
 
 // A plain name for moc.
@@ -81,9 +82,9 @@ private:
     CodeFeldWidget *zugang_ = nullptr, *abgang_ = nullptr;
     DatumsFeld *zugangDatum_ = nullptr, *abgangDatum_ = nullptr;
     QLabel *anrechnungSumme_ = nullptr, *regelungEffektiv_ = nullptr, *kontoEffektiv_ = nullptr,
-           *einsatzSumme_ = nullptr, *stundensumme_ = nullptr;
+           *einsatzSumme_ = nullptr;
     std::vector<RasterAnsicht*> tabellen_;
-    RasterAnsicht* ueTabelle_ = nullptr;
+    UEBlatt* ueBlatt_ = nullptr;
 };
 
 } // namespace zev::qt
