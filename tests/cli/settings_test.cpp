@@ -280,6 +280,7 @@ std::vector<Abgelehnt> AbgelehnteWerte() {
              "Möglich sind: 0 alle überschreiben, 1 neuere (lt. Reihenfolge) übernehmen, 2 nur fehlende "
              "ergänzen.\n"},
         {{"FreierTraeger=2"}, "zev settings: FreierTraeger=2" + kein + "Möglich sind: 1 oder ja, 0 oder nein.\n"},
+        {{"StartSicherung=yes"}, "zev settings: StartSicherung=yes" + kein + "Möglich sind: 1 oder ja, 0 oder nein.\n"},
         {{"DatenPfad=/srv/Łódź"},
          "zev settings: DatenPfad=/srv/Łódź" + kein +
              "Der Pfad:\n/srv/Łódź/\nkann nicht in den Einstellungen gespeichert werden!\n\n" + pfad},
