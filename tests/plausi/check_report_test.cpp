@@ -136,13 +136,10 @@ TEST_F(Report, HtmlLeavesOutTheCountsWhenTheWindowHidesThem) {
 }
 
 TEST(ReportFormat, ChosenBySuffixIgnoringCase) {
-    EXPECT_EQ(BerichtsFormatVon("/a/b.html"), BerichtsFormat::Html);
-    EXPECT_EQ(BerichtsFormatVon("B.HTM"), BerichtsFormat::Html);
+    for (const char* html : {"/a/b.html", "B.HTM"}) EXPECT_EQ(BerichtsFormatVon(html), BerichtsFormat::Html) << html;
     EXPECT_EQ(BerichtsFormatVon("/a.b/c.Csv"), BerichtsFormat::Csv);
-    EXPECT_EQ(BerichtsFormatVon("/a/b.txt"), std::nullopt);
-    EXPECT_EQ(BerichtsFormatVon("/a/b.csv.txt"), std::nullopt);
-    EXPECT_EQ(BerichtsFormatVon("/a.csv/bericht"), std::nullopt);
-    EXPECT_EQ(BerichtsFormatVon("/a/b.htmlx"), std::nullopt);
+    for (const char* keins : {"/a/b.txt", "/a/b.csv.txt", "/a.csv/bericht", "/a/b.htmlx"})
+        EXPECT_EQ(BerichtsFormatVon(keins), std::nullopt) << keins;
 }
 
 TEST_F(Report, SavingByNameWritesTheFormatOrSaysWhyNot) {

@@ -1,5 +1,5 @@
-#include "storage/area_files.h"
 #include "io/file_io.h"
+#include "storage/area_files.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 
@@ -64,7 +64,7 @@ TEST_F(AreaFiles, HeaderBytesOfAWrittenTeacherFile) {
     EXPECT_EQ(kennung, "(kwt: mox --> ZEV-Manager: L_DB          ");
     EXPECT_EQ(Bytes(f.begin() + 41, f.begin() + 68),
               (Bytes{0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0xB7, 0x9B, 0x02, 0x00, 0x00, 0x00,
-                     0x00, 0x00, 0x05, '1', '2', '3', '4', '5', '6', '7', 0x00, 0x00, 0x00}));
+                     0x00, 0x00, 0x05, '1',  '2',  '3',  '4',  '5',  '6',  '7',  0x00, 0x00, 0x00}));
     EXPECT_TRUE(m.gezeigt.empty());
 }
 
@@ -127,34 +127,25 @@ TEST_F(AreaFiles, StoredCurrentIndexIsClampedIntoTheArray) {
     }
 }
 
+// A file of another school is read and switches to read-only. School numbers
+// compare by length and characters only, not by the bytes after them.
 TEST_F(AreaFiles, FileOfAnotherSchoolIsReadAndSwitchesToReadOnly) {
-    auto b = Lehrer(2);
-    e.Schulnummer = "54321";
-    ASSERT_TRUE(BereichSchreiben(b, ordner.Pfad(), e, m));
-
-    e.Schulnummer = "12345";
-    BereichsDaten<TLehrerDS> gelesen;
-    EXPECT_TRUE(BereichLesen(gelesen, ordner.Pfad(), e, m));
-    EXPECT_EQ(gelesen.Letzter(), 1);
-    EXPECT_EQ(e.Dateizugriff.get(), 0);
+    for (const auto& [andere, zugriff] :
+         std::vector<std::pair<const char*, int>>{{"54321", 0}, {"1234", 0}, {"12345", 1}}) {
+        SCOPED_TRACE(andere);
+        auto b = Lehrer(2);
+        e.Schulnummer = "12345XYZ";
+        e.Schulnummer = "12345";
+        ASSERT_TRUE(BereichSchreiben(b, ordner.Pfad(), e, m));
+        TEinstellungen lesend = e;
+        lesend.Schulnummer = "12345ABC";
+        lesend.Schulnummer = andere; // other bytes after the characters
+        BereichsDaten<TLehrerDS> gelesen;
+        EXPECT_TRUE(BereichLesen(gelesen, ordner.Pfad(), lesend, m));
+        EXPECT_EQ(gelesen.Letzter(), 1);
+        EXPECT_EQ(lesend.Dateizugriff.get(), zugriff);
+    }
     EXPECT_TRUE(m.gezeigt.empty());
-}
-
-TEST_F(AreaFiles, SchoolNumbersCompareByLengthAndCharactersOnly) {
-    auto b = Lehrer(1);
-    e.Schulnummer = "12345XYZ";
-    e.Schulnummer = "12345";
-    ASSERT_TRUE(BereichSchreiben(b, ordner.Pfad(), e, m));
-
-    TEinstellungen andere = e;
-    andere.Schulnummer = "12345ABC";
-    andere.Schulnummer = "12345"; // other bytes after the five characters
-    ASSERT_TRUE(BereichLesen(b, ordner.Pfad(), andere, m));
-    EXPECT_EQ(andere.Dateizugriff.get(), 1);
-
-    andere.Schulnummer = "1234";
-    ASSERT_TRUE(BereichLesen(b, ordner.Pfad(), andere, m));
-    EXPECT_EQ(andere.Dateizugriff.get(), 0);
 }
 
 TEST_F(AreaFiles, ClassFileOfferedAsTeacherFileIsRefusedAndTheAreaUntouched) {
@@ -205,7 +196,7 @@ protected:
 // shorter than its records, one shorter than the header.
 TEST_F(CorruptFiles, DamagedFilesAreRefusedAndTheAreaKept) {
     const std::vector<std::function<void(Bytes&)>> schaeden = {
-        [](Bytes& f) { SetzeLetzter(f, -1); },         [](Bytes& f) { SetzeLetzter(f, 65536); },
+        [](Bytes& f) { SetzeLetzter(f, -1); }, [](Bytes& f) { SetzeLetzter(f, 65536); },
         [](Bytes& f) { SetzeLetzter(f, 2147483647); }, [](Bytes& f) { f.resize(f.size() - 1); },
         [](Bytes& f) { f.resize(60); }};
     for (std::size_t i = 0; i < schaeden.size(); ++i) {
@@ -238,16 +229,12 @@ TEST_F(CorruptFiles, UnknownVersionIsRefusedAfterTheSchoolNumberWasCompared) {
     EXPECT_EQ(e.Dateizugriff.get(), 0);
 }
 
-TEST_F(AreaFiles, MissingFileChangesNothingAndSaysNothing) {
+// A missing file changes nothing and says nothing; one that cannot be opened is reported.
+TEST_F(AreaFiles, MissingFileSaysNothingAndOneThatCannotBeOpenedIsReported) {
     auto b = Lehrer(2, 1);
     EXPECT_FALSE(BereichLesen(b, ordner.Pfad(), e, m));
     EXPECT_TRUE(m.gezeigt.empty());
-    EXPECT_EQ(b.Letzter(), 1);
-}
-
-TEST_F(AreaFiles, FileThatCannotBeOpenedIsReported) {
     std::filesystem::create_directory(Pfad("Lehrer.ZEV"));
-    auto b = Lehrer(2, 1);
     EXPECT_FALSE(BereichLesen(b, ordner.Pfad(), e, m));
     EXPECT_EQ(m.Texte(), std::vector<std::string>{kOeffnenLehrer + ordner.Pfad() + "\rzu lesen und zu öffnen!"});
     EXPECT_EQ(b.Letzter(), 1);
