@@ -15,7 +15,8 @@ namespace {
 
 TEST(DeliverCommand, RefusesWhileThereAreFindingsAndWritesWithForce) {
     test::TempOrdner home, aus;
-    for (const auto& x : std::filesystem::directory_iterator(ZEV_CATALOGUE_DIR)) std::filesystem::copy(x.path(), home.Pfad());
+    for (const auto& x : std::filesystem::directory_iterator(ZEV_CATALOGUE_DIR))
+        std::filesystem::copy(x.path(), home.Pfad());
     TEinstellungen e;
     EinstellungenStandard(e, home.Pfad());
     e.Schulnummer = "12345";

@@ -20,8 +20,8 @@ using test::Inhalt;
 using Namen = std::vector<std::string>;
 
 constexpr Kalendertag kTag{2026, 3, 9};
-const Namen kDateien = {"Klassen.XML",      "Lehrer.XML", "Pruefbericht.csv", "Pruefbericht.html",
-                        "SHA256SUMS",       "Schueler.XML", "Schule.XML"};
+const Namen kDateien = {"Klassen.XML", "Lehrer.XML",   "Pruefbericht.csv", "Pruefbericht.html",
+                        "SHA256SUMS",  "Schueler.XML", "Schule.XML"};
 
 std::string Ausgabe(const std::string& befehl, int& status) {
     FILE* p = ::popen(befehl.c_str(), "r");
@@ -111,8 +111,8 @@ TEST_F(Lieferung, ChecksEveryAreaAtItsThresholdAndLeavesTheRecordsAlone) {
         EXPECT_EQ(r[0].datensaetze, 1u);
         EXPECT_EQ(r[1].datensaetze, 25u);
         EXPECT_EQ(r[0].schwelle, f.schwelle);
-        EXPECT_EQ(r[0].befunde.size() + r[1].befunde.size(), static_cast<std::size_t>(f.zahlen[0] + f.zahlen[1] +
-                                                                                        f.zahlen[2] + f.zahlen[3]));
+        EXPECT_EQ(r[0].befunde.size() + r[1].befunde.size(),
+                  static_cast<std::size_t>(f.zahlen[0] + f.zahlen[1] + f.zahlen[2] + f.zahlen[3]));
     }
     EXPECT_EQ(std::memcmp(lehrer.data(), st->Daten().Lehrer.DB.data(), lehrer.size() * sizeof(TLehrerDS)), 0);
 
@@ -178,10 +178,11 @@ TEST_F(Lieferung, AYesWritesTheFolderWithTheReportAndNeverOverAnExistingOne) {
               "Lehrer;LAP;Lange, Petra;264;2;eingetragene Klassenleiterfunktion prüfen;\"Klasse nicht in der "
               "internen Datenbank gefunden --> ev. 1x zu \"\"Klassen\"\" wechseln\"\r\n");
     const std::string html = Lesen(a.ordner + "/Pruefbericht.html");
-    for (const char* teil : {"<title>Prüfbericht zur Lieferung – 12345 – 09.03.2026</title>", "<p>Berichtsjahr: 2025</p>",
-                             "<tr><td>Lehrer</td><td>25</td><td><span style=\"color:#800080\">ab Warnungen</span></td>"
-                             "<td>1</td><td>0</td><td><span style=\"color:#FF00FF\">mit Warnung(en)!</span></td></tr>",
-                             "<tr><td>LAP</td><td>Lange, Petra</td><td>264</td>"})
+    for (const char* teil :
+         {"<title>Prüfbericht zur Lieferung – 12345 – 09.03.2026</title>", "<p>Berichtsjahr: 2025</p>",
+          "<tr><td>Lehrer</td><td>25</td><td><span style=\"color:#800080\">ab Warnungen</span></td>"
+          "<td>1</td><td>0</td><td><span style=\"color:#FF00FF\">mit Warnung(en)!</span></td></tr>",
+          "<tr><td>LAP</td><td>Lange, Petra</td><td>264</td>"})
         EXPECT_NE(html.find(teil), std::string::npos) << teil;
     EXPECT_TRUE(LieferMeldung(a).starts_with("Die Lieferung wurde geschrieben in den Ordner:\r" + a.ordner +
                                              "\r\rSchulnummer: 12345 "));
@@ -221,16 +222,15 @@ TEST_F(Lieferung, AFileThatFailsItsSchemaIsRefused) {
     ASSERT_EQ(gefragt.size(), 1u);
     // The number is also refused by the checks (a unit names a teacher that is not
     // there; the number is no key): one finding in each area.
-    EXPECT_EQ(gefragt[0],
-              "Die Prüfung der Lieferung fand 1 Warnung(en) und 1 Fehler an oder über den Alarmschwellen;\r"
-              "1 XML-Datei entspricht nicht ihrem XML-Schema.\r\r"
-              "Schulnummer: 12345   Berichtsjahr: 2025   Datum: 09.03.2026\r"
-              "Schule: 1 Datensatz geprüft (ab Warnungen): 1 Warnung(en), 0 Fehler\r"
-              "Lehrer: 25 Datensätze geprüft (ab Warnungen): 0 Warnung(en), 1 Fehler\r"
-              "Schule.XML: gültig nach Schule.xsd\r"
-              "Lehrer.XML: ungültig nach Lehrer.xsd\r   Zeile 48: PCDATA invalid Char value 1\r"
-              "Klassen.XML: gültig nach Klassen.xsd\rSchueler.XML: gültig nach Schueler.xsd\r\r"
-              "Wollen Sie die Lieferung trotzdem erstellen?");
+    EXPECT_EQ(gefragt[0], "Die Prüfung der Lieferung fand 1 Warnung(en) und 1 Fehler an oder über den Alarmschwellen;\r"
+                          "1 XML-Datei entspricht nicht ihrem XML-Schema.\r\r"
+                          "Schulnummer: 12345   Berichtsjahr: 2025   Datum: 09.03.2026\r"
+                          "Schule: 1 Datensatz geprüft (ab Warnungen): 1 Warnung(en), 0 Fehler\r"
+                          "Lehrer: 25 Datensätze geprüft (ab Warnungen): 0 Warnung(en), 1 Fehler\r"
+                          "Schule.XML: gültig nach Schule.xsd\r"
+                          "Lehrer.XML: ungültig nach Lehrer.xsd\r   Zeile 48: PCDATA invalid Char value 1\r"
+                          "Klassen.XML: gültig nach Klassen.xsd\rSchueler.XML: gültig nach Schueler.xsd\r\r"
+                          "Wollen Sie die Lieferung trotzdem erstellen?");
 }
 
 TEST(LieferOrdner, NameFromSchoolNumberAndDate) {

@@ -29,8 +29,9 @@ TEST(SchemaValidator, NamesWhatIsWrongWithItsLine) {
         {kopf + "<Alle_Klassen>\r\n<Klasse><Klassenname>x</Klassenname></Klasse></Alle_Klassen>",
          {"Zeile 3: Element 'Klassenname': This element is not expected. Expected is ( Schulnummer )."}},
         {kopf + "<Alle_Klassen>\r\n<Klasse>\r\n", {"Zeile 4: Premature end of data in tag Klasse line 3"}},
-        {kopf + "<Alle_Lehrer/>", {"Zeile 2: Element 'Alle_Lehrer': No matching global declaration available for "
-                                   "the validation root."}},
+        {kopf + "<Alle_Lehrer/>",
+         {"Zeile 2: Element 'Alle_Lehrer': No matching global declaration available for "
+          "the validation root."}},
         {"", {"Zeile 1: Document is empty"}},
     };
     for (const Fall& f : faelle) {

@@ -540,8 +540,8 @@ void HauptFenster::Oeffnen() {
 }
 
 void HauptFenster::Liefern() {
-    const QString ordner = QFileDialog::getExistingDirectory(
-        this, "Lieferung erstellen in ...", QString::fromStdString(steuerung_->Ordnerpfade().Export));
+    const QString ordner = QFileDialog::getExistingDirectory(this, "Lieferung erstellen in ...",
+                                                             QString::fromStdString(steuerung_->Ordnerpfade().Export));
     if (ordner.isEmpty()) return;
     const LieferAusgang a = LieferungErstellen(
         *steuerung_, meldungen_, ordner.toStdString(),
