@@ -243,19 +243,21 @@ private slots:
     // The folder from the chooser, the question (answered yes), the summary with the folder's path.
     void deliveryAsksForAFolderAndShowsTheSummary() {
         QTemporaryDir ziel;
+        QVERIFY(QDir(ziel.path()).mkdir("abgabe"));
         bool gewaehlt = false;
         QTimer::singleShot(100, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             dialog->setDirectory(ziel.path());
-            dialog->selectFile(ziel.path());
-            dialog->accept();
+            dialog->selectFile("abgabe");
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
             gewaehlt = true;
         });
         skript_.Antworten({true});
         Kind<QAction>("aktionLieferung")->trigger();
         QVERIFY(gewaehlt);
-        const QString ordner = ziel.path() + "/" + QString::fromStdString(zev::LieferOrdnerName("", zev::Heute()));
+        const QString ordner =
+            ziel.path() + "/abgabe/" + QString::fromStdString(zev::LieferOrdnerName("00000", zev::Heute()));
         QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 7);
         QVERIFY(skript_.gezeigt.size() >= 2);
         QVERIFY(skript_.gezeigt[skript_.gezeigt.size() - 2].text.starts_with("Die Prüfung der Lieferung fand "));
