@@ -24,6 +24,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZEV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries' packages (Qt, expat, the C++ runtime) come from dpkg-shlibdeps.
+# The libraries' packages (Qt, expat, libxml2, the C++ runtime) come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    libgtest-dev libbenchmark-dev nlohmann-json3-dev libxml2-utils libexpat1-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev libxml2-utils libxml2-dev libexpat1-dev
     qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth
     clang-14 libclang-rt-14-dev
     dpkg-dev file appstream desktop-file-utils groff-base man-db

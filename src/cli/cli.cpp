@@ -88,6 +88,24 @@ const std::vector<Befehl>& Befehle() {
          "Rückgabewert 0, wenn die Prüfung bestanden ist, 1 wenn nicht, 2 bei falschem\n"
          "Aufruf, 3 nach einer Fehlermeldung.\n",
          Check},
+        {"deliver", "alles prüfen und die Lieferung in einen neuen Ordner schreiben",
+         "Aufruf: zev [--home ORDNER] deliver [ORDNER] [--force]\n"
+         "\n"
+         "Lädt die vier Bereiche aus der eingestellten Datenquelle, führt jede Prüfung\n"
+         "aller Bereiche aus (jeder Bereich mit seiner Alarm-Schwelle), erzeugt die vier\n"
+         "XML-Dateien neu und prüft jede gegen ihr XML-Schema. Dann entsteht der neue\n"
+         "Ordner ORDNER/Lieferung-<Schulnummer>-<JJJJ-MM-TT> (gibt es ihn schon:\n"
+         "-2, -3 ...) mit den vier XML-Dateien, Pruefbericht.html, Pruefbericht.csv\n"
+         "(jeder Befund an oder über der Alarm-Schwelle seines Bereichs, je Bereich eine\n"
+         "Zusammenfassung) und SHA256SUMS (prüfbar mit \"sha256sum -c SHA256SUMS\").\n"
+         "Der Ordner entsteht ganz oder gar nicht. Ohne ORDNER: der Export-Ordner.\n"
+         "Gibt es Befunde an oder über einer Alarm-Schwelle oder verletzt eine Datei ihr\n"
+         "Schema, wird nichts geschrieben; --force schreibt die Lieferung trotzdem.\n"
+         "Daten-Ordner, Export-Ordner und Datensätze bleiben, wie sie sind.\n"
+         "Rückgabewert 0, wenn die Lieferung ohne Befund geschrieben wurde, 1 bei\n"
+         "Befunden (mit --force dennoch geschrieben), 2 bei falschem Aufruf, 3 nach\n"
+         "einer Fehlermeldung.\n",
+         Deliver},
         {"demo", "eine Demo-Schule in den Daten-Ordner schreiben",
          "Aufruf: zev [--home ORDNER] [--wait SEK] demo [--force]\n"
          "\n"

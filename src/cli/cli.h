@@ -28,7 +28,7 @@ struct Kontext {
     bool antwortJa = false;
     std::ostream& out;
     std::ostream& err;
-    bool farbig = false; // standard output is a terminal
+    bool farbig = false;   // standard output is a terminal
     int warteSekunden = 0; // --wait: how long a writing command waits for the data folder's lock
 };
 
@@ -45,6 +45,8 @@ int Export(const Kontext& k, const std::vector<std::string>& args);
 int Import(const Kontext& k, const std::vector<std::string>& args);
 // `zev check schule|lehrer [--nr N] [--json] [--seed N]`
 int Check(const Kontext& k, const std::vector<std::string>& args);
+// `zev deliver [ORDNER] [--force]`
+int Deliver(const Kontext& k, const std::vector<std::string>& args);
 // `zev demo [--force]`
 int Demo(const Kontext& k, const std::vector<std::string>& args);
 // `zev settings show [--json] | set NAME=WERT...`

@@ -250,6 +250,15 @@ std::string DefekterVerweis(const std::string& pfad) {
 
 std::string Steuerung::Ausliefern(Bereich b) {
     const std::string xml = XmlExportPfad(e_, static_cast<int>(b), o_.Export);
+    if (!AusliefernBereit(b)) {
+        m_.Fehler("Die " + std::string(Bereichswort(b)) + " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
+                  "\rwird nicht geschrieben und bleibt, wie sie ist.");
+        return {};
+    }
+    return Exportieren(b) ? xml : std::string();
+}
+
+bool Steuerung::AusliefernBereit(Bereich b) {
     bool geladen = true;
     if (!Geladen(b)) {
         const std::vector<ImportBericht> berichte = Laden(b);
@@ -267,12 +276,12 @@ std::string Steuerung::Ausliefern(Bereich b) {
             geladen = false;
         }
     }
-    if (!geladen) {
-        m_.Fehler("Die " + std::string(Bereichswort(b)) + " konnten nicht geladen werden!\rDie XML-Datei:\r" + xml +
-                  "\rwird nicht geschrieben und bleibt, wie sie ist.");
-        return {};
-    }
-    return Exportieren(b) ? xml : std::string();
+    return geladen;
+}
+
+void Steuerung::OffeneSeiteEinholen() {
+    SeiteEinholen(seite_);
+    if (BereichVon(seite_)) ListenAufbauen(*BereichVon(seite_));
 }
 
 std::vector<std::string> Steuerung::AllesExportieren() {

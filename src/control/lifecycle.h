@@ -122,6 +122,11 @@ public:
     // file would replace a good XML file with nothing. The path written, or "" after
     // a message.
     std::string Ausliefern(Bereich b);
+    // The first half of that: loads the area where it is not loaded yet; false when
+    // it could not be loaded as it stands (the caller says what is not written).
+    bool AusliefernBereit(Bereich b);
+    // The values of the open page into its record or buffer, and its lists anew.
+    void OffeneSeiteEinholen();
     // "Datei" > "Exportieren": takes the open page in and writes the XML files of all
     // four areas; the paths written, reported in one message.
     std::vector<std::string> AllesExportieren();

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -404,6 +405,84 @@ std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<
     if (auto f = aus.Oeffnen(ziel, vorgaenger)) return f;
     if (!aus.Schreiben(daten)) return aus.Fehler();
     return aus.Abschliessen();
+}
+
+namespace {
+
+// Moves the finished folder to `ziel` unless something is there already.
+// Without RENAME_NOREPLACE (some file systems refuse it) the name is first
+// taken by an empty folder of our own, which a rename may then replace.
+bool OhneErsetzenUmbenennen(const std::string& von, const std::string& ziel) {
+    if (Verhindert()) return false;
+    if (::renameat2(AT_FDCWD, von.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (::mkdir(ziel.c_str(), 0700) != 0) return false;
+    if (::rename(von.c_str(), ziel.c_str()) == 0) return true;
+    const int e = errno;
+    ::rmdir(ziel.c_str());
+    errno = e;
+    return false;
+}
+
+bool DateiAnlegen(const std::string& pfad, std::string_view inhalt) {
+    if (Verhindert()) return false;
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const bool ok = AllesSchreiben(fd, reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size()) &&
+                    !Verhindert() && ::fsync(fd) == 0;
+    const int e = errno;
+    const bool zu = ::close(fd) == 0;
+    if (!ok) errno = e;
+    return ok && zu;
+}
+
+} // namespace
+
+std::optional<std::string> OrdnerSchreiben(const std::string& eltern, const std::string& name,
+                                           std::span<const OrdnerDatei> dateien, std::string& fehler) {
+    std::string basis = eltern.empty() ? std::string(".") : eltern;
+    if (basis.size() > 1 && basis.back() == '/') basis.pop_back();
+    const auto scheitern = [&](const std::string& pfad) {
+        fehler = pfad + ": " + SystemFehlerText(errno);
+        return std::nullopt;
+    };
+    std::string temp;
+    for (int versuch = 0;; ++versuch) {
+        temp = TempName(basis, name, "neu");
+        if (Verhindert()) return scheitern(temp);
+        if (::mkdir(temp.c_str(), 0777) == 0) break;
+        if (errno != EEXIST || versuch == 9) return scheitern(temp);
+    }
+    std::vector<std::string> angelegt;
+    const auto wegraeumen = [&] {
+        const int e = errno;
+        for (const std::string& p : angelegt) ::unlink(p.c_str());
+        ::rmdir(temp.c_str());
+        errno = e;
+    };
+    for (const OrdnerDatei& d : dateien) {
+        const std::string pfad = temp + "/" + d.name;
+        angelegt.push_back(pfad);
+        if (!DateiAnlegen(pfad, d.inhalt)) {
+            wegraeumen();
+            return scheitern(basis + "/" + name + "/" + d.name);
+        }
+    }
+    OrdnerSichern(temp);
+    for (int n = 1; n < 1000; ++n) {
+        const std::string ziel = basis + "/" + name + (n == 1 ? std::string() : "-" + std::to_string(n));
+        if (OhneErsetzenUmbenennen(temp, ziel)) {
+            OrdnerSichern(basis);
+            return ziel;
+        }
+        if (errno != EEXIST && errno != ENOTEMPTY) {
+            wegraeumen();
+            return scheitern(ziel);
+        }
+    }
+    errno = EEXIST;
+    wegraeumen();
+    return scheitern(basis + "/" + name + "-999");
 }
 
 namespace test {

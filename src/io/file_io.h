@@ -100,6 +100,20 @@ private:
 std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
                                              const std::string& vorgaenger = {});
 
+// One file of a folder written as a whole.
+struct OrdnerDatei {
+    std::string name;
+    std::string_view inhalt;
+};
+
+// Writes the folder `eltern`/`name` holding exactly `dateien`, never over anything:
+// the files go into a hidden folder beside it, each flushed to disk, and the whole
+// folder then takes the first of `name`, `name`-2, `name`-3 … that does not exist.
+// On a failure nothing of it is left and `fehler` names the path and the reason.
+// The path of the folder written (without a separator at the end), or nullopt.
+std::optional<std::string> OrdnerSchreiben(const std::string& eltern, const std::string& name,
+                                           std::span<const OrdnerDatei> dateien, std::string& fehler);
+
 // Text of an errno value.
 std::string SystemFehlerText(int err);
 

@@ -3,6 +3,7 @@
 #include "io/file_io.h"
 #include "io/file_messages.h"
 #include "io/write_target.h"
+#include "plausi/report_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,107 +11,18 @@
 
 namespace zev {
 
+using namespace bericht;
+
 namespace {
 
 constexpr std::string_view kPfeil = "  -->  ";
-
-// Each "\r" (and each "\r\n") of a message text becomes one "\n".
-std::string Zeilenumbrueche(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            s += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            s += text[i];
-        }
-    }
-    return s;
-}
-
-std::string Html(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : Zeilenumbrueche(text)) {
-        switch (c) {
-            case '&':
-                s += "&amp;";
-                break;
-            case '<':
-                s += "&lt;";
-                break;
-            case '>':
-                s += "&gt;";
-                break;
-            case '"':
-                s += "&quot;";
-                break;
-            case '\'':
-                s += "&#39;";
-                break;
-            default:
-                s += c;
-        }
-    }
-    return s;
-}
-
-std::string Farbig(std::string_view text, Farbe f) {
-    return "<span style=\"color:" + HexVon(f) + "\">" + Html(text) + "</span>";
-}
-
-// A text cell that begins with one of these opens in a spreadsheet as a formula
-// ("=HYPERLINK(...)" in a name would become a live link); an apostrophe in front
-// keeps it text. Number cells are the program's own numbers and stay as they are.
-constexpr std::string_view kFormelAnfang = "=+-@\t\r";
-
-std::string CsvFeld(std::string_view text, bool zahl = false) {
-    std::string s = Zeilenumbrueche(text);
-    if (!zahl && !text.empty() && kFormelAnfang.find(text.front()) != std::string_view::npos) s.insert(0, 1, '\'');
-    if (s.find_first_of(";\"\n") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + '"';
-}
-
-// Both CSV reports: byte order mark first, ";" between fields, CRLF after each row.
-constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
-
-// `zahlen`: the columns that hold numbers.
-template <class Felder> std::string CsvZeile(const Felder& felder, std::initializer_list<std::size_t> zahlen = {}) {
-    std::string z;
-    for (std::size_t i = 0; i < std::size(felder); ++i) {
-        if (i > 0) z += ';';
-        z += CsvFeld(felder[i], std::find(zahlen.begin(), zahlen.end(), i) != zahlen.end());
-    }
-    return z + "\r\n";
-}
 
 // Everything of a page up to its first table or list: title, styles, caption,
 // school number, date and the threshold in its colour.
 std::string HtmlAnfang(std::string_view titel, std::string_view stil, std::string_view schulnummer,
                        std::string_view datum, const std::string& schwelle, Farbe schwelleFarbe) {
-    std::string h = "<!DOCTYPE html>\n"
-                    "<html lang=\"de\">\n"
-                    "<head>\n"
-                    "<meta charset=\"utf-8\">\n"
-                    "<title>";
-    h += Html(titel) + " – " + Html(schulnummer) + " – " + Html(datum);
-    h += "</title>\n<style>\nbody { font-family: sans-serif; margin: 2em; }\n";
-    h += stil;
-    h += "* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
-         "</style>\n"
-         "</head>\n"
-         "<body>\n"
-         "<h1>";
-    h += Html(titel);
-    h += "</h1>\n<p>Schulnummer: " + Html(schulnummer) + "\nDatum: " + Html(datum) + "</p>\n";
-    h += "<p>Test-Alarm-Schwelle: " + Farbig(schwelle, schwelleFarbe) + "</p>\n";
-    return h;
+    return HtmlSeitenAnfang(titel, stil, schulnummer, datum) +
+           "<p>Test-Alarm-Schwelle: " + Farbig(schwelle, schwelleFarbe) + "</p>\n";
 }
 
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {

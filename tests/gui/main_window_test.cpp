@@ -2,6 +2,7 @@
 #include "support/widget_checks.h"
 #include "ui/qt/main_window.h"
 
+#include "control/delivery.h"
 #include "storage/area_files.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/guide_window.h"
@@ -9,9 +10,11 @@
 #include "ui/qt/teacher_page.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -235,6 +238,31 @@ private slots:
         for (const char* name : {"Schule", "Lehrer", "Klassen", "Schueler"})
             QVERIFY(QFile::exists(Pfad("Daten/Export/") + name + ".XML"));
         QVERIFY(!Kind<QAction>("aktionSpeichernUnter")->isVisible());
+    }
+
+    // The folder from the chooser, the question (answered yes), the summary with the folder's path.
+    void deliveryAsksForAFolderAndShowsTheSummary() {
+        QTemporaryDir ziel;
+        QVERIFY(QDir(ziel.path()).mkdir("abgabe"));
+        bool gewaehlt = false;
+        QTimer::singleShot(100, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->setDirectory(ziel.path());
+            dialog->selectFile("abgabe");
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
+            gewaehlt = true;
+        });
+        skript_.Antworten({true});
+        Kind<QAction>("aktionLieferung")->trigger();
+        QVERIFY(gewaehlt);
+        const QString ordner =
+            ziel.path() + "/abgabe/" + QString::fromStdString(zev::LieferOrdnerName("00000", zev::Heute()));
+        QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 7);
+        QVERIFY(skript_.gezeigt.size() >= 2);
+        QVERIFY(skript_.gezeigt[skript_.gezeigt.size() - 2].text.starts_with("Die Prüfung der Lieferung fand "));
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text).section('\r', 0, 1),
+                 "Die Lieferung wurde geschrieben in den Ordner:\r" + ordner);
     }
 
     void xmlSubPageShowsTheWrittenFile() {

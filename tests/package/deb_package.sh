@@ -78,6 +78,7 @@ feld() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(feld Maintainer)" =~ ^[^\<]+\ \<[^\>]+@[^\>]+\>$ ]] || falsch "Maintainer: $(feld Maintainer)"
 depends=$(feld Depends)
 [[ "$depends" == *libexpat1* ]] || falsch "Depends ohne libexpat1: $depends"
+[[ "$depends" == *libxml2* ]] || falsch "Depends ohne libxml2: $depends"
 [[ "$depends" == *libstdc++6* ]] || falsch "Depends ohne libstdc++6: $depends"
 if [ "$gui" = ON ]; then [[ "$depends" == *libqt6* ]] || falsch "Depends ohne libqt6: $depends"; fi
 [ "$(feld Description | wc -l)" -ge 3 ] || falsch "Description ohne lange Beschreibung: $(feld Description)"

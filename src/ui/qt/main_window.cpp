@@ -1,5 +1,7 @@
 #include "ui/qt/main_window.h"
 
+#include "control/delivery.h"
+
 #include "model/encoding.h"
 #include "pages/guide_sections.h"
 #include "plausi/group_check.h"
@@ -181,6 +183,9 @@ void HauptFenster::MenuesAufbauen() {
         aktion("aktionExportieren", "&Exportieren", "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
                QStyle::SP_ArrowRight);
     exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    auto* liefern = aktion("aktionLieferung", "Lieferung erstellen ...",
+                           "alles prüfen und die Lieferung (XML-Dateien, Prüfbericht, Prüfsummen) in einen neuen "
+                           "Ordner schreiben");
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
     erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut versuchen",
@@ -209,6 +214,7 @@ void HauptFenster::MenuesAufbauen() {
     datei->addAction(speichern);
     datei->addAction(speichernUnter);
     datei->addAction(exportieren);
+    datei->addAction(liefern);
     speichernUnter->setVisible(false);
     datei->addAction(erneutVersuchen_);
     datei->addSeparator();
@@ -278,6 +284,7 @@ void HauptFenster::MenuesAufbauen() {
         ListeZeigen(steuerung_->AktuelleSeite());
         ZustandZeigen();
     });
+    connect(liefern, &QAction::triggered, this, &HauptFenster::Liefern);
     connect(erneutVersuchen_, &QAction::triggered, this, [this] {
         steuerung_->ErneutVersuchen();
         ListeZeigen(steuerung_->AktuelleSeite());
@@ -528,6 +535,18 @@ void HauptFenster::Oeffnen() {
                                      "XML-Dateien (*.XML *.xml);;Alle Dateien(*.*) (*)");
     if (pfad.isEmpty()) return;
     steuerung_->Oeffnen(pfad.toStdString());
+    ListeZeigen(steuerung_->AktuelleSeite());
+    ZustandZeigen();
+}
+
+void HauptFenster::Liefern() {
+    const QString ordner = QFileDialog::getExistingDirectory(this, "Lieferung erstellen in ...",
+                                                             QString::fromStdString(steuerung_->Ordnerpfade().Export));
+    if (ordner.isEmpty()) return;
+    const LieferAusgang a = LieferungErstellen(
+        *steuerung_, meldungen_, ordner.toStdString(),
+        [this](const Pruefbericht& b) { return meldungen_.Frage(LieferFrage(b)); }, Heute());
+    if (a.stand == LieferStand::Geschrieben) meldungen_.Information(LieferMeldung(a));
     ListeZeigen(steuerung_->AktuelleSeite());
     ZustandZeigen();
 }

@@ -82,6 +82,8 @@ private:
     // "Ergebnis: große PLAUSI"; a teacher chosen there is shown on the sheets.
     void GruppeZeigen();
     void Oeffnen();
+    // "Lieferung erstellen ...": a folder, the checks, the question, the summary.
+    void Liefern();
     void UeberDasProgramm();
 
     Meldungen& meldungen_;
