@@ -1,6 +1,8 @@
 #include "plausi/check_course.h"
 
+#include "plausi/class_tests.h"
 #include "plausi/school_tests.h"
+#include "plausi/student_tests.h"
 #include "plausi/teacher_tests.h"
 
 namespace zev {
@@ -89,6 +91,67 @@ PruefAusgang GrossePlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinst
     }
     haken.gruppenfensterZeigen();
     return PruefAusgang::Fenster;
+}
+
+namespace {
+
+// Steps 5 to 7 of a single run: tally against the threshold, then confirm or show.
+PruefAusgang Abschliessen(PlausiLauf& p, int schwelle, const TEinstellungen& e, const char* bestaetigung,
+                          Meldungen& m, const PruefHaken& haken) {
+    p.Alarmschwelle = static_cast<std::uint16_t>(schwelle);
+    p.TestsAuszaehlen();
+    if (p.AlarmSumme() == 0 && e.AlleTestsZeigen != 1) {
+        m.Information(bestaetigung);
+        return PruefAusgang::Bestaetigt;
+    }
+    haken.ergebnisfensterZeigen();
+    return PruefAusgang::Fenster;
+}
+
+// The run over all records of an area, as the teachers' run.
+template <class Lauf>
+PruefAusgang GruppenLauf(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, int gruppenart, int schwelle,
+                         const char* bestaetigung, Meldungen& m, const PruefHaken& haken, Lauf lauf) {
+    haken.seiteUebernehmen();
+    p.Gruppenart = static_cast<std::uint16_t>(gruppenart);
+    p.Alarmschwelle = static_cast<std::uint16_t>(schwelle);
+    PlausiZaehlerLoeschen(d, p);
+    if (lauf() == 0 && e.AlleTestsZeigen != 1) {
+        m.Information(bestaetigung);
+        return PruefAusgang::Bestaetigt;
+    }
+    haken.gruppenfensterZeigen();
+    return PruefAusgang::Fenster;
+}
+
+} // namespace
+
+PruefAusgang KlassePruefungAusfuehren(PlausiLauf& p, const TKlasseDS& klasse, const PruefKontext& k, Meldungen& m,
+                                      const PruefHaken& haken) {
+    haken.seiteUebernehmen();
+    p.TestsZuruecksetzen();
+    TesteKlasse(p, klasse, k);
+    return Abschliessen(p, k.e.SchwelleKlassen.get(), k.e, kKlasseBestanden, m, haken);
+}
+
+PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schueler, const PruefKontext& k,
+                                        Meldungen& m, const PruefHaken& haken) {
+    haken.seiteUebernehmen();
+    p.TestsZuruecksetzen();
+    TesteSchueler(p, schueler, k);
+    return Abschliessen(p, k.e.SchwelleSchueler.get(), k.e, kSchuelerBestanden, m, haken);
+}
+
+PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
+                                           const Kataloge& k, Meldungen& m, const PruefHaken& haken) {
+    return GruppenLauf(p, d, e, kGruppenartKlassen, e.SchwelleKlassen.get(), kGrosseKlassenPlausiBestanden, m, haken,
+                       [&] { return AlleKlassenPruefen(p, d, e, k); });
+}
+
+PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
+                                            const Kataloge& k, Meldungen& m, const PruefHaken& haken) {
+    return GruppenLauf(p, d, e, kGruppenartSchueler, e.SchwelleSchueler.get(), kGrosseSchuelerPlausiBestanden, m,
+                       haken, [&] { return AlleSchuelerPruefen(p, d, e, k); });
 }
 
 } // namespace zev

@@ -43,6 +43,25 @@ PruefAusgang PruefungAusfuehren(PruefKnopf knopf, PlausiLauf& p, const TSchuleDS
 PruefAusgang GrossePlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
                                     Meldungen& m, const PruefHaken& haken);
 
+// "diese Klasse prüfen" and "diesen Schüler prüfen": the run on one record with the
+// area's threshold (SchwelleKlassen, SchwelleSchueler).
+PruefAusgang KlassePruefungAusfuehren(PlausiLauf& p, const TKlasseDS& klasse, const PruefKontext& k, Meldungen& m,
+                                      const PruefHaken& haken);
+PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schueler, const PruefKontext& k,
+                                        Meldungen& m, const PruefHaken& haken);
+
+// "alle Klassen prüfen" and "alle Schüler prüfen (grosse PLAUSI)": as the teachers'
+// run, with Gruppenart 2 and 3.
+PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
+                                           const Kataloge& k, Meldungen& m, const PruefHaken& haken);
+PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
+                                            const Kataloge& k, Meldungen& m, const PruefHaken& haken);
+
+inline constexpr const char* kKlasseBestanden = "Daten der aktuellen Klasse\rwurden erfolgreich getestet!";
+inline constexpr const char* kSchuelerBestanden = "Daten des aktuellen Schülers\rwurden erfolgreich getestet!";
+inline constexpr const char* kGrosseKlassenPlausiBestanden = "Große Klassen-PLAUSI wurde erfolgreich absolviert!";
+inline constexpr const char* kGrosseSchuelerPlausiBestanden = "Große Schüler-PLAUSI wurde erfolgreich absolviert!";
+
 inline constexpr const char* kGrossePlausiBestanden = "Große Lehrer-PLAUSI wurden erfolgreich absolviert!";
 inline constexpr const char* kFrageFreieTraegerSchule =
     "Diese Schule ist keine Schule in freier Trägerschaft!\r\rWollen Sie die diesbezüglichen Daten trotzdem testen?";

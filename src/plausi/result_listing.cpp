@@ -58,6 +58,7 @@ Ergebnisanzeige ErgebnisseAufbauen(const PlausiLauf& lauf, const Fehlertexte& te
         const TestParameter& p = lauf.Testparameter[static_cast<std::size_t>(n)];
         ErstesErsetzen(text, "&i", std::to_string(p.i));
         ErstesErsetzen(text, "&r", ZahlFormat(p.r));
+        ErstesErsetzen(text, "&s", std::string(p.s));
         if (code == 3 || code == 5) text = "!!! " + text;
         text = "  -->  " + text;
         a.zeilen.push_back({text, CodeFarbe(code)});
