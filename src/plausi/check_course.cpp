@@ -110,12 +110,13 @@ PruefAusgang Abschliessen(PlausiLauf& p, int schwelle, const TEinstellungen& e, 
 
 // The run over all records of an area, as the teachers' run.
 template <class Lauf>
-PruefAusgang GruppenLauf(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, int gruppenart, int schwelle,
+PruefAusgang GruppenLauf(PlausiLauf& p, const TEinstellungen& e, int gruppenart, int schwelle,
                          const char* bestaetigung, Meldungen& m, const PruefHaken& haken, Lauf lauf) {
     haken.seiteUebernehmen();
     p.Gruppenart = static_cast<std::uint16_t>(gruppenart);
     p.Alarmschwelle = static_cast<std::uint16_t>(schwelle);
-    PlausiZaehlerLoeschen(d, p);
+    // Unlike the teachers' run, the counts of the other areas stay as their own runs left them.
+    p.Ergebniszaehler.fill(0);
     if (lauf() == 0 && e.AlleTestsZeigen != 1) {
         m.Information(bestaetigung);
         return PruefAusgang::Bestaetigt;
@@ -144,13 +145,13 @@ PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schuel
 
 PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
                                            const Kataloge& k, Meldungen& m, const PruefHaken& haken) {
-    return GruppenLauf(p, d, e, kGruppenartKlassen, e.SchwelleKlassen.get(), kGrosseKlassenPlausiBestanden, m, haken,
+    return GruppenLauf(p, e, kGruppenartKlassen, e.SchwelleKlassen.get(), kGrosseKlassenPlausiBestanden, m, haken,
                        [&] { return AlleKlassenPruefen(p, d, e, k); });
 }
 
 PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
                                             const Kataloge& k, Meldungen& m, const PruefHaken& haken) {
-    return GruppenLauf(p, d, e, kGruppenartSchueler, e.SchwelleSchueler.get(), kGrosseSchuelerPlausiBestanden, m,
+    return GruppenLauf(p, e, kGruppenartSchueler, e.SchwelleSchueler.get(), kGrosseSchuelerPlausiBestanden, m,
                        haken, [&] { return AlleSchuelerPruefen(p, d, e, k); });
 }
 

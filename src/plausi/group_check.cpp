@@ -139,11 +139,13 @@ Gruppenanzeige GruppenAnzeigeAufbauen(int gruppenart, int alarmschwelle, const D
         case kGruppenartLehrer: LehrerFuellen(g, d.Lehrer); break;
         case kGruppenartKlassen:
             g.zeilen.clear();
+            g.berichtsname = "Klassen-PLAUSI";
             Fuellen(g, "Ergebnis: große PLAUSI -->  K l a s s e n", {{"Klassenname", 100}}, d.Klassen.DB,
                     [](const TKlasseDS& kl) { return std::array<std::string, 1>{Cp1252ToUtf8(kl.Klassenname.view())}; });
             break;
         case kGruppenartSchueler:
             g.zeilen.clear();
+            g.berichtsname = "Schueler-PLAUSI";
             Fuellen(g, "Ergebnis: große PLAUSI -->  S c h ü l e r",
                     {{"Schülernummer", 90}, {"Name", 150}, {"Vorname", 100}, {"Klasse", 70}}, d.Schueler.DB,
                     [](const TSchuelerDS& s) {

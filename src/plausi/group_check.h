@@ -20,7 +20,8 @@ namespace zev {
 long AlleLehrerPruefen(PlausiLauf& p, Datenbestand& d, bool mitFreieTraegerDaten, const TEinstellungen& e,
                        const Kataloge& k);
 // The same for classes 0..last (TesteKlasse, then whether students name the class)
-// and for students 0..last (TesteSchueler).
+// and for students 0..last (TesteSchueler). Only the area's own records change:
+// every one of them gets both counts of this run.
 long AlleKlassenPruefen(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k);
 long AlleSchuelerPruefen(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k);
 
@@ -30,6 +31,7 @@ template <class R> void ZaehlerSpeichern(const PlausiLauf& p, R& r) {
     const auto& z = p.Ergebniszaehler;
     if (p.Alarmschwelle == 0) r.Warnungen = static_cast<std::uint16_t>(z[2] + z[3]);
     else if (p.Alarmschwelle == 1) r.Warnungen = z[3];
+    else r.Warnungen = 0;
     r.Fehler = static_cast<std::uint16_t>(z[4] + z[5]);
 }
 
@@ -41,6 +43,7 @@ struct GruppenZelle {
 
 struct Gruppenanzeige {
     std::string titel;
+    std::string berichtsname = "Lehrer-PLAUSI"; // the stem a saved report is offered under
     AnzeigeZeile schwelle;
     std::vector<int> breiten;                    // one per column
     std::vector<std::vector<GruppenZelle>> zeilen; // row 0 the headings; at least 11 rows

@@ -23,7 +23,10 @@ public:
     std::optional<std::string> besonderheit;
     std::optional<std::vector<std::string>> auswahl;
     std::optional<std::string> NeueKlassenbesonderheit() override { return besonderheit; }
+    int ergebnisfenster = 0, gruppenfenster = 0;
     std::optional<std::vector<std::string>> UEAuswaehlen() override { return auswahl; }
+    void Ergebnisfenster() override { ++ergebnisfenster; }
+    void Gruppenfenster() override { ++gruppenfenster; }
 };
 
 class ClassPage : public ::testing::Test {
