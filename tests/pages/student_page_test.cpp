@@ -316,5 +316,26 @@ TEST_F(StudentPage, SubPageChangeRenewsTheLanguageDescriptions) {
     EXPECT_EQ(S().fremdsprachen.fokusZeile, 0);
 }
 
+// "diesen Schüler prüfen" takes the sheet into the list and checks it; the group
+// run stores every student's counts, the open sheet's buffer included.
+TEST_F(StudentPage, ChecksStoreTheSheetAndTheGroupRunCountsEveryStudent) {
+    st->Einstellungen().SchwelleSchueler = 0;
+    seite->Zeigen();
+    S().name = "Geprueft";
+    EXPECT_EQ(seite->Pruefen(), PruefAusgang::Fenster);
+    EXPECT_EQ(dialoge.ergebnisfenster, 1);
+    EXPECT_EQ(st->Plausi().Code(409), 1);
+    EXPECT_EQ(st->Plausi().Code(412), 4); // no first name
+    EXPECT_EQ(st->Daten().Schueler.DB[0].Grunddaten.Name.str(), "Geprueft");
+    EXPECT_EQ(st->SchuelerListe().Eintraege()[0].rfind("Geprueft", 0), 0u) << st->SchuelerListe().Eintraege()[0];
+
+    EXPECT_EQ(seite->GrossePlausi(), PruefAusgang::Fenster);
+    EXPECT_EQ(dialoge.gruppenfenster, 1);
+    EXPECT_EQ(st->Plausi().Gruppenart, kGruppenartSchueler);
+    const int fehler = st->Daten().Schueler.DB[0].Fehler.get();
+    EXPECT_GT(fehler, 0);
+    EXPECT_EQ(Puffer().Fehler.get(), fehler);
+}
+
 } // namespace
 } // namespace zev
