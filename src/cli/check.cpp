@@ -4,12 +4,12 @@
 #include "cli/cli.h"
 #include "cli/console_messages.h"
 #include "cli/record_json.h"
+#include "control/lifecycle.h"
 #include "model/encoding.h"
 #include "plausi/check_course.h"
 #include "plausi/check_report.h"
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
-#include "control/lifecycle.h"
 
 #include <algorithm>
 #include <memory>
@@ -49,8 +49,13 @@ void EinzelAusgeben(const Kontext& k, const Ergebnisanzeige& a, int schwelle, bo
         j["errors"] = a.fehler;
         j["results"] = Json::array();
         for (const ListenEintrag& x : a.eintraege)
-            j["results"].push_back({{"number", x.nummer}, {"code", x.code}, {"i", x.i}, {"r", x.r}, {"title", x.titel},
-                                    {"text", x.text}, {"colour", HexVon(x.farbe)}});
+            j["results"].push_back({{"number", x.nummer},
+                                    {"code", x.code},
+                                    {"i", x.i},
+                                    {"r", x.r},
+                                    {"title", x.titel},
+                                    {"text", x.text},
+                                    {"colour", HexVon(x.farbe)}});
         k.out << j.dump(2) << '\n';
         return;
     }
@@ -74,8 +79,10 @@ void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const char* liste
             Json r = Json::object();
             for (std::size_t s = 0; s < n; ++s) {
                 const std::string& text = g.zeilen[t][s].text;
-                if (std::find(zahlen.begin(), zahlen.end(), s) != zahlen.end()) r[g.zeilen[0][s].text] = std::stoi(text);
-                else r[g.zeilen[0][s].text] = text;
+                if (std::find(zahlen.begin(), zahlen.end(), s) != zahlen.end())
+                    r[g.zeilen[0][s].text] = std::stoi(text);
+                else
+                    r[g.zeilen[0][s].text] = text;
             }
             j[liste].push_back(std::move(r));
         }
@@ -118,8 +125,8 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
             } catch (const std::exception&) {
                 return aufruf();
             }
-        } else if (bereich.empty() && (args[i] == "schule" || args[i] == "lehrer" || args[i] == "klassen" ||
-                                       args[i] == "schueler")) {
+        } else if (bereich.empty() &&
+                   (args[i] == "schule" || args[i] == "lehrer" || args[i] == "klassen" || args[i] == "schueler")) {
             bereich = args[i];
         } else {
             return aufruf();

@@ -74,9 +74,8 @@ PruefAusgang AlleSchuelerblaetterPruefen(Steuerung& st, Meldungen& m, std::funct
                                          std::function<void()> gruppenfensterZeigen) {
     return AlleBlaetter<TSchuelerDS>(st, Bereich::Schueler, m, std::move(seiteUebernehmen),
                                      std::move(gruppenfensterZeigen), [&](const PruefHaken& haken) {
-                                         return GrosseSchuelerPlausiAusfuehren(st.Plausi(), st.Daten(),
-                                                                               st.Einstellungen(), st.Katalogliste(),
-                                                                               m, haken);
+                                         return GrosseSchuelerPlausiAusfuehren(
+                                             st.Plausi(), st.Daten(), st.Einstellungen(), st.Katalogliste(), m, haken);
                                      });
 }
 

@@ -13,7 +13,7 @@
 namespace zev {
 
 enum class PruefKnopf {
-    SchulGrunddaten,  // "diese Seite prüfen (PLAUSI)" on "Schul-Daten"
+    SchulGrunddaten,   // "diese Seite prüfen (PLAUSI)" on "Schul-Daten"
     SchulFreieTraeger, // ... on "freie Träger"
     SchulUE,           // ... on the lesson-unit page
     AlleSchuldaten,    // "alle Schuldaten prüfen (grosse PLAUSI)"
@@ -47,15 +47,15 @@ PruefAusgang GrossePlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinst
 // area's threshold (SchwelleKlassen, SchwelleSchueler).
 PruefAusgang KlassePruefungAusfuehren(PlausiLauf& p, const TKlasseDS& klasse, const PruefKontext& k, Meldungen& m,
                                       const PruefHaken& haken);
-PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schueler, const PruefKontext& k,
-                                        Meldungen& m, const PruefHaken& haken);
+PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schueler, const PruefKontext& k, Meldungen& m,
+                                        const PruefHaken& haken);
 
 // "alle Klassen prüfen" and "alle Schüler prüfen (grosse PLAUSI)": as the teachers'
 // run, with Gruppenart 2 and 3.
-PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
-                                           const Kataloge& k, Meldungen& m, const PruefHaken& haken);
-PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e,
-                                            const Kataloge& k, Meldungen& m, const PruefHaken& haken);
+PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
+                                           Meldungen& m, const PruefHaken& haken);
+PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
+                                            Meldungen& m, const PruefHaken& haken);
 
 inline constexpr const char* kKlasseBestanden = "Daten der aktuellen Klasse\rwurden erfolgreich getestet!";
 inline constexpr const char* kSchuelerBestanden = "Daten des aktuellen Schülers\rwurden erfolgreich getestet!";

@@ -4,7 +4,9 @@ namespace zev {
 
 namespace {
 
-template <std::size_t N> bool Leer(const SText<N>& t) { return IsEmptyValue(t.view()); }
+template <std::size_t N> bool Leer(const SText<N>& t) {
+    return IsEmptyValue(t.view());
+}
 
 } // namespace
 

@@ -61,9 +61,12 @@ namespace {
 
 GruppenZelle ErgebnisZelle(std::string text) {
     GruppenZelle c{std::move(text), true, std::nullopt};
-    if (c.text == "alles i.O.") c.farbe = Farbe::Gruen;
-    else if (c.text == "mit Warnung(en)!") c.farbe = Farbe::Fuchsia;
-    else if (c.text == "fehlerhaft!!!") c.farbe = Farbe::Rot;
+    if (c.text == "alles i.O.")
+        c.farbe = Farbe::Gruen;
+    else if (c.text == "mit Warnung(en)!")
+        c.farbe = Farbe::Fuchsia;
+    else if (c.text == "fehlerhaft!!!")
+        c.farbe = Farbe::Rot;
     return c;
 }
 
@@ -136,12 +139,15 @@ Gruppenanzeige GruppenAnzeigeAufbauen(int gruppenart, int alarmschwelle, const B
 Gruppenanzeige GruppenAnzeigeAufbauen(int gruppenart, int alarmschwelle, const Datenbestand& d) {
     Gruppenanzeige g = Grundgeruest(alarmschwelle);
     switch (gruppenart) {
-        case kGruppenartLehrer: LehrerFuellen(g, d.Lehrer); break;
+        case kGruppenartLehrer:
+            LehrerFuellen(g, d.Lehrer);
+            break;
         case kGruppenartKlassen:
             g.zeilen.clear();
             g.berichtsname = "Klassen-PLAUSI";
-            Fuellen(g, "Ergebnis: große PLAUSI -->  K l a s s e n", {{"Klassenname", 100}}, d.Klassen.DB,
-                    [](const TKlasseDS& kl) { return std::array<std::string, 1>{Cp1252ToUtf8(kl.Klassenname.view())}; });
+            Fuellen(
+                g, "Ergebnis: große PLAUSI -->  K l a s s e n", {{"Klassenname", 100}}, d.Klassen.DB,
+                [](const TKlasseDS& kl) { return std::array<std::string, 1>{Cp1252ToUtf8(kl.Klassenname.view())}; });
             break;
         case kGruppenartSchueler:
             g.zeilen.clear();
@@ -154,7 +160,8 @@ Gruppenanzeige GruppenAnzeigeAufbauen(int gruppenart, int alarmschwelle, const D
                             Cp1252ToUtf8(s.Grunddaten.Vorname.view()), Cp1252ToUtf8(s.Jahrgangsdaten.Klasse.view())};
                     });
             break;
-        default: break;
+        default:
+            break;
     }
     return g;
 }

@@ -29,9 +29,12 @@ long AlleSchuelerPruefen(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e
 // (0: codes 2 and 3 are warnings, 1: code 3 only, 2: none), errors codes 4 and 5.
 template <class R> void ZaehlerSpeichern(const PlausiLauf& p, R& r) {
     const auto& z = p.Ergebniszaehler;
-    if (p.Alarmschwelle == 0) r.Warnungen = static_cast<std::uint16_t>(z[2] + z[3]);
-    else if (p.Alarmschwelle == 1) r.Warnungen = z[3];
-    else r.Warnungen = 0;
+    if (p.Alarmschwelle == 0)
+        r.Warnungen = static_cast<std::uint16_t>(z[2] + z[3]);
+    else if (p.Alarmschwelle == 1)
+        r.Warnungen = z[3];
+    else
+        r.Warnungen = 0;
     r.Fehler = static_cast<std::uint16_t>(z[4] + z[5]);
 }
 
@@ -45,7 +48,7 @@ struct Gruppenanzeige {
     std::string titel;
     std::string berichtsname = "Lehrer-PLAUSI"; // the stem a saved report is offered under
     AnzeigeZeile schwelle;
-    std::vector<int> breiten;                    // one per column
+    std::vector<int> breiten;                      // one per column
     std::vector<std::vector<GruppenZelle>> zeilen; // row 0 the headings; at least 11 rows
     std::size_t datenzeilen = 0;                   // rows 1..datenzeilen hold one record each, the rest is padding
 

@@ -12,13 +12,19 @@ AnzeigeZeile SchwellenAnzeige(int alarmschwelle) {
 
 Farbe CodeFarbe(int code) {
     switch (code) {
-        case 0: return Farbe::Blau;
-        case 1: return Farbe::Gruen;
-        case 2: return Farbe::Lila;
-        case 3: return Farbe::Fuchsia;
+        case 0:
+            return Farbe::Blau;
+        case 1:
+            return Farbe::Gruen;
+        case 2:
+            return Farbe::Lila;
+        case 3:
+            return Farbe::Fuchsia;
         case 4:
-        case 5: return Farbe::Rot;
-        default: return Farbe::Schwarz;
+        case 5:
+            return Farbe::Rot;
+        default:
+            return Farbe::Schwarz;
     }
 }
 

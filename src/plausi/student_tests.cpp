@@ -10,7 +10,9 @@ namespace zev {
 
 namespace {
 
-template <std::size_t N> bool Leer(const SText<N>& t) { return IsEmptyValue(t.view()); }
+template <std::size_t N> bool Leer(const SText<N>& t) {
+    return IsEmptyValue(t.view());
+}
 
 // A whole number of digits only (no blanks, no sign), or nullopt.
 std::optional<int> Ziffern(std::string_view t) {
@@ -42,7 +44,8 @@ const std::vector<CodeFeld>& CodeFelder() {
         std::vector<CodeFeld> v;
         for (const felder::Feld& f : felder::kSchueler)
             if (f.art == felder::Art::Code && f.katalog != 0)
-                v.push_back({&f, f.gruppe.empty() ? std::string(f.pfad) : std::string(f.gruppe) + "." + std::string(f.pfad)});
+                v.push_back(
+                    {&f, f.gruppe.empty() ? std::string(f.pfad) : std::string(f.gruppe) + "." + std::string(f.pfad)});
         return v;
     }();
     return felder;
@@ -137,8 +140,10 @@ void Jahrgangsdaten(PlausiLauf& p, const TSchuelerDS& s, const PruefKontext& k, 
         if (p.Code(433) <= 1) p.Setze(433, 1), p.Zaehle(433);
         for (int u : *einheiten) {
             const s10& klasse = k.d.SchulDS.Unterrichtseinheit[u].Klasse;
-            if (Leer(klasse) || klasse.view() == j.Klasse.view()) p.Erhoehe(436, 1);
-            else p.Setze(436, 2), p.Param(436, e);
+            if (Leer(klasse) || klasse.view() == j.Klasse.view())
+                p.Erhoehe(436, 1);
+            else
+                p.Setze(436, 2), p.Param(436, e);
         }
     }
 }
@@ -157,8 +162,10 @@ void Fremdsprachen(PlausiLauf& p, const TSchuelerDS& s) {
         }
         const int ab = FruehesterJahrgang(f.Erwerb.view());
         if (ab == 0 || !jahrgang) continue;
-        if (ab > *jahrgang) p.Setze(445, 2), p.Param(445, e);
-        else p.Erhoehe(445, 1);
+        if (ab > *jahrgang)
+            p.Setze(445, 2), p.Param(445, e);
+        else
+            p.Erhoehe(445, 1);
     }
 }
 
@@ -169,16 +176,20 @@ void Sonstiges(PlausiLauf& p, const TSchuelerDS& s, const PruefKontext& k) {
     const auto jahr = [&](std::string_view t, int e, std::string_view gruppe) {
         if (IsEmptyValue(t) || t == "??") return;
         const std::optional<int> j = Ziffern(t);
-        if (!j || (bj && *j > *bj)) p.Setze(451, 4), p.Param(451, e), p.ParamS(451, gruppe);
-        else p.Erhoehe(451, 1);
+        if (!j || (bj && *j > *bj))
+            p.Setze(451, 4), p.Param(451, e), p.ParamS(451, gruppe);
+        else
+            p.Erhoehe(451, 1);
     };
     for (int e = 1; e <= 3; ++e) jahr(s.Abschluss.allgemeinbildender[e].Jahr.view(), e, "allgemeinbildender");
     for (int e = 1; e <= 5; ++e) jahr(s.Abschluss.berufsbezogener[e].Jahr.view(), e, "berufsbezogener");
 
     const auto& fb = s.Foerderbedarf;
     p.Setze(454, 0);
-    if (!Leer(fb.Tatsaechlich)) p.Setze(454, Leer(fb.Bedarf) ? 4 : 1);
-    else if (!Leer(fb.Bedarf)) p.Setze(454, 1);
+    if (!Leer(fb.Tatsaechlich))
+        p.Setze(454, Leer(fb.Bedarf) ? 4 : 1);
+    else if (!Leer(fb.Bedarf))
+        p.Setze(454, 1);
 
     const auto& a = s.Ausbildung;
     p.Setze(457, 0);

@@ -286,7 +286,8 @@ private slots:
             QCOMPARE(seiten->currentIndex(), seite);
         };
         lauf(4, "knopfAlleSchueler", "unterseiten_schueler");
-        QCOMPARE(koepfe, QStringList({"Schülernummer", "Name", "Vorname", "Klasse", "Warnungen", "Fehler", "Ergebnis"}));
+        QCOMPARE(koepfe,
+                 QStringList({"Schülernummer", "Name", "Vorname", "Klasse", "Warnungen", "Fehler", "Ergebnis"}));
         QCOMPARE(fenster_->Gruppe()->windowTitle(), QString("Ergebnis: große PLAUSI -->  S c h ü l e r"));
         QCOMPARE(fenster_->Gruppe()->GewaehlterDatensatz(), 0);
         lauf(3, "knopfAlleKlassen", "unterseiten_klassen");

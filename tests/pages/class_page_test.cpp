@@ -320,8 +320,8 @@ TEST_F(ClassPage, ChecksFromTheSheetAndAClassWithoutStudents) {
     seite->Zeigen();
     S().klassenname = "9z";
     EXPECT_EQ(seite->Pruefen(), PruefAusgang::Bestaetigt);
-    EXPECT_EQ(m.gezeigt.back(),
-              (Gezeigt{MeldungsArt::Information, "Daten der aktuellen Klasse\rwurden erfolgreich getestet!", Tasten::Ok}));
+    EXPECT_EQ(m.gezeigt.back(), (Gezeigt{MeldungsArt::Information,
+                                         "Daten der aktuellen Klasse\rwurden erfolgreich getestet!", Tasten::Ok}));
     EXPECT_EQ(st->Daten().Klassen.DB[0].Klassenname.str(), "9z");
     EXPECT_EQ(dialoge.ergebnisfenster, 0);
 

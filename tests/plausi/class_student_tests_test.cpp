@@ -17,9 +17,9 @@ TEST(Kalenderdatum, RealDatesOnly) {
     const auto gilt = [](const char* t) { return KalenderdatumLesen(t).has_value(); };
     for (const char* t : {"29.02.2004", "29.02.2000", "31.12.1999", "1.1.2000", " 1. 2.2000", "30.04.2001"})
         EXPECT_TRUE(gilt(t)) << t;
-    for (const char* t : {"29.02.2003", "29.02.1900", "31.04.2001", "32.01.2000", "00.01.2000", "01.13.2000",
-                          "01.00.2000", "01.01.200", "01.01.20000", "  .  .20  ", "", "01-01-2000", "a1.01.2000",
-                          "01.01.0999"})
+    for (const char* t :
+         {"29.02.2003", "29.02.1900", "31.04.2001", "32.01.2000", "00.01.2000", "01.13.2000", "01.00.2000", "01.01.200",
+          "01.01.20000", "  .  .20  ", "", "01-01-2000", "a1.01.2000", "01.01.0999"})
         EXPECT_FALSE(gilt(t)) << t;
     const auto d = KalenderdatumLesen("07.08.1995");
     ASSERT_TRUE(d);
@@ -124,8 +124,7 @@ TEST_F(StudentTests, EachRuleFindsItsFault) {
         {"Einschulung nach Berichtsjahr", [](TSchuelerDS& s) { s.Grunddaten.Einschulung.Einschulungsjahr = "2005"; },
          448, 4, 0},
         {"Einschulung mit 3", [](TSchuelerDS& s) { s.Grunddaten.Einschulung.Einschulungsjahr = "1996"; }, 448, 2, 3},
-        {"Einschulung mit 10", [](TSchuelerDS& s) { s.Grunddaten.Einschulung.Einschulungsjahr = "2003"; }, 448, 2,
-         10},
+        {"Einschulung mit 10", [](TSchuelerDS& s) { s.Grunddaten.Einschulung.Einschulungsjahr = "2003"; }, 448, 2, 10},
         {"Seiteneinstieg",
          [](TSchuelerDS& s) {
              s.Grunddaten.Zuzug = "2003";
@@ -134,11 +133,11 @@ TEST_F(StudentTests, EachRuleFindsItsFault) {
          448, 1, 0},
         {"Abschluss künftig", [](TSchuelerDS& s) { s.Abschluss.berufsbezogener[2].Jahr = "2005"; }, 451, 4, 2,
          "berufsbezogener"},
-        {"Abschluss im Berichtsjahr", [](TSchuelerDS& s) { s.Abschluss.allgemeinbildender[1].Jahr = "2004"; }, 451,
-         1, 0},
+        {"Abschluss im Berichtsjahr", [](TSchuelerDS& s) { s.Abschluss.allgemeinbildender[1].Jahr = "2004"; }, 451, 1,
+         0},
         {"Förderung ohne Bedarf", [](TSchuelerDS& s) { s.Foerderbedarf.Tatsaechlich = "LE"; }, 454, 4, 0},
-        {"Förderung mit Bedarf",
-         [](TSchuelerDS& s) { s.Foerderbedarf.Tatsaechlich = s.Foerderbedarf.Bedarf = "LE"; }, 454, 1, 0},
+        {"Förderung mit Bedarf", [](TSchuelerDS& s) { s.Foerderbedarf.Tatsaechlich = s.Foerderbedarf.Bedarf = "LE"; },
+         454, 1, 0},
         {"Ort ohne Beruf", [](TSchuelerDS& s) { s.Ausbildung.Standort = "99084"; }, 457, 3, 0},
         {"Beruf ohne Ort", [](TSchuelerDS& s) { s.Ausbildung.Beruf = "1101"; }, 457, 3, 0},
         {"PLZ vierstellig",
@@ -197,7 +196,8 @@ TEST_F(StudentTests, TheListingNamesTheFieldOfAWrongCode) {
     for (const ListenEintrag& x : a.eintraege)
         if (x.nummer == 424) {
             gefunden = true;
-            EXPECT_EQ(x.text, "  -->  Schlüssel nicht in der Liste (letzter Fehler: Jahrgangsdaten.Auslaender, Eintrag 1)");
+            EXPECT_EQ(x.text,
+                      "  -->  Schlüssel nicht in der Liste (letzter Fehler: Jahrgangsdaten.Auslaender, Eintrag 1)");
             EXPECT_EQ(x.titel, "eingetragene Schlüssel aller Code-Felder anhand der aktuellen Listen prüfen");
         }
     EXPECT_TRUE(gefunden);
@@ -206,7 +206,7 @@ TEST_F(StudentTests, TheListingNamesTheFieldOfAWrongCode) {
 TEST_F(StudentTests, RunOverAllStudentsStoresTheCountsAndFindsNumbersTwice) {
     d->Schueler.DB.resize(3, S());
     d->Schueler.DB[1].Schuelernummer = "2001008";
-    d->Schueler.DB[2].Jahrgangsdaten.Klasse = "7c";          // 427: 3, and unit 2 belongs to 5a (436: 2)
+    d->Schueler.DB[2].Jahrgangsdaten.Klasse = "7c";           // 427: 3, and unit 2 belongs to 5a (436: 2)
     d->Schueler.DB[2].Grunddaten.Geburtsdatum = "01.01.1990"; // 421: 2
     d->Schueler.DB[1].Warnungen = 9;
     d->Lehrer.DB[0].Warnungen = 5; // another area's counts stay
@@ -216,7 +216,9 @@ TEST_F(StudentTests, RunOverAllStudentsStoresTheCountsAndFindsNumbersTwice) {
     EXPECT_EQ(GrosseSchuelerPlausiAusfuehren(p, *d, e, kataloge, m, haken), PruefAusgang::Fenster);
     EXPECT_EQ(gruppe, 1);
     EXPECT_EQ(p.Gruppenart, kGruppenartSchueler);
-    const auto zaehler = [&](std::size_t i) { return std::pair(d->Schueler.DB[i].Warnungen.get(), d->Schueler.DB[i].Fehler.get()); };
+    const auto zaehler = [&](std::size_t i) {
+        return std::pair(d->Schueler.DB[i].Warnungen.get(), d->Schueler.DB[i].Fehler.get());
+    };
     EXPECT_EQ(zaehler(0), (std::pair<std::uint16_t, std::uint16_t>(0, 1))); // 406, shares its number with 2
     EXPECT_EQ(zaehler(1), (std::pair<std::uint16_t, std::uint16_t>(0, 0)));
     EXPECT_EQ(zaehler(2), (std::pair<std::uint16_t, std::uint16_t>(3, 1)));

@@ -505,9 +505,8 @@ void HauptFenster::ErgebnisZeigen() {
 
 void HauptFenster::GruppeZeigen() {
     const PlausiLauf& p = steuerung_->Plausi();
-    const int gewaehlt =
-        gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten()),
-                        Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
+    const int gewaehlt = gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten()),
+                                         Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
     if (gewaehlt < 0) return;
     const Seite seite = p.Gruppenart == kGruppenartKlassen    ? Seite::Klassen
                         : p.Gruppenart == kGruppenartSchueler ? Seite::Schueler
