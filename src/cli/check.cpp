@@ -151,7 +151,7 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         for (Bereich b : bereiche) st.Laden(b);
     };
     const PruefKontext kontext{e, kataloge, *d};
-    // Kept as report files where asked for: a result listing or the teachers' grid.
+    // Kept as report files where asked for: a result listing or an area's grid.
     const auto berichte = [&](const auto& anzeige) {
         if (!htmlDatei && !csvDatei) return;
         const std::string schulnummer = Cp1252ToUtf8(e.Schulnummer.view()), datum = HeutigesDatum();
