@@ -1,9 +1,11 @@
-// The lesson-unit tests of the school with 1000 units, and the run over all
-// teachers (35 references each, 1000 school units) for growing numbers of teachers.
+// The lesson-unit tests of the school with 1000 units, and the runs over all
+// teachers (35 references each, 1000 school units) and over all students (every
+// field filled, 25 references each, 64 classes) for growing numbers of records.
 #include "catalog/catalogue_loader.h"
 #include "model/messages.h"
 #include "plausi/group_check.h"
 #include "plausi/school_tests.h"
+#include "plausi/student_tests.h"
 
 #include <benchmark/benchmark.h>
 
@@ -76,6 +78,62 @@ void BM_AlleLehrerPruefen(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_AlleLehrerPruefen)->Arg(16384)->Arg(32768)->Arg(65536)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Students as full as the pages allow: every code field that the demo catalogues
+// fill, 25 lesson units, five languages; the class of each is one of 64.
+void SchuelerFuellen(Welt& w, std::size_t anzahl) {
+    auto& d = *w.d;
+    d.SchulDS.Schuldaten.Schulart[1] = "02";
+    d.Klassen.DB.resize(64);
+    for (std::size_t c = 0; c < 64; ++c) {
+        zev::InitKlasse(d.Klassen.DB[c], "12345");
+        d.Klassen.DB[c].Klassenname = "7" + std::to_string(c);
+    }
+    d.Schueler.DB.resize(anzahl);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        zev::TSchuelerDS& s = d.Schueler.DB[i];
+        zev::InitSchueler(s, "12345");
+        s.Schuelernummer = std::to_string(1000000 + i);
+        s.Grunddaten.Name = "Lange";
+        s.Grunddaten.Vorname = "Ida";
+        s.Grunddaten.Geschlecht = 2;
+        s.Grunddaten.Geburtsdatum = "12.03.2012";
+        s.Grunddaten.Staatsangehoerigkeit = "276";
+        s.Grunddaten.Migrantenstatus = "01";
+        s.Grunddaten.Verkehrssprache = "deu";
+        s.Grunddaten.Einschulung.Einschulungsjahr = "2018";
+        s.Grunddaten.Einschulung.Einschulungsart = "01";
+        s.Grunddaten.Anschrift.Gemeinde = "16051000";
+        s.Grunddaten.Anschrift.PLZ = "99084";
+        s.Jahrgangsdaten.Klasse = "7" + std::to_string(i % 64);
+        s.Jahrgangsdaten.Jahrgang = "07";
+        s.Jahrgangsdaten.Schulart = "02";
+        s.Jahrgangsdaten.Ganztag = "01";
+        s.Jahrgangsdaten.Bildungsgang = "24";
+        s.Foerderbedarf.Bedarf = s.Foerderbedarf.Tatsaechlich = "LE";
+        for (int k = 1; k <= 25; ++k) {
+            const int ue = 1 + static_cast<int>((i * 25 + static_cast<std::size_t>(k)) % 1000);
+            s.Jahrgangsdaten.Unterrichtseinheit[k].Nummer = static_cast<std::uint16_t>(ue);
+            s.Jahrgangsdaten.Unterrichtseinheit[k].UE_ID = std::to_string(ue);
+        }
+        const char* sprachen[] = {"eng", "fra", "lat", "spa", "rus"};
+        for (int f = 1; f <= 5; ++f) {
+            s.Fremdsprachen[f].Erwerb = "1";
+            s.Fremdsprachen[f].Sprache = sprachen[f - 1];
+            s.Fremdsprachen[f].Art = "PF";
+        }
+    }
+    d.Schueler.Geladen = true;
+}
+
+void BM_AlleSchuelerPruefen(benchmark::State& state) {
+    Welt w(1);
+    SchuelerFuellen(w, static_cast<std::size_t>(state.range(0)));
+    zev::PlausiLauf p;
+    for (auto _ : state) benchmark::DoNotOptimize(zev::AlleSchuelerPruefen(p, *w.d, w.e, w.kataloge));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_AlleSchuelerPruefen)->Arg(16384)->Arg(32768)->Arg(65536)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

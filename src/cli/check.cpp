@@ -1,17 +1,19 @@
-// `zev check schule` and `zev check lehrer [--nr NUMMER]`: the plausibility checks
-// of the school page and the teacher pages, printed as the windows show them.
+// `zev check schule` and `zev check lehrer|klassen|schueler [--nr NUMMER]`: the
+// plausibility checks of the pages, printed as the windows show them.
 #include "catalog/catalogue_loader.h"
 #include "cli/cli.h"
 #include "cli/console_messages.h"
 #include "cli/record_json.h"
+#include "control/lifecycle.h"
 #include "model/encoding.h"
 #include "plausi/check_course.h"
 #include "plausi/check_report.h"
 #include "plausi/message_table.h"
 #include "plausi/result_listing.h"
-#include "control/lifecycle.h"
 
+#include <algorithm>
 #include <memory>
+#include <type_traits>
 
 namespace zev::cli {
 
@@ -47,8 +49,13 @@ void EinzelAusgeben(const Kontext& k, const Ergebnisanzeige& a, int schwelle, bo
         j["errors"] = a.fehler;
         j["results"] = Json::array();
         for (const ListenEintrag& x : a.eintraege)
-            j["results"].push_back({{"number", x.nummer}, {"code", x.code}, {"i", x.i}, {"r", x.r}, {"title", x.titel},
-                                    {"text", x.text}, {"colour", HexVon(x.farbe)}});
+            j["results"].push_back({{"number", x.nummer},
+                                    {"code", x.code},
+                                    {"i", x.i},
+                                    {"r", x.r},
+                                    {"title", x.titel},
+                                    {"text", x.text},
+                                    {"colour", HexVon(x.farbe)}});
         k.out << j.dump(2) << '\n';
         return;
     }
@@ -59,26 +66,34 @@ void EinzelAusgeben(const Kontext& k, const Ergebnisanzeige& a, int schwelle, bo
     if (a.zaehlerSichtbar) k.out << "mit " << a.warnungen << " Warnung(en)     und " << a.fehler << " Fehler\n";
 }
 
-void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const BereichsDaten<TLehrerDS>& lehrer, int schwelle,
-                    bool json) {
+// The grid of a group run: the JSON list is named after the area, one object per
+// record with the grid's headings as keys (the counts as numbers).
+void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const char* liste, int schwelle, bool json) {
+    const std::size_t n = g.Spalten();
+    const std::vector<std::size_t> zahlen = g.Zahlspalten();
     if (json) {
         Json j;
         j["threshold"] = schwelle;
-        j["teachers"] = Json::array();
-        for (std::size_t t = 0; t < lehrer.DB.size(); ++t) {
-            const auto& z = g.zeilen[t + 1];
-            j["teachers"].push_back({{"Lehrernummer", z[0].text}, {"Name", z[1].text}, {"Vorname", z[2].text},
-                                     {"Warnungen", lehrer.DB[t].Warnungen.get()},
-                                     {"Fehler", lehrer.DB[t].Fehler.get()}, {"Ergebnis", z[5].text}});
+        j[liste] = Json::array();
+        for (std::size_t t = 1; t <= g.datenzeilen; ++t) {
+            Json r = Json::object();
+            for (std::size_t s = 0; s < n; ++s) {
+                const std::string& text = g.zeilen[t][s].text;
+                if (std::find(zahlen.begin(), zahlen.end(), s) != zahlen.end())
+                    r[g.zeilen[0][s].text] = std::stoi(text);
+                else
+                    r[g.zeilen[0][s].text] = text;
+            }
+            j[liste].push_back(std::move(r));
         }
         k.out << j.dump(2) << '\n';
         return;
     }
     k.out << g.titel << "\nTest-Alarm-Schwelle: " << Farbig(g.schwelle.text, g.schwelle.farbe, k.farbig) << "\n\n";
-    for (std::size_t zeile = 0; zeile <= lehrer.DB.size(); ++zeile) {
+    for (std::size_t zeile = 0; zeile <= g.datenzeilen; ++zeile) {
         const auto& z = g.zeilen[zeile];
-        for (std::size_t s = 0; s < 5; ++s) k.out << z[s].text << '\t';
-        k.out << Farbig(z[5].text, z[5].farbe.value_or(Farbe::Schwarz), k.farbig) << '\n';
+        for (std::size_t s = 0; s + 1 < n; ++s) k.out << z[s].text << '\t';
+        k.out << Farbig(z[n - 1].text, z[n - 1].farbe.value_or(Farbe::Schwarz), k.farbig) << '\n';
     }
 }
 
@@ -86,7 +101,7 @@ void GruppeAusgeben(const Kontext& k, const Gruppenanzeige& g, const BereichsDat
 
 int Check(const Kontext& k, const std::vector<std::string>& args) {
     const auto aufruf = [&] {
-        k.err << "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] "
+        k.err << "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer|klassen|schueler [--nr NUMMER] [--json] "
                  "[--seed N] [--html DATEI] [--csv DATEI]\n";
         return kBedienung;
     };
@@ -110,13 +125,14 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
             } catch (const std::exception&) {
                 return aufruf();
             }
-        } else if (bereich.empty() && (args[i] == "schule" || args[i] == "lehrer")) {
+        } else if (bereich.empty() &&
+                   (args[i] == "schule" || args[i] == "lehrer" || args[i] == "klassen" || args[i] == "schueler")) {
             bereich = args[i];
         } else {
             return aufruf();
         }
     }
-    if (bereich.empty() || (mitNummer && bereich != "lehrer")) return aufruf();
+    if (bereich.empty() || (mitNummer && bereich == "schule")) return aufruf();
 
     KonsolenMeldungen konsole(k.err, k.antwortJa);
     OhneBestaetigung m(konsole);
@@ -135,7 +151,7 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         for (Bereich b : bereiche) st.Laden(b);
     };
     const PruefKontext kontext{e, kataloge, *d};
-    // Kept as report files where asked for: a result listing or the teachers' grid.
+    // Kept as report files where asked for: a result listing or an area's grid.
     const auto berichte = [&](const auto& anzeige) {
         if (!htmlDatei && !csvDatei) return;
         const std::string schulnummer = Cp1252ToUtf8(e.Schulnummer.view()), datum = HeutigesDatum();
@@ -148,8 +164,42 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
         EinzelAusgeben(k, a, p.Alarmschwelle, json);
         berichte(a);
     };
+    // One record by its number, or the run over all records with its grid.
+    const auto einzelOderAlle = [&](auto& bereichsDaten, const std::string& fehlt, auto einzeln, auto alle,
+                                    const char* liste) {
+        if (mitNummer) {
+            const std::string gesucht = Utf8ToCp1252(nummer);
+            for (const auto& r : bereichsDaten.DB)
+                if (BereichsArt<std::remove_cvref_t<decltype(r)>>::Nummer(r).view() == gesucht) {
+                    einzeln(r);
+                    ausgeben();
+                    return p.AlarmSumme() == 0 ? kOk : kGefunden;
+                }
+            m.Fehler(fehlt + nummer + " gefunden!");
+            return kFehlerGemeldet;
+        }
+        alle();
+        const Gruppenanzeige g = GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, *d);
+        GruppeAusgeben(k, g, liste, p.Alarmschwelle, json);
+        berichte(g);
+        long summe = 0;
+        for (const auto& r : bereichsDaten.DB) summe += r.Warnungen + r.Fehler;
+        return summe == 0 ? kOk : kGefunden;
+    };
     int status;
-    if (bereich == "schule") {
+    if (bereich == "klassen") {
+        laden({Bereich::Lehrer, Bereich::Schule, Bereich::Klassen, Bereich::Schueler});
+        status = einzelOderAlle(
+            d->Klassen, "Keine Klasse mit dem Klassennamen ",
+            [&](const TKlasseDS& kl) { KlassePruefungAusfuehren(p, kl, kontext, m, {}); },
+            [&] { GrosseKlassenPlausiAusfuehren(p, *d, e, kataloge, m, {}); }, "classes");
+    } else if (bereich == "schueler") {
+        laden({Bereich::Schule, Bereich::Klassen, Bereich::Schueler});
+        status = einzelOderAlle(
+            d->Schueler, "Kein Schüler mit der Schülernummer ",
+            [&](const TSchuelerDS& s) { SchuelerPruefungAusfuehren(p, s, kontext, m, {}); },
+            [&] { GrosseSchuelerPlausiAusfuehren(p, *d, e, kataloge, m, {}); }, "students");
+    } else if (bereich == "schule") {
         laden({Bereich::Lehrer, Bereich::Klassen, Bereich::Schule});
         PruefungAusfuehren(PruefKnopf::AlleSchuldaten, p, d->SchulDS, d->Lehrer.Puffer, kontext, m, {});
         ausgeben();
@@ -170,8 +220,8 @@ int Check(const Kontext& k, const std::vector<std::string>& args) {
             status = p.AlarmSumme() == 0 ? kOk : kGefunden;
         } else {
             GrossePlausiAusfuehren(p, *d, st.Einstellungen(), kataloge, m, {});
-            const Gruppenanzeige g = GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, d->Lehrer);
-            GruppeAusgeben(k, g, d->Lehrer, p.Alarmschwelle, json);
+            const Gruppenanzeige g = GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, *d);
+            GruppeAusgeben(k, g, "teachers", p.Alarmschwelle, json);
             berichte(g);
             long summe = 0;
             for (const TLehrerDS& l : d->Lehrer.DB) summe += l.Warnungen + l.Fehler;

@@ -70,18 +70,21 @@ const std::vector<Befehl>& Befehle() {
          "nicht überschrieben. Rückgabewert 0, 3 nach einer Fehlermeldung (auch: Ordner\n"
          "belegt, Datei geändert), 2 bei falschem Aufruf.\n",
          Import},
-        {"check", "die Plausibilitätsprüfung der Schule oder der Lehrer",
-         "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer [--nr LEHRERNUMMER] [--json] [--seed N]\n"
-         "                                         [--html DATEI] [--csv DATEI]\n"
+        {"check", "die Plausibilitätsprüfung der Schule, der Lehrer, Klassen oder Schüler",
+         "Aufruf: zev [--home ORDNER] [--yes|--no] check schule|lehrer|klassen|schueler [--nr NUMMER] [--json]\n"
+         "                                         [--seed N] [--html DATEI] [--csv DATEI]\n"
          "\n"
          "check schule   prüft alle Schuldaten (grosse PLAUSI der Schule)\n"
          "check lehrer   prüft alle Lehrer (grosse PLAUSI) und gibt die Übersicht aus\n"
-         "  --nr N       prüft nur den ersten Lehrer mit der Lehrernummer N\n"
+         "check klassen  prüft alle Klassen und gibt die Übersicht aus\n"
+         "check schueler prüft alle Schüler (grosse PLAUSI) und gibt die Übersicht aus\n"
+         "  --nr N       prüft nur den ersten Lehrer mit der Lehrernummer N (die erste Klasse\n"
+         "               mit dem Klassennamen N, den ersten Schüler mit der Schülernummer N)\n"
          "  --json       Ausgabe als ein JSON-Objekt\n"
          "  --seed N     Startwert für den Blindfehlertest\n"
          "  --html DATEI schreibt das Ergebnis zusätzlich als HTML-Bericht (zum Ansehen und Drucken)\n"
          "  --csv DATEI  schreibt die Einzel-Tests zusätzlich als CSV-Tabelle (UTF-8, \";\"-getrennt)\n"
-         "               (ohne --nr bei check lehrer: die Übersicht, eine Zeile je Lehrer)\n"
+         "               (ohne --nr bei lehrer, klassen, schueler: die Übersicht, eine Zeile je Datensatz)\n"
          "Ein Bericht ersetzt nur eine gewöhnliche Datei, die keine Datei des ZEV-Managers\n"
          "ist (*.ZEV, *.SIC, *.LS1, *.LS2, *.defekt, ZEVEinstellungen.DAT, Katalog*.csv).\n"
          "Die Frage nach Daten freier Träger beantworten --yes oder --no (Vorgabe).\n"

@@ -266,6 +266,7 @@ public:
         Lehrerschaft();
         Klassen();
         Schuelerschaft();
+        Absichtlich();
     }
 
 private:
@@ -688,6 +689,27 @@ private:
             s.Abschluss.allgemeinbildender[1].allgemein = Pflicht(k_(2), {z_.Prozent(70) ? "07" : "06"});
             s.Abschluss.allgemeinbildender[1].Jahr = Wert(k_(105), std::to_string(kSchuljahr));
         }
+    }
+
+    // Deliberate faults of classes and students, set after everything is drawn so
+    // that the rest of the school stays as it was.
+    void Absichtlich() {
+        // The 8a's specialty entered twice (class test 315).
+        TKlasseDS& k8 = d_.Klassen.DB[static_cast<std::size_t>(k8a)];
+        k8.Klassenbesonderheit[2] = k8.Klassenbesonderheit[1];
+        d_.Klassen.Puffer = d_.Klassen.DB.front();
+        auto& schueler = d_.Schueler.DB;
+        const auto ersterDer = [&](int klasse) -> TSchuelerDS& {
+            return schueler[static_cast<std::size_t>(klasse * kSchuelerJeKlasse)];
+        };
+        // The first student of 3a gets support without a recorded need (student test 454).
+        TSchuelerDS& foerderung = ersterDer(2);
+        foerderung.Foerderbedarf.Bedarf = "";
+        foerderung.Foerderbedarf.Tatsaechlich = Wenn(k_(17), {"LE"});
+        // The first student of 6a was born on the 31st of April (student test 418).
+        TSchuelerDS& datum = ersterDer(6);
+        datum.Grunddaten.Geburtsdatum = "31.04." + datum.Grunddaten.Geburtsdatum.str().substr(6);
+        d_.Schueler.Puffer = schueler.front();
     }
 
     template <class R> static void Abschliessen(BereichsDaten<R>& b) {

@@ -47,6 +47,9 @@ inline constexpr std::uint64_t kDemoSaat = 20250801;
 // lesson unit 40 names the class "11b", which does not exist (178, a serious
 // warning), lesson unit 39 has the hours "1,5" with a comma (186, an error), and
 // the teacher of unit 40 is class teacher of that missing class (teacher test 264).
+// The 8a names its specialty twice (class test 315), some of 11a attend unit 40 of
+// the 11b (student test 436), the first student of 3a has support without a need
+// (454) and the first student of 6a was born on the 31st of April (418).
 void DemoSchuleErzeugen(Datenbestand& d, const Kataloge& k, const TEinstellungen& e, std::uint64_t saat);
 
 } // namespace zev

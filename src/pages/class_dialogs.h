@@ -29,12 +29,14 @@ void KlBesDialogZeigen(KlBesDialogModell& d, const KomboListe& besonderheiten);
 std::optional<std::string> KlBesDialogHinzufuegen(KlBesDialogModell& d);
 
 // What the class pages need from around them: the specialty dialog and the
-// lesson-unit chooser; nothing means "Abbrechen".
+// lesson-unit chooser (nothing means "Abbrechen"), and the two result windows.
 class KlassenDialoge {
 public:
     virtual ~KlassenDialoge() = default;
     virtual std::optional<std::string> NeueKlassenbesonderheit() = 0;
     virtual std::optional<std::vector<std::string>> UEAuswaehlen() = 0;
+    virtual void Ergebnisfenster() = 0;
+    virtual void Gruppenfenster() = 0;
 };
 
 } // namespace zev

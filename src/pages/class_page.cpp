@@ -247,4 +247,18 @@ void KlassenSeitenLogik::UEBreiteAnpassen(int rasterBreite, int spalte1Breite) {
     s_.ue.spalten[0].breite = std::max(0, rasterBreite - 10 - spalte1Breite);
 }
 
+// --- checks ------------------------------------------------------------------------------------
+
+PruefAusgang KlassenSeitenLogik::Pruefen() {
+    return KlassenblattPruefen(
+        st_, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Ergebnisfenster(); });
+}
+
+PruefAusgang KlassenSeitenLogik::GrossePlausi() {
+    const PruefAusgang aus = AlleKlassenblaetterPruefen(
+        st_, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Gruppenfenster(); });
+    Zeigen();
+    return aus;
+}
+
 } // namespace zev

@@ -10,6 +10,7 @@
 #include "pages/code_grid.h"
 #include "pages/combo_list.h"
 #include "pages/field_binding.h"
+#include "pages/page_check.h"
 #include "pages/ue_grid.h"
 
 #include <array>
@@ -84,6 +85,10 @@ public:
     // The sub-page was resized: column 0 takes the grid's width less 10 and less
     // the UE_ID column.
     void UEBreiteAnpassen(int rasterBreite, int spalte1Breite);
+
+    // "diese Klasse prüfen" and "alle Klassen prüfen".
+    PruefAusgang Pruefen();
+    PruefAusgang GrossePlausi();
 
 private:
     Steuerung& st_;

@@ -15,4 +15,20 @@ class Steuerung;
 PruefAusgang SeitePruefen(Steuerung& st, PruefKnopf knopf, Meldungen& m, std::function<void()> seiteUebernehmen,
                           std::function<void()> ergebnisfensterZeigen);
 
+// "diese Klasse prüfen" and "diesen Schüler prüfen": the sheet into its buffer and
+// the buffer into the list (so the list shows what was checked), then the run on it.
+PruefAusgang KlassenblattPruefen(Steuerung& st, Meldungen& m, std::function<void()> seiteUebernehmen,
+                                 std::function<void()> ergebnisfensterZeigen);
+PruefAusgang SchuelerblattPruefen(Steuerung& st, Meldungen& m, std::function<void()> seiteUebernehmen,
+                                  std::function<void()> ergebnisfensterZeigen);
+
+// "alle Klassen prüfen" and "alle Schüler prüfen (grosse PLAUSI)": the sheet is
+// stored, every record checked, and the open record loaded again with the counts
+// the run gave it. The class run loads the students first, to see which classes
+// have none.
+PruefAusgang AlleKlassenblaetterPruefen(Steuerung& st, Meldungen& m, std::function<void()> seiteUebernehmen,
+                                        std::function<void()> gruppenfensterZeigen);
+PruefAusgang AlleSchuelerblaetterPruefen(Steuerung& st, Meldungen& m, std::function<void()> seiteUebernehmen,
+                                         std::function<void()> gruppenfensterZeigen);
+
 } // namespace zev

@@ -235,8 +235,18 @@ void SchuelerSeitenLogik::UEGruppeHinzufuegen() {
                   " in der Klassen-Datenbank gefunden!\r\rPrüfen Sie die exakte Schreibweise!");
 }
 
-void SchuelerSeitenLogik::Pruefen() {
-    m_.Information("Diese Funktion ist derzeit noch nicht verfügbar!");
+// --- checks ------------------------------------------------------------------------------------
+
+PruefAusgang SchuelerSeitenLogik::Pruefen() {
+    return SchuelerblattPruefen(
+        st_, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Ergebnisfenster(); });
+}
+
+PruefAusgang SchuelerSeitenLogik::GrossePlausi() {
+    const PruefAusgang aus = AlleSchuelerblaetterPruefen(
+        st_, m_, [this] { Uebernehmen(); }, [this] { dialoge_.Gruppenfenster(); });
+    Zeigen();
+    return aus;
 }
 
 } // namespace zev

@@ -10,6 +10,7 @@
 #include "pages/code_grid.h"
 #include "pages/date_mask.h"
 #include "pages/field_binding.h"
+#include "pages/page_check.h"
 #include "pages/ue_grid.h"
 
 #include <algorithm>
@@ -188,6 +189,8 @@ public:
     virtual ~SchuelerDialoge() = default;
     // The lesson-unit chooser; the chosen UE-IDs (UTF-8), nothing for "abbrechen".
     virtual std::optional<std::vector<std::string>> UEAuswaehlen() = 0;
+    virtual void Ergebnisfenster() = 0;
+    virtual void Gruppenfenster() = 0;
 };
 
 class SchuelerSeitenLogik {
@@ -226,8 +229,9 @@ public:
     UESeite& UE() { return ue_; }
     void UEGruppeHinzufuegen();
 
-    // "diesen Schüler prüfen"
-    void Pruefen();
+    // "diesen Schüler prüfen" and "alle Schüler prüfen (grosse PLAUSI)".
+    PruefAusgang Pruefen();
+    PruefAusgang GrossePlausi();
 
 private:
     Steuerung& st_;

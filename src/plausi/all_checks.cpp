@@ -1,8 +1,10 @@
 #include "plausi/all_checks.h"
 
 #include "model/encoding.h"
+#include "plausi/class_tests.h"
 #include "plausi/result_listing.h"
 #include "plausi/school_tests.h"
+#include "plausi/student_tests.h"
 #include "plausi/teacher_tests.h"
 
 namespace zev {
@@ -82,7 +84,25 @@ std::vector<Bereichspruefung> AlleBereichePruefen(PlausiLauf& p, const Datenbest
             return std::pair{l.Lehrernummer.str(), PersonName(l)};
         },
         [&](const TLehrerDS& l) { TesteLehrer(p, l, frei, kontext, index); }));
-    // The classes and the students join here as two more list areas of the same kind.
+
+    const KlassenUmfeld klassen(d);
+    alle.push_back(ListePruefen(
+        p, texte, "Klassen", e.SchwelleKlassen, d.Klassen.DB,
+        [](const TKlasseDS& kl) {
+            return std::pair{kl.Klassenname.str(), std::string()};
+        },
+        [&](const TKlasseDS& kl) {
+            TesteKlasse(p, kl, kontext, klassen);
+            TesteKlassenSchueler(p, kl, klassen);
+        }));
+
+    const SchuelerUmfeld schueler(d);
+    alle.push_back(ListePruefen(
+        p, texte, "Schüler", e.SchwelleSchueler, d.Schueler.DB,
+        [](const TSchuelerDS& s) {
+            return std::pair{s.Schuelernummer.str(), PersonName(s)};
+        },
+        [&](const TSchuelerDS& s) { TesteSchueler(p, s, kontext, schueler); }));
     return alle;
 }
 

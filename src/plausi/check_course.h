@@ -13,7 +13,7 @@
 namespace zev {
 
 enum class PruefKnopf {
-    SchulGrunddaten,  // "diese Seite prüfen (PLAUSI)" on "Schul-Daten"
+    SchulGrunddaten,   // "diese Seite prüfen (PLAUSI)" on "Schul-Daten"
     SchulFreieTraeger, // ... on "freie Träger"
     SchulUE,           // ... on the lesson-unit page
     AlleSchuldaten,    // "alle Schuldaten prüfen (grosse PLAUSI)"
@@ -42,6 +42,25 @@ PruefAusgang PruefungAusfuehren(PruefKnopf knopf, PlausiLauf& p, const TSchuleDS
 // "alle Lehrer prüfen (grosse PLAUSI)".
 PruefAusgang GrossePlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
                                     Meldungen& m, const PruefHaken& haken);
+
+// "diese Klasse prüfen" and "diesen Schüler prüfen": the run on one record with the
+// area's threshold (SchwelleKlassen, SchwelleSchueler).
+PruefAusgang KlassePruefungAusfuehren(PlausiLauf& p, const TKlasseDS& klasse, const PruefKontext& k, Meldungen& m,
+                                      const PruefHaken& haken);
+PruefAusgang SchuelerPruefungAusfuehren(PlausiLauf& p, const TSchuelerDS& schueler, const PruefKontext& k, Meldungen& m,
+                                        const PruefHaken& haken);
+
+// "alle Klassen prüfen" and "alle Schüler prüfen (grosse PLAUSI)": as the teachers'
+// run, with Gruppenart 2 and 3.
+PruefAusgang GrosseKlassenPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
+                                           Meldungen& m, const PruefHaken& haken);
+PruefAusgang GrosseSchuelerPlausiAusfuehren(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k,
+                                            Meldungen& m, const PruefHaken& haken);
+
+inline constexpr const char* kKlasseBestanden = "Daten der aktuellen Klasse\rwurden erfolgreich getestet!";
+inline constexpr const char* kSchuelerBestanden = "Daten des aktuellen Schülers\rwurden erfolgreich getestet!";
+inline constexpr const char* kGrosseKlassenPlausiBestanden = "Große Klassen-PLAUSI wurde erfolgreich absolviert!";
+inline constexpr const char* kGrosseSchuelerPlausiBestanden = "Große Schüler-PLAUSI wurde erfolgreich absolviert!";
 
 inline constexpr const char* kGrossePlausiBestanden = "Große Lehrer-PLAUSI wurden erfolgreich absolviert!";
 inline constexpr const char* kFrageFreieTraegerSchule =

@@ -114,14 +114,15 @@ std::string BerichtCsv(const Ergebnisanzeige& a) {
 std::string BerichtCsv(const Gruppenanzeige& g) {
     std::string c(kCsvAnfang);
     const auto texte = [&](std::size_t z) {
-        std::array<std::string_view, 6> t;
-        for (std::size_t s = 0; s < 6; ++s) t[s] = g.zeilen[z][s].text;
+        std::vector<std::string_view> t;
+        for (const GruppenZelle& zelle : g.zeilen[z]) t.push_back(zelle.text);
         return t;
     };
     if (g.zeilen.empty()) return c;
     c += CsvZeile(texte(0));
-    // Lehrernummer, Name, Vorname, Warnungen, Fehler, Ergebnis
-    for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) c += CsvZeile(texte(z), {3, 4});
+    // The record's own columns, then Warnungen, Fehler (as numbers) and Ergebnis.
+    const std::vector<std::size_t> zahlen = g.Zahlspalten();
+    for (std::size_t z = 1; z <= g.datenzeilen && z < g.zeilen.size(); ++z) c += CsvZeile(texte(z), zahlen);
     return c;
 }
 

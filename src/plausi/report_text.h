@@ -30,7 +30,8 @@ std::string HtmlSeitenAnfang(std::string_view titel, std::string_view stil, std:
 inline constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
 
 // `zahlen`: the columns that hold numbers.
-template <class Felder> std::string CsvZeile(const Felder& felder, std::initializer_list<std::size_t> zahlen = {}) {
+template <class Felder, class Zahlen = std::initializer_list<std::size_t>>
+std::string CsvZeile(const Felder& felder, const Zahlen& zahlen = {}) {
     std::string z;
     for (std::size_t i = 0; i < std::size(felder); ++i) {
         if (i > 0) z += ';';

@@ -12,13 +12,19 @@ AnzeigeZeile SchwellenAnzeige(int alarmschwelle) {
 
 Farbe CodeFarbe(int code) {
     switch (code) {
-        case 0: return Farbe::Blau;
-        case 1: return Farbe::Gruen;
-        case 2: return Farbe::Lila;
-        case 3: return Farbe::Fuchsia;
+        case 0:
+            return Farbe::Blau;
+        case 1:
+            return Farbe::Gruen;
+        case 2:
+            return Farbe::Lila;
+        case 3:
+            return Farbe::Fuchsia;
         case 4:
-        case 5: return Farbe::Rot;
-        default: return Farbe::Schwarz;
+        case 5:
+            return Farbe::Rot;
+        default:
+            return Farbe::Schwarz;
     }
 }
 
@@ -58,6 +64,7 @@ Ergebnisanzeige ErgebnisseAufbauen(const PlausiLauf& lauf, const Fehlertexte& te
         const TestParameter& p = lauf.Testparameter[static_cast<std::size_t>(n)];
         ErstesErsetzen(text, "&i", std::to_string(p.i));
         ErstesErsetzen(text, "&r", ZahlFormat(p.r));
+        ErstesErsetzen(text, "&s", std::string(p.s));
         if (code == 3 || code == 5) text = "!!! " + text;
         text = "  -->  " + text;
         a.zeilen.push_back({text, CodeFarbe(code)});

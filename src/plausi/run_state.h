@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <string_view>
 
 namespace zev {
 
@@ -19,6 +20,9 @@ inline constexpr int kErsteGezaehlte = 10;
 struct TestParameter {
     std::int32_t i = 0; // replaces "&i"
     double r = 0.0;     // replaces "&r"
+    // Replaces "&s": the name of a field; it points to text that lives as long as
+    // the program, so a run shown later still names what it found.
+    std::string_view s;
 };
 
 class PlausiLauf {
@@ -29,7 +33,7 @@ public:
     std::array<TestParameter, kHoechsteNummer + 1> Testparameter;
     std::array<std::uint16_t, 6> Ergebniszaehler{};
     std::uint16_t Alarmschwelle = 0;
-    // Which area the group window shows; the run over all teachers sets 1.
+    // Which area the group window shows: 1 teachers, 2 classes, 3 students.
     std::uint16_t Gruppenart = 0;
 
     // Every slot -1, every parameter 0, every counter 0.
@@ -51,6 +55,7 @@ public:
     void Param(int n, std::int32_t i) { Testparameter[static_cast<std::size_t>(n)].i = i; }
     std::int32_t ParamI(int n) const { return Testparameter[static_cast<std::size_t>(n)].i; }
     void Zaehle(int n) { ++Testparameter[static_cast<std::size_t>(n)].i; }
+    void ParamS(int n, std::string_view s) { Testparameter[static_cast<std::size_t>(n)].s = s; }
 
     // Slot 1, the demonstration line: a uniform code 0..5.
     void Blindtest();

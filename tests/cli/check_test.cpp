@@ -270,9 +270,62 @@ TEST_F(Check, TheOverviewOfAllTeachersAsAReport) {
 
 TEST_F(Check, Usage) {
     EXPECT_EQ(Zev({"check"}).status, 2);
-    EXPECT_EQ(Zev({"check", "klassen"}).status, 2);
+    EXPECT_EQ(Zev({"check", "klassen", "schueler"}).status, 2);
     EXPECT_EQ(Zev({"check", "schule", "--nr", "1"}).status, 2);
     EXPECT_EQ(Zev({"check", "schule", "--seed", "x"}).status, 2);
+}
+
+// The demonstration school in report year 2025: its deliberate class and student
+// findings, each area as a grid, one record by its number, and the exit codes.
+TEST_F(Check, ClassesAndStudentsOfTheDemoSchool) {
+    e.Berichtsjahr = "2025";
+    ASSERT_TRUE(EinstellungenSchreiben(e, home.Pfad(), m));
+    ASSERT_EQ(Zev({"demo", "--force"}).status, 0);
+
+    Lauf l = Zev({"check", "klassen", "--json"});
+    EXPECT_EQ(l.status, 1) << l.err;
+    auto j = nlohmann::json::parse(l.out);
+    ASSERT_EQ(j["classes"].size(), 12u);
+    for (const auto& k : j["classes"])
+        EXPECT_EQ(k["Ergebnis"], k["Klassenname"] == "8a" ? "mit Warnung(en)!" : "alles i.O.") << k;
+    l = Zev({"check", "klassen", "--nr", "8a", "--json", "--seed", "1"});
+    EXPECT_EQ(l.status, 1);
+    j = nlohmann::json::parse(l.out);
+    EXPECT_EQ(j["warnings"], 1);
+    EXPECT_EQ(j["errors"], 0);
+    EXPECT_EQ(Zev({"check", "klassen", "--nr", "7a"}).status, 0);
+
+    l = Zev({"check", "schueler", "--json"});
+    EXPECT_EQ(l.status, 1);
+    j = nlohmann::json::parse(l.out);
+    ASSERT_EQ(j["students"].size(), 300u);
+    std::map<std::string, int> befunde; // class -> students with findings
+    for (const auto& s : j["students"])
+        if (s["Ergebnis"] != "alles i.O.") ++befunde[s["Klasse"].get<std::string>()];
+    EXPECT_EQ(befunde.size(), 3u);
+    EXPECT_EQ(befunde["3a"], 1);
+    EXPECT_EQ(befunde["6a"], 1);
+    EXPECT_GT(befunde["11a"], 0);
+    const std::string erster3a = j["students"][50]["Schülernummer"];
+    l = Zev({"check", "schueler", "--nr", erster3a, "--json"});
+    EXPECT_EQ(l.status, 1);
+    int gefunden = 0;
+    const auto einer = nlohmann::json::parse(l.out);
+    for (const auto& r : einer["results"])
+        if (r["code"].get<int>() >= 2 && r["number"].get<int>() >= 10) {
+            EXPECT_EQ(r["number"], 454);
+            EXPECT_EQ(r["text"], "  -->  tatsächliche Förderung ohne Förderbedarf eingetragen");
+            ++gefunden;
+        }
+    EXPECT_EQ(gefunden, 1);
+    EXPECT_EQ(Zev({"check", "schueler", "--nr", j["students"][0]["Schülernummer"]}).status, 0);
+
+    l = Zev({"check", "schueler", "--nr", "0815"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Kein Schüler mit der Schülernummer 0815 gefunden!\n");
+    l = Zev({"check", "klassen", "--nr", "11b"});
+    EXPECT_EQ(l.status, 3);
+    EXPECT_EQ(l.err, "Fehler: Keine Klasse mit dem Klassennamen 11b gefunden!\n");
 }
 
 } // namespace

@@ -169,7 +169,7 @@ private slots:
 
     void doubleClickingATeachersRowClosesAndNamesHim() {
         GruppenFenster f(skript_);
-        QSignalSpy gewaehlt(&f, &GruppenFenster::LehrerGewaehlt);
+        QSignalSpy gewaehlt(&f, &GruppenFenster::DatensatzGewaehlt);
         bool offenNachLeerzeile = false;
         QTimer::singleShot(0, &f, [&] {
             Doppelklick(f, 6); // an empty row: nothing happens
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(f.Zeigen(GrossePlausi(), "12345"), 1);
         QVERIFY(offenNachLeerzeile);
         QVERIFY(!f.isVisible());
-        QCOMPARE(f.GewaehlterLehrer(), 1);
+        QCOMPARE(f.GewaehlterDatensatz(), 1);
         QCOMPARE(gewaehlt.size(), 1);
         QCOMPARE(gewaehlt.at(0).at(0).toInt(), 1);
 
@@ -190,7 +190,7 @@ private slots:
             if (f.isVisible()) f.reject();
         });
         QCOMPARE(f.Zeigen(GrossePlausi(), "12345"), -1);
-        QCOMPARE(f.GewaehlterLehrer(), -1);
+        QCOMPARE(f.GewaehlterDatensatz(), -1);
         QCOMPARE(f.result(), int(QDialog::Accepted));
         QCOMPARE(gewaehlt.size(), 1);
     }

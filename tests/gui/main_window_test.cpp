@@ -5,6 +5,7 @@
 #include "control/delivery.h"
 #include "storage/area_files.h"
 #include "ui/qt/class_page.h"
+#include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
@@ -288,6 +289,38 @@ private slots:
         fenster_->Info()->Zeigen();
         QVERIFY(uhr.elapsed() < 5000);
         QVERIFY(!fenster_->Info()->Zeitgeber().isActive());
+    }
+
+    // "alle Schüler prüfen (grosse PLAUSI)" shows the students' grid; a double-click on
+    // a student closes it and opens that student's sheet. The same for the classes.
+    void theGroupRunsOfClassesAndStudentsJumpToTheChosenRecord() {
+        auto* seiten = Kind<QTabWidget>("seiten");
+        QStringList koepfe;
+        const auto lauf = [&](int seite, const char* knopf, const char* unterseiten) {
+            seiten->setCurrentIndex(seite);
+            auto* karten = Kind<QTabWidget>(unterseiten);
+            karten->setCurrentIndex(1); // the jump comes back to the sheets
+            koepfe.clear();
+            QTimer::singleShot(0, this, [&] {
+                QTableView* t = fenster_->Gruppe()->Tabelle();
+                for (int s = 0; s < t->model()->columnCount(); ++s)
+                    koepfe << t->model()->headerData(s, Qt::Horizontal).toString();
+                const QPoint p = t->visualRect(t->model()->index(0, 1)).center();
+                QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, p);
+                QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, p);
+            });
+            Kind<QPushButton>(knopf)->click();
+            QTRY_COMPARE(karten->currentIndex(), 0);
+            QCOMPARE(seiten->currentIndex(), seite);
+        };
+        lauf(4, "knopfAlleSchueler", "unterseiten_schueler");
+        QCOMPARE(koepfe,
+                 QStringList({"Schülernummer", "Name", "Vorname", "Klasse", "Warnungen", "Fehler", "Ergebnis"}));
+        QCOMPARE(fenster_->Gruppe()->windowTitle(), QString("Ergebnis: große PLAUSI -->  S c h ü l e r"));
+        QCOMPARE(fenster_->Gruppe()->GewaehlterDatensatz(), 0);
+        lauf(3, "knopfAlleKlassen", "unterseiten_klassen");
+        QCOMPARE(koepfe, QStringList({"Klassenname", "Warnungen", "Fehler", "Ergebnis"}));
+        QCOMPARE(fenster_->Gruppe()->windowTitle(), QString("Ergebnis: große PLAUSI -->  K l a s s e n"));
     }
 
     void closingOnTheClassPageAsks() {

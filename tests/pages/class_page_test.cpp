@@ -23,7 +23,10 @@ public:
     std::optional<std::string> besonderheit;
     std::optional<std::vector<std::string>> auswahl;
     std::optional<std::string> NeueKlassenbesonderheit() override { return besonderheit; }
+    int ergebnisfenster = 0, gruppenfenster = 0;
     std::optional<std::vector<std::string>> UEAuswaehlen() override { return auswahl; }
+    void Ergebnisfenster() override { ++ergebnisfenster; }
+    void Gruppenfenster() override { ++gruppenfenster; }
 };
 
 class ClassPage : public ::testing::Test {
@@ -308,6 +311,26 @@ TEST(ClassUnitNumber, WholeNumbersWithLeadingBlanksInSixteenBits) {
     EXPECT_EQ(KlassenUENummer(""), 0);
     EXPECT_EQ(KlassenUENummer(" "), 0);
     EXPECT_EQ(KlassenUENummer("99999999999"), 0);
+}
+
+// "diese Klasse prüfen" checks the sheet as it stands; "alle Klassen prüfen"
+// loads the students to find a class nobody is in.
+TEST_F(ClassPage, ChecksFromTheSheetAndAClassWithoutStudents) {
+    st->Einstellungen().SchwelleKlassen = 0;
+    seite->Zeigen();
+    S().klassenname = "9z";
+    EXPECT_EQ(seite->Pruefen(), PruefAusgang::Bestaetigt);
+    EXPECT_EQ(m.gezeigt.back(), (Gezeigt{MeldungsArt::Information,
+                                         "Daten der aktuellen Klasse\rwurden erfolgreich getestet!", Tasten::Ok}));
+    EXPECT_EQ(st->Daten().Klassen.DB[0].Klassenname.str(), "9z");
+    EXPECT_EQ(dialoge.ergebnisfenster, 0);
+
+    EXPECT_EQ(seite->GrossePlausi(), PruefAusgang::Fenster);
+    EXPECT_TRUE(st->Geladen(Bereich::Schueler));
+    EXPECT_EQ(dialoge.gruppenfenster, 1);
+    EXPECT_EQ(st->Plausi().Code(318), 2);
+    EXPECT_EQ(st->Daten().Klassen.DB[0].Warnungen.get(), 1);
+    EXPECT_EQ(Puffer().Warnungen.get(), 1);
 }
 
 } // namespace

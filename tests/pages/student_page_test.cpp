@@ -18,7 +18,10 @@ namespace fs = std::filesystem;
 class SkriptSchuelerDialoge final : public SchuelerDialoge {
 public:
     std::optional<std::vector<std::string>> auswahl;
+    int ergebnisfenster = 0, gruppenfenster = 0;
     std::optional<std::vector<std::string>> UEAuswaehlen() override { return auswahl; }
+    void Ergebnisfenster() override { ++ergebnisfenster; }
+    void Gruppenfenster() override { ++gruppenfenster; }
 };
 
 const std::string kZuViele =
@@ -291,7 +294,6 @@ TEST_F(StudentPage, ButtonsSpeakOfTheStudentWithTheirExactTexts) {
     seite->UE().Loeschen(); // answered No
     S().ue.fokusZeile = -1;
     seite->UE().Loeschen();
-    seite->Pruefen();
     EXPECT_EQ(m.gezeigt,
               (std::vector<test::Gezeigt>{
                   {MeldungsArt::Fehler,
@@ -300,8 +302,7 @@ TEST_F(StudentPage, ButtonsSpeakOfTheStudentWithTheirExactTexts) {
                    Tasten::Ok},
                   {MeldungsArt::Frage, "Wollen Sie die Unterrichtseinheit:\r3\rjetzt bei diesem Schüler löschen?",
                    Tasten::JaNein},
-                  {MeldungsArt::Fehler, "Es wurde keine Zeile ausgewählt!", Tasten::Ok},
-                  {MeldungsArt::Information, "Diese Funktion ist derzeit noch nicht verfügbar!", Tasten::Ok}}));
+                  {MeldungsArt::Fehler, "Es wurde keine Zeile ausgewählt!", Tasten::Ok}}));
     EXPECT_EQ(UEIds()[2], "3");
     EXPECT_EQ(S().ue.spalten[1].ueberschrift, "UE_ID");
 }
@@ -313,6 +314,27 @@ TEST_F(StudentPage, SubPageChangeRenewsTheLanguageDescriptions) {
     seite->UnterseiteGewechselt(kSchuelerFremdsprachenSeite);
     EXPECT_EQ(S().fremdsprachen.zeilen[1][0], "; Latein");
     EXPECT_EQ(S().fremdsprachen.fokusZeile, 0);
+}
+
+// "diesen Schüler prüfen" takes the sheet into the list and checks it; the group
+// run stores every student's counts, the open sheet's buffer included.
+TEST_F(StudentPage, ChecksStoreTheSheetAndTheGroupRunCountsEveryStudent) {
+    st->Einstellungen().SchwelleSchueler = 0;
+    seite->Zeigen();
+    S().name = "Geprueft";
+    EXPECT_EQ(seite->Pruefen(), PruefAusgang::Fenster);
+    EXPECT_EQ(dialoge.ergebnisfenster, 1);
+    EXPECT_EQ(st->Plausi().Code(409), 1);
+    EXPECT_EQ(st->Plausi().Code(412), 4); // no first name
+    EXPECT_EQ(st->Daten().Schueler.DB[0].Grunddaten.Name.str(), "Geprueft");
+    EXPECT_EQ(st->SchuelerListe().Eintraege()[0].rfind("Geprueft", 0), 0u) << st->SchuelerListe().Eintraege()[0];
+
+    EXPECT_EQ(seite->GrossePlausi(), PruefAusgang::Fenster);
+    EXPECT_EQ(dialoge.gruppenfenster, 1);
+    EXPECT_EQ(st->Plausi().Gruppenart, kGruppenartSchueler);
+    const int fehler = st->Daten().Schueler.DB[0].Fehler.get();
+    EXPECT_GT(fehler, 0);
+    EXPECT_EQ(Puffer().Fehler.get(), fehler);
 }
 
 } // namespace

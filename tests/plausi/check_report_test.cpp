@@ -72,10 +72,11 @@ TEST(CsvReport, TextThatOpensAsAFormulaIsKeptText) {
     EXPECT_EQ(BerichtCsv(a), erwartet);
 
     Gruppenanzeige g;
+    g.breiten.assign(6, 0);
     for (const auto& texte :
          {std::array<const char*, 6>{"Lehrernummer", "Name", "Vorname", "Warnungen", "Fehler", "Ergebnis"},
           std::array<const char*, 6>{"-7", "=HYPERLINK(1)", "@x", "-2", "+3", "alles i.O."}}) {
-        auto& zeile = g.zeilen.emplace_back();
+        auto& zeile = g.zeilen.emplace_back(6);
         for (std::size_t i = 0; i < 6; ++i) zeile[i].text = texte[i];
     }
     g.datenzeilen = 1;

@@ -93,8 +93,17 @@ QWidget* KlassenSeitenWidget::KlasseAufbauen() {
     zeile->addWidget(gruppe);
     zeile->addStretch(1);
     layout->addLayout(zeile);
+    auto* pruefen = Knopf(seite, "knopfDieseKlasse", "diese Klasse prüfen");
+    auto* alle = Knopf(seite, "knopfAlleKlassen", "alle Klassen prüfen");
+    auto* knoepfe = new QHBoxLayout();
+    knoepfe->addWidget(pruefen);
+    knoepfe->addWidget(alle);
+    knoepfe->addStretch(1);
+    layout->addLayout(knoepfe);
     layout->addStretch(1);
 
+    connect(pruefen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->Pruefen(); }); });
+    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->GrossePlausi(); }); });
     connect(hinzu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->BesonderheitHinzufuegen(); }); });
     connect(loeschen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->BesonderheitLoeschen(); }); });
     return seite;
@@ -197,6 +206,14 @@ std::optional<std::string> KlassenSeitenWidget::NeueKlassenbesonderheit() {
 
 std::optional<std::vector<std::string>> KlassenSeitenWidget::UEAuswaehlen() {
     return auswahl_->Auswaehlen(st_.UEBeschreibungen());
+}
+
+void KlassenSeitenWidget::Ergebnisfenster() {
+    if (ergebnisfensterZeigen) ergebnisfensterZeigen();
+}
+
+void KlassenSeitenWidget::Gruppenfenster() {
+    if (gruppenfensterZeigen) gruppenfensterZeigen();
 }
 
 } // namespace zev::qt

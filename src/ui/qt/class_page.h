@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -42,12 +43,18 @@ public:
     // After "+": the first sub-page and the focus in "Klassenname".
     void NeueKlasse();
 
+    // How the two result windows are shown (set by the main window).
+    std::function<void()> ergebnisfensterZeigen;
+    std::function<void()> gruppenfensterZeigen;
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     std::optional<std::string> NeueKlassenbesonderheit() override;
     std::optional<std::vector<std::string>> UEAuswaehlen() override;
+    void Ergebnisfenster() override;
+    void Gruppenfenster() override;
 
     QWidget* KlasseAufbauen();
     QWidget* GruppenAufbauen();

@@ -21,8 +21,8 @@
 
 namespace zev::qt {
 
-// The grid below its heading row, for the table view: a school may have 65,536
-// teachers, and a view over a model draws only the rows on screen.
+// The grid below its heading row, for the table view: an area may hold 65,536
+// records, and a view over a model draws only the rows on screen.
 class GruppenModell : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -37,7 +37,9 @@ public:
     int rowCount(const QModelIndex& eltern = {}) const override {
         return eltern.isValid() || g_.zeilen.empty() ? 0 : static_cast<int>(g_.zeilen.size() - 1);
     }
-    int columnCount(const QModelIndex& eltern = {}) const override { return eltern.isValid() ? 0 : 6; }
+    int columnCount(const QModelIndex& eltern = {}) const override {
+        return eltern.isValid() ? 0 : static_cast<int>(g_.Spalten());
+    }
 
     QVariant data(const QModelIndex& index, int rolle) const override {
         if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -45,7 +47,7 @@ public:
     }
 
     QVariant headerData(int spalte, Qt::Orientation richtung, int rolle) const override {
-        if (richtung != Qt::Horizontal || spalte < 0 || spalte >= 6 || g_.zeilen.empty()) return {};
+        if (richtung != Qt::Horizontal || spalte < 0 || spalte >= columnCount() || g_.zeilen.empty()) return {};
         return Rolle(Zelle(0, spalte), rolle);
     }
 
@@ -169,9 +171,10 @@ void GruppenFenster::BreitenSetzen() {
     const QFontMetrics fettMasse(fett);
     const int rand = 2 * (tabelle_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabelle_) + 1) + 4;
     int summe = 0;
-    for (int s = 0; s < 6; ++s) {
+    const int spalten = static_cast<int>(Anzeige().Spalten());
+    for (int s = 0; s < spalten; ++s) {
         int breite = std::max(Anzeige().breiten[static_cast<std::size_t>(s)], kopf->sectionSizeHint(s));
-        if (s == 5)
+        if (s == spalten - 1)
             for (const char* urteil : {"alles i.O.", "mit Warnung(en)!", "fehlerhaft!!!"})
                 breite = std::max(breite, fettMasse.horizontalAdvance(urteil) + rand);
         kopf->resizeSection(s, breite);
@@ -196,12 +199,12 @@ void GruppenFenster::showEvent(QShowEvent* e) {
 void GruppenFenster::Waehlen(const QModelIndex& index) {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= Anzeige().datenzeilen) return;
     gewaehlt_ = index.row();
-    emit LehrerGewaehlt(gewaehlt_);
+    emit DatensatzGewaehlt(gewaehlt_);
     accept();
 }
 
 void GruppenFenster::Speichern() {
-    datei_.Speichern(this, "Lehrer-PLAUSI", schulnummer_, [&](const std::string& pfad) {
+    datei_.Speichern(this, QString::fromStdString(Anzeige().berichtsname), schulnummer_, [&](const std::string& pfad) {
         return BerichtSpeichern(pfad, Anzeige(), schulnummer_, datum_, m_);
     });
 }

@@ -1,9 +1,9 @@
 // The window of the große PLAUSI, "Ergebnis: große PLAUSI": one grid row per
-// teacher with the counts of warnings and errors and the verdict in its colour,
-// the alarm threshold, "Bericht speichern ..." and "Beenden". What it shows is
-// built in the core (group_check.h). Double-clicking a teacher's row (or Enter on
-// it) closes the window and leaves that teacher's index for the caller, who then
-// shows the teacher's sheet.
+// teacher, class or student with the counts of warnings and errors and the verdict
+// in its colour, the alarm threshold, "Bericht speichern ..." and "Beenden". What
+// it shows is built in the core (group_check.h). Double-clicking a record's row
+// (or Enter on it) closes the window and leaves that record's index for the
+// caller, who then shows the record's sheet.
 //
 // Object names, for tests that drive the window:
 //   uebersicht          QTableView "Übersicht über die Einzeltests:", the headings
@@ -43,14 +43,14 @@ public:
     explicit GruppenFenster(Meldungen& m, QWidget* eltern = nullptr);
 
     // Fills the window from a grid; `schulnummer` and `datum` head a saved report.
-    // No teacher is chosen afterwards.
+    // No record is chosen afterwards.
     void Anzeigen(Gruppenanzeige g, std::string schulnummer, std::string datum = HeutigesDatum());
     // Fills it and shows it modally; returns, once the user has closed it, the
-    // index of the teacher chosen by a double-click, or -1 after "Beenden".
+    // index of the record chosen by a double-click, or -1 after "Beenden".
     int Zeigen(Gruppenanzeige g, std::string schulnummer);
 
-    // The teacher chosen when the window closed, or -1.
-    int GewaehlterLehrer() const { return gewaehlt_; }
+    // The record chosen when the window closed, or -1.
+    int GewaehlterDatensatz() const { return gewaehlt_; }
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(DateiFrage frage) { datei_.FrageSetzen(std::move(frage)); }
@@ -62,8 +62,8 @@ public:
     QPushButton* BeendenKnopf() const { return beenden_; }
 
 signals:
-    // Sent just before the window closes on a chosen teacher.
-    void LehrerGewaehlt(int index);
+    // Sent just before the window closes on a chosen record.
+    void DatensatzGewaehlt(int index);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -135,6 +135,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
         QWidget* blatt = findChild<QWidget*>("blatt_klassen");
         klassenSeite_ = new KlassenSeitenWidget(*steuerung_, meldungen_, blatt);
         blatt->layout()->addWidget(klassenSeite_);
+        klassenSeite_->ergebnisfensterZeigen = [this] { ErgebnisZeigen(); };
+        klassenSeite_->gruppenfensterZeigen = [this] { GruppeZeigen(); };
         connect(listen_[Nr(Seite::Klassen)], &DatensatzListe::datensatzEingefuegt, klassenSeite_,
                 &KlassenSeitenWidget::NeueKlasse);
     }
@@ -143,6 +145,8 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
         QWidget* blatt = findChild<QWidget*>("blatt_schueler");
         schuelerSeite_ = new SchuelerSeitenWidget(*steuerung_, meldungen_, blatt);
         blatt->layout()->addWidget(schuelerSeite_);
+        schuelerSeite_->ergebnisfensterZeigen = [this] { ErgebnisZeigen(); };
+        schuelerSeite_->gruppenfensterZeigen = [this] { GruppeZeigen(); };
         connect(listen_[Nr(Seite::Schueler)], &DatensatzListe::datensatzEingefuegt, schuelerSeite_,
                 &SchuelerSeitenWidget::NeuerSchueler);
     }
@@ -508,15 +512,17 @@ void HauptFenster::ErgebnisZeigen() {
 
 void HauptFenster::GruppeZeigen() {
     const PlausiLauf& p = steuerung_->Plausi();
-    const int lehrer =
-        gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten().Lehrer),
-                        Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
-    if (lehrer < 0) return;
+    const int gewaehlt = gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten()),
+                                         Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
+    if (gewaehlt < 0) return;
+    const Seite seite = p.Gruppenart == kGruppenartKlassen    ? Seite::Klassen
+                        : p.Gruppenart == kGruppenartSchueler ? Seite::Schueler
+                                                              : Seite::Lehrer;
     // The jump runs after the check has ended, as a click in the list would.
-    QTimer::singleShot(0, this, [this, lehrer] {
-        seiten_->setCurrentIndex(static_cast<int>(Seite::Lehrer));
-        unterseiten_[Nr(Seite::Lehrer)]->setCurrentIndex(0);
-        listen_[Nr(Seite::Lehrer)]->Waehlen(lehrer);
+    QTimer::singleShot(0, this, [this, gewaehlt, seite] {
+        seiten_->setCurrentIndex(static_cast<int>(seite));
+        unterseiten_[Nr(seite)]->setCurrentIndex(0);
+        listen_[Nr(seite)]->Waehlen(gewaehlt);
     });
 }
 

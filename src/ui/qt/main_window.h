@@ -79,7 +79,7 @@ private:
     void EinstellungenZeigen();
     // "Datentest (interne PLAUSI)" over the run that just ended.
     void ErgebnisZeigen();
-    // "Ergebnis: große PLAUSI"; a teacher chosen there is shown on the sheets.
+    // "Ergebnis: große PLAUSI"; a record chosen there is shown on its sheets.
     void GruppeZeigen();
     void Oeffnen();
     // "Lieferung erstellen ...": a folder, the checks, the question, the summary.

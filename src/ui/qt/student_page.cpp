@@ -187,9 +187,15 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     layout->addLayout(zeile);
 
     auto* pruefen = Knopf(seite, "knopfDiesenSchueler", "diesen Schüler prüfen");
-    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    auto* alle = Knopf(seite, "knopfAlleSchueler", "alle Schüler prüfen (grosse PLAUSI)");
+    auto* knoepfe = new QHBoxLayout();
+    knoepfe->addWidget(pruefen);
+    knoepfe->addWidget(alle);
+    knoepfe->addStretch(1);
+    layout->addLayout(knoepfe);
     layout->addStretch(1);
     connect(pruefen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->Pruefen(); }); });
+    connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->GrossePlausi(); }); });
     return seite;
 }
 
@@ -332,6 +338,14 @@ void SchuelerSeitenWidget::NeuerSchueler() {
 
 std::optional<std::vector<std::string>> SchuelerSeitenWidget::UEAuswaehlen() {
     return auswahl_->Auswaehlen(st_.UEBeschreibungen());
+}
+
+void SchuelerSeitenWidget::Ergebnisfenster() {
+    if (ergebnisfensterZeigen) ergebnisfensterZeigen();
+}
+
+void SchuelerSeitenWidget::Gruppenfenster() {
+    if (gruppenfensterZeigen) gruppenfensterZeigen();
 }
 
 } // namespace zev::qt

@@ -46,8 +46,14 @@ public:
     // After "+": the first sub-page and the focus in "Name".
     void NeuerSchueler();
 
+    // How the two result windows are shown (set by the main window).
+    std::function<void()> ergebnisfensterZeigen;
+    std::function<void()> gruppenfensterZeigen;
+
 private:
     std::optional<std::vector<std::string>> UEAuswaehlen() override;
+    void Ergebnisfenster() override;
+    void Gruppenfenster() override;
 
     QWidget* PersonendatenAufbauen();
     QWidget* JahrgangsdatenAufbauen();
