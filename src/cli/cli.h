@@ -28,7 +28,7 @@ struct Kontext {
     bool antwortJa = false;
     std::ostream& out;
     std::ostream& err;
-    bool farbig = false; // standard output is a terminal
+    bool farbig = false;   // standard output is a terminal
     int warteSekunden = 0; // --wait: how long a writing command waits for the data folder's lock
 };
 
@@ -47,6 +47,8 @@ int Import(const Kontext& k, const std::vector<std::string>& args);
 int Check(const Kontext& k, const std::vector<std::string>& args);
 // `zev demo [--force]`
 int Demo(const Kontext& k, const std::vector<std::string>& args);
+// `zev school-year --preview | --apply ... | --undo YEAR`
+int SchoolYear(const Kontext& k, const std::vector<std::string>& args);
 // `zev settings show [--json] | set NAME=WERT...`
 int Settings(const Kontext& k, const std::vector<std::string>& args);
 // Its help text, with the names of the settings.

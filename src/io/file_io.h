@@ -100,6 +100,12 @@ private:
 std::optional<SchreibFehler> SicherSchreiben(const std::string& ziel, std::span<const std::uint8_t> daten,
                                              const std::string& vorgaenger = {});
 
+// Renames `von` to `nach` (replacing it) and syncs the folder; "" or the system's error text.
+// Counted like every write, so tests can fail it.
+std::string Umbenennen(const std::string& von, const std::string& nach);
+// Removes a file; "" when it is gone afterwards (also when it was not there), else the error text.
+std::string Entfernen(const std::string& pfad);
+
 // Text of an errno value.
 std::string SystemFehlerText(int err);
 
