@@ -56,11 +56,14 @@ void NeuLesenLassen(Steuerung& s) {
     d.SchuleGeladen = d.Lehrer.Geladen = d.Klassen.Geladen = d.Schueler.Geladen = false;
 }
 
-bool Nachholen(Steuerung& s, Meldungen& m) {
+} // namespace
+
+bool SchuljahrNachholen(Steuerung& s, Meldungen& m) {
     std::string fehler;
     if (UmstellungNachholen(s.Ordnerpfade().Daten, s.Ordnerpfade().Programm, fehler)) {
         // The settings of the new year may have been put in place just now.
         EinstellungenLesen(s.Einstellungen(), s.Ordnerpfade().Programm, s.Ordnerpfade().Daten, m);
+        s.EinstellungsStand() = EinstellungsStand(s.Ordnerpfade().Programm);
         NeuLesenLassen(s);
         m.Information("Ein unterbrochener Schuljahreswechsel wurde vollendet.");
     }
@@ -68,10 +71,8 @@ bool Nachholen(Steuerung& s, Meldungen& m) {
     return fehler.empty();
 }
 
-} // namespace
-
 bool SchuljahrLaden(Steuerung& s, Meldungen& m, bool nachholen) {
-    if (nachholen && !Nachholen(s, m)) return false;
+    if (nachholen && !SchuljahrNachholen(s, m)) return false;
     for (Bereich b : kAlleBereiche) {
         const std::string pfad = ZevPfad(s, b);
         if (!io::Existiert(pfad)) {
@@ -142,7 +143,7 @@ bool SchuljahrDurchfuehren(Steuerung& s, const SchuljahrPlan& p, std::string_vie
 }
 
 bool SchuljahrZuruecknehmen(Steuerung& s, std::string_view jahr, std::string_view programm, Meldungen& m) {
-    if (!Nachholen(s, m)) return false;
+    if (!SchuljahrNachholen(s, m)) return false;
     const std::string ordner = s.Ordnerpfade().Daten;
     std::vector<Jahresdatei> archiv;
     if (const std::string f = ArchivLesen(ordner, jahr, archiv); !f.empty()) {

@@ -12,6 +12,11 @@
 
 namespace zev {
 
+// Completes a change of school year a killed run left halfway, or discards the
+// files of one that had not reached its point of no return. Only a run that holds
+// the data folder's lock may; false after a message.
+bool SchuljahrNachholen(Steuerung& s, Meldungen& m);
+
 // Reads the four areas from their internal files, after completing a change a
 // killed run left unfinished when `nachholen` (only a run that holds the lock
 // may). False, after a message, when one is missing or unreadable.
