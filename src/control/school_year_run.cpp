@@ -56,6 +56,17 @@ void NeuLesenLassen(Steuerung& s) {
     d.SchuleGeladen = d.Lehrer.Geladen = d.Klassen.Geladen = d.Schueler.Geladen = false;
 }
 
+// The areas from the files just put in place, whatever the source setting: an import
+// from the exchange files would bring back the year that was closed.
+void NeuEinlesen(Steuerung& s) {
+    Datenbestand& d = s.Daten();
+    for (Bereich b : kAlleBereiche) s.InternLaden(b);
+    d.SchuleGeladen = d.Lehrer.Geladen = d.Klassen.Geladen = d.Schueler.Geladen = true;
+    for (Bereich b : {Bereich::Lehrer, Bereich::Klassen, Bereich::Schueler}) s.ListenAufbauen(b);
+    s.UEBeschreibungenNeu();
+    s.StatusAnzeigen();
+}
+
 } // namespace
 
 bool SchuljahrNachholen(Steuerung& s, Meldungen& m) {
@@ -138,7 +149,7 @@ bool SchuljahrDurchfuehren(Steuerung& s, const SchuljahrPlan& p, std::string_vie
     }
     s.Einstellungen().Berichtsjahr = e.Berichtsjahr;
     s.EinstellungsStand() = EinstellungsStand(s.Ordnerpfade().Programm);
-    NeuLesenLassen(s);
+    NeuEinlesen(s);
     return true;
 }
 
@@ -191,7 +202,7 @@ bool SchuljahrZuruecknehmen(Steuerung& s, std::string_view jahr, std::string_vie
     }
     s.Einstellungen().Berichtsjahr = e.Berichtsjahr;
     s.EinstellungsStand() = EinstellungsStand(s.Ordnerpfade().Programm);
-    NeuLesenLassen(s);
+    NeuEinlesen(s);
     return true;
 }
 

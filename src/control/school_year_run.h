@@ -23,13 +23,13 @@ bool SchuljahrNachholen(Steuerung& s, Meldungen& m);
 bool SchuljahrLaden(Steuerung& s, Meldungen& m, bool nachholen = true);
 
 // Archives the year of `p`, then writes the new year. After success the areas of
-// `s` are marked not loaded (they are read anew from the new files) and the
-// settings hold the new report year. False after a message; the files are then
-// those of the old year.
+// `s` hold the new files (read from them) and the settings the new report year. False after a message; the files are
+// then those of the old year.
 bool SchuljahrDurchfuehren(Steuerung& s, const SchuljahrPlan& p, std::string_view programm, Meldungen& m);
 
 // Puts the archived year `jahr` back after asking; the current area files become
 // .SIC and the settings take the archived report year (nothing else of them).
+// After success the areas of `s` hold the files taken back.
 bool SchuljahrZuruecknehmen(Steuerung& s, std::string_view jahr, std::string_view programm, Meldungen& m);
 
 } // namespace zev
