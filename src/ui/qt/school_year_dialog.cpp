@@ -311,9 +311,12 @@ QWizardPage* SchuljahrAssistent::UebersichtSeite() {
     zaehlung_->setObjectName("tabelleZaehlung");
     zaehlung_->setHorizontalHeaderLabels({"Jahrgang", "vorher", "nachher"});
     zaehlung_->verticalHeader()->hide();
-    zaehlung_->setMaximumWidth(260);
+    zaehlung_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    zaehlung_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    zaehlung_->setFixedWidth(240);
     lehrer_ = new QListWidget;
     lehrer_->setObjectName("listeLehrerAbgang");
+    lehrer_->setMaximumHeight(110);
     connect(lehrer_, &QListWidget::itemChanged, this, [this](QListWidgetItem* i) {
         const auto l = static_cast<std::size_t>(i->data(Qt::UserRole).toULongLong());
         if (l < plan_.lehrerGeht.size()) plan_.lehrerGeht[l] = i->checkState() == Qt::Checked;
@@ -321,7 +324,8 @@ QWizardPage* SchuljahrAssistent::UebersichtSeite() {
     ohneNummer_ = new QTableWidget(0, 2);
     ohneNummer_->setObjectName("tabelleOhneNummer");
     ohneNummer_->setHorizontalHeaderLabels({"Klasse ohne führende Zahl", "neuer Name"});
-    ohneNummer_->horizontalHeader()->setStretchLastSection(true);
+    ohneNummer_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ohneNummer_->setMaximumHeight(110);
     ohneNummer_->verticalHeader()->hide();
     connect(ohneNummer_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* i) {
         if (i->column() != 1) return;
@@ -346,7 +350,7 @@ QWizardPage* SchuljahrAssistent::UebersichtSeite() {
     rechts->addWidget(Beschriftung("Klassen ohne führende Zahl:", ohneNummer_));
     rechts->addWidget(ohneNummer_);
     rechts->addWidget(Beschriftung("Außerdem:", aenderungen_));
-    rechts->addWidget(aenderungen_, 1);
+    rechts->addWidget(aenderungen_, 2);
     auto* links = new QVBoxLayout;
     links->addWidget(Beschriftung("Schüler je Jahrgang:", zaehlung_));
     links->addWidget(zaehlung_);
