@@ -53,6 +53,10 @@ struct Ordner {
 TEST(YearArchive, Crc32OfTheCheckValue) {
     EXPECT_EQ(Crc32(B("123456789")), 0xCBF43926u);
     EXPECT_EQ(Crc32(B("")), 0u);
+    std::vector<std::uint8_t> lang;
+    for (int i = 0; i < 1024; ++i) lang.push_back(static_cast<std::uint8_t>(i));
+    for (char c : std::string("abc")) lang.push_back(static_cast<std::uint8_t>(c));
+    EXPECT_EQ(Crc32(lang), 0xC2FAA2A6u);
 }
 
 TEST(YearArchive, IsCompleteVerifiedAndNeverWrittenOver) {

@@ -227,10 +227,12 @@ QWizardPage* SchuljahrAssistent::SchuelerSeite() {
                        "änderbar.");
     klassen_ = new QListWidget;
     klassen_->setObjectName("listeKlassen");
+    klassen_->setAccessibleName("Klassen");
     klassen_->setMaximumWidth(160);
     modell_ = new SchuelerPlanModell(s_.Daten(), plan_, this);
     schueler_ = new QTableView;
     schueler_->setObjectName("tabelleSchueler");
+    schueler_->setAccessibleName("Schüler der Klasse");
     schueler_->setModel(modell_);
     schueler_->setSelectionBehavior(QAbstractItemView::SelectRows);
     schueler_->verticalHeader()->hide();
