@@ -8,9 +8,11 @@
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "support/widget_checks.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/school_year_dialog.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -71,6 +73,28 @@ private slots:
     void cleanup() {
         s_.reset();
         home_.reset();
+    }
+
+    void menuEntryNeedsTheFourFiles() {
+        QTemporaryDir leer;
+        test::KatalogeKopieren(ZEV_CATALOGUE_DIR, leer.path());
+        const std::string home = (leer.path() + "/").toStdString();
+        TEinstellungen e;
+        EinstellungenStandard(e, home);
+        QVERIFY(EinstellungenSchreiben(e, home, skript_));
+        qt::HauptFenster f(home, skript_);
+        f.SicherungsTimer().setInterval(60000);
+        f.show();
+        f.SicherungsTimer().stop();
+        skript_.Leeren();
+        auto* aktion = f.findChild<QAction*>("aktionSchuljahreswechsel");
+        QVERIFY(aktion);
+        QCOMPARE(aktion->text(), QString("Schuljahres&wechsel ..."));
+        aktion->trigger();
+        QCOMPARE(skript_.gezeigt.size(), std::size_t(1));
+        QCOMPARE(skript_.gezeigt[0].text, "Der Schuljahreswechsel braucht die vier Dateien Schule.ZEV, Lehrer.ZEV, "
+                                          "Klassen.ZEV und Schueler.ZEV.\rEs fehlt:\r" +
+                                              home + "Daten/Schule.ZEV");
     }
 
     void stepsShowThePlanAndCarryItOut() {
