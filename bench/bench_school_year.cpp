@@ -31,8 +31,8 @@ void SchuleFuellen(Datenbestand& d) {
         InitSchueler(s, "12345");
         const int jahrgang = static_cast<int>(i % 10) + 1;
         if (i % 250 == 0) klasse = i / 250;
-        const std::string name = std::to_string(jahrgang) + static_cast<char>('a' + klasse % 26) +
-                                 std::to_string(klasse / 26);
+        const std::string name =
+            std::to_string(jahrgang) + static_cast<char>('a' + klasse % 26) + std::to_string(klasse / 26);
         s.ID = static_cast<std::int32_t>(i + 1);
         s.Schuelernummer = std::to_string(100000 + i);
         s.Jahrgangsdaten.Klasse = name;
@@ -124,7 +124,8 @@ void BM_SchuljahreswechselAufDerPlatte(benchmark::State& state) {
             const SchuljahrPlan p = PlanAufstellen(s.Daten(), s.Katalogliste(), s.Einstellungen(), fehler);
             return SchuljahrDurchfuehren(s, p, "bench", m);
         }();
-        if (!ok || s.Daten().Schueler.DB.size() != kSchueler - kSchueler / 10) state.SkipWithError("nicht durchgeführt");
+        if (!ok || s.Daten().Schueler.DB.size() != kSchueler - kSchueler / 10)
+            state.SkipWithError("nicht durchgeführt");
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kSchueler));
 }

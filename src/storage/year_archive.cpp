@@ -109,8 +109,8 @@ std::uint32_t Crc32(std::span<const std::uint8_t> daten) {
     for (; n >= 8; p += 8, n -= 8) {
         const std::uint32_t a = c ^ (std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
                                      std::uint32_t(p[3]) << 24);
-        c = t[7][a & 0xFF] ^ t[6][(a >> 8) & 0xFF] ^ t[5][(a >> 16) & 0xFF] ^ t[4][a >> 24] ^ t[3][p[4]] ^
-            t[2][p[5]] ^ t[1][p[6]] ^ t[0][p[7]];
+        c = t[7][a & 0xFF] ^ t[6][(a >> 8) & 0xFF] ^ t[5][(a >> 16) & 0xFF] ^ t[4][a >> 24] ^ t[3][p[4]] ^ t[2][p[5]] ^
+            t[1][p[6]] ^ t[0][p[7]];
     }
     for (; n > 0; ++p, --n) c = t[0][(c ^ *p) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;

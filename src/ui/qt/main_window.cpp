@@ -1,7 +1,5 @@
 #include "ui/qt/main_window.h"
 
-#include "ui/qt/school_year_dialog.h"
-
 #include "model/encoding.h"
 #include "pages/guide_sections.h"
 #include "plausi/group_check.h"
