@@ -125,6 +125,31 @@ const std::vector<Befehl>& Befehle() {
          "falschem Aufruf.\n",
          Demo},
         {"settings", "die Programm-Einstellungen zeigen oder ändern", SettingsHilfe(), Settings},
+        {"school-year", "den Schuljahreswechsel planen, durchführen oder zurücknehmen",
+         "Aufruf: zev [--home ORDNER] [--yes|--no] [--wait SEK] school-year --preview [--json]\n"
+         "       zev school-year --apply [--repeaters NR,...] [--leavers NR,...] [--grade ALT=NEU ...]\n"
+         "                               [--repeat-key SCHLÜSSEL] [--keep-teachers NR,...] [--json]\n"
+         "       zev school-year --undo JAHR\n"
+         "\n"
+         "--preview zeigt den Plan des Schuljahreswechsels: welcher Jahrgang zu welchem wird\n"
+         "(Katalog 25: zweistellige Jahrgänge rücken um eins auf, der höchste Jahrgang verlässt\n"
+         "die Schule, andere bleiben und werden zum Entscheiden gelistet), die Schülerzahlen je\n"
+         "Jahrgang vorher und nachher, umbenannte und entfernte Klassen, Lehrer mit Abgang und\n"
+         "was geleert wird. --apply führt ihn durch: zuerst werden die vier .ZEV-Dateien und die\n"
+         "Einstellungsdatei nach Daten/Schuljahre/JAHR/ kopiert und geprüft, dann werden alle\n"
+         "neuen Dateien in einem Schritt geschrieben (die bisherigen werden .SIC) und das\n"
+         "Berichtsjahr um eins erhöht.\n"
+         "  --repeaters NR,...     diese Schüler (Schülernummern) wiederholen den Jahrgang\n"
+         "  --leavers NR,...       diese Schüler verlassen die Schule\n"
+         "  --grade ALT=NEU        Jahrgang ALT wird NEU (NEU leer oder -: verlässt die Schule)\n"
+         "  --repeat-key SCHLÜSSEL Wiederholer-Schlüssel (Katalog 7, Vorgabe 01)\n"
+         "  --keep-teachers NR,... diese Lehrer mit Abgang bleiben\n"
+         "--undo JAHR holt das archivierte Schuljahr JAHR zurück; die jetzigen Dateien werden\n"
+         ".SIC. Die Frage danach beantworten --yes oder --no (Vorgabe).\n"
+         "Benutzt ein anderes Programm den Daten-Ordner, wird nichts geschrieben (--wait SEK).\n"
+         "Rückgabewert 0, 3 nach einer Fehlermeldung (auch: nicht zurückgeholt), 2 bei\n"
+         "falschem Aufruf.\n",
+         SchoolYear},
     };
     return befehle;
 }

@@ -49,6 +49,8 @@ int Check(const Kontext& k, const std::vector<std::string>& args);
 int Deliver(const Kontext& k, const std::vector<std::string>& args);
 // `zev demo [--force]`
 int Demo(const Kontext& k, const std::vector<std::string>& args);
+// `zev school-year --preview | --apply ... | --undo YEAR`
+int SchoolYear(const Kontext& k, const std::vector<std::string>& args);
 // `zev settings show [--json] | set NAME=WERT...`
 int Settings(const Kontext& k, const std::vector<std::string>& args);
 // Its help text, with the names of the settings.

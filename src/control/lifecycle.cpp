@@ -1,6 +1,7 @@
 #include "control/lifecycle.h"
 
 #include "control/display_lists.h"
+#include "control/school_year_run.h"
 #include "io/file_io.h"
 #include "io/file_messages.h"
 #include "model/encoding.h"
@@ -97,6 +98,8 @@ void Steuerung::Gezeigt() {
     plausi_.Saat(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     status_.hinweiseSchwarz = OrdnerBestimmen(o_, e_, d_->SchulDS, m_);
     if (dauerhaftSperren_ && !aufsicht_.Sperren(o_.Daten)) m_.Information(NurLesenText(aufsicht_));
+    // A change of school year a killed run left halfway is finished before anything is read.
+    if (dauerhaftSperren_ && !NurLesen()) SchuljahrNachholen(*this, m_);
     StartseiteAnzeigen();
     // The backup is the writer's business.
     if (e_.StartSicherung == 1 && dienste_.sicherungsTimerStarten && !NurLesen()) dienste_.sicherungsTimerStarten(2000);
@@ -110,7 +113,7 @@ void Steuerung::DauerhaftSperren(std::string programm) {
 
 bool Steuerung::Sperren(std::string_view programm, int warteSekunden) {
     aufsicht_.Programm(std::string(programm));
-    if (aufsicht_.Sperren(o_.Daten, warteSekunden)) return true;
+    if (aufsicht_.Sperren(o_.Daten, warteSekunden)) return SchuljahrNachholen(*this, m_);
     m_.Fehler(aufsicht_.BelegtText() + "\r\rEs wird nichts geschrieben.");
     return false;
 }

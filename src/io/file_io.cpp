@@ -148,6 +148,18 @@ std::string Aufloesen(const std::string& pfad) {
 
 } // namespace
 
+std::string Umbenennen(const std::string& von, const std::string& nach) {
+    if (Verhindert() || ::rename(von.c_str(), nach.c_str()) != 0) return SystemFehlerText(errno);
+    OrdnerSichern(OrdnerVon(nach));
+    return {};
+}
+
+std::string Entfernen(const std::string& pfad) {
+    if (Verhindert() || (::unlink(pfad.c_str()) != 0 && errno != ENOENT)) return SystemFehlerText(errno);
+    OrdnerSichern(OrdnerVon(pfad));
+    return {};
+}
+
 std::string SystemFehlerText(int err) {
     return std::error_code(err, std::generic_category()).message();
 }

@@ -114,6 +114,12 @@ struct OrdnerDatei {
 std::optional<std::string> OrdnerSchreiben(const std::string& eltern, const std::string& name,
                                            std::span<const OrdnerDatei> dateien, std::string& fehler);
 
+// Renames `von` to `nach` (replacing it) and syncs the folder; "" or the system's error text.
+// Counted like every write, so tests can fail it.
+std::string Umbenennen(const std::string& von, const std::string& nach);
+// Removes a file; "" when it is gone afterwards (also when it was not there), else the error text.
+std::string Entfernen(const std::string& pfad);
+
 // Text of an errno value.
 std::string SystemFehlerText(int err);
 

@@ -14,6 +14,7 @@
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
+#include "ui/qt/school_year_dialog.h"
 #include "ui/qt/settings_dialog.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
@@ -219,6 +220,9 @@ void HauptFenster::MenuesAufbauen() {
     datei->addAction(speichernUnter);
     datei->addAction(exportieren);
     datei->addAction(liefern);
+    auto* schuljahr = aktion("aktionSchuljahreswechsel", "Schuljahres&wechsel ...",
+                             "das Schuljahr archivieren und abschließen, das nächste beginnen");
+    datei->addAction(schuljahr);
     speichernUnter->setVisible(false);
     datei->addAction(erneutVersuchen_);
     datei->addSeparator();
@@ -295,6 +299,20 @@ void HauptFenster::MenuesAufbauen() {
         ZustandZeigen();
     });
     connect(neuLaden, &QAction::triggered, this, [this] { steuerung_->NeuLaden(); });
+    connect(schuljahr, &QAction::triggered, this, [this] {
+        if (steuerung_->SchreibenVerweigert()) return;
+        if (!steuerung_->SpeichernAn()) {
+            meldungen_.Warnung("\"Speichern 1x aussetzen\" ist gedrückt.\r\rDer Schuljahreswechsel übernimmt zuerst "
+                               "die geöffnete Seite; lösen Sie den Knopf oder wechseln Sie zuvor die Seite.");
+            return;
+        }
+        seiten_->setCurrentIndex(0); // the open page is taken in and written as when it is left
+        if (seiten_->currentIndex() != 0) return;
+        SchuljahrAssistent assistent(*steuerung_, meldungen_, this);
+        if (assistent.Vorbereiten()) assistent.exec();
+        steuerung_->StartseiteAnzeigen();
+        ZustandZeigen();
+    });
     connect(einstellungen_, &QAction::triggered, this, &HauptFenster::EinstellungenZeigen);
     connect(speichernAussetzen_, &QAction::toggled, this, [this](bool an) {
         steuerung_->SpeichernAussetzen(an);
