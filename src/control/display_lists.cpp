@@ -42,6 +42,12 @@ std::string AuswahlEintrag(const TLehrerDS& l) {
     return s;
 }
 
+std::string SuchEintrag(const TLehrerDS& r) { return AnzeigeEintrag(r) + "\n" + r.Lehrernummer.str(); }
+std::string SuchEintrag(const TSchuelerDS& r) {
+    return AnzeigeEintrag(r) + "\n" + r.Schuelernummer.str() + "\n" + r.Jahrgangsdaten.Klasse.str();
+}
+std::string SuchEintrag(const TKlasseDS& r) { return AnzeigeEintrag(r); }
+
 void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) { ListeAufbauen(liste, lehrer); }
 
 void SchuelerListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& schueler) {

@@ -27,6 +27,13 @@ std::string AnzeigeEintrag(const TSchuelerDS& r);
 std::string AnzeigeEintrag(const TKlasseDS& r);
 std::string AuswahlEintrag(const TLehrerDS& r);
 
+// What the search of a record list looks through: the list entry, then, one per
+// line (so a search never runs across two of them), the record's number and, for
+// students, their class. A class's entry holds its whole name already.
+std::string SuchEintrag(const TLehrerDS& r);
+std::string SuchEintrag(const TSchuelerDS& r);
+std::string SuchEintrag(const TKlasseDS& r);
+
 inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& b) {
     LehrerListeAufbauen(liste, b);
 }

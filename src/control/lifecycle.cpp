@@ -323,6 +323,15 @@ void Steuerung::ListenAufbauen(Bereich b) {
     });
 }
 
+std::string Steuerung::SuchEintrag(Bereich b, std::int32_t index) const {
+    std::string text;
+    MitListenBereich(b, [&]<class A>(A) {
+        const auto& daten = A::Daten(*d_);
+        if (daten.IndexGueltig(index)) text = zev::SuchEintrag(daten.DB[static_cast<std::size_t>(index)]);
+    });
+    return text;
+}
+
 void Steuerung::ListenEintragNeu(Bereich b, std::int32_t index) {
     MitListenBereich(b, [&]<class A>(A) {
         AnzeigeEintragNeu(listen_[Nr(b)], A::Daten(*d_), index);
@@ -511,7 +520,10 @@ bool Steuerung::Schliessen() {
                         "Programm trotzdem beenden?");
     }
     KopieLS(*b);
-    if (m_.Frage(Schliessfrage(*b))) {
+    const Antwort antwort = m_.Zeigen(MeldungsArt::Frage, Schliessfrage(*b), Tasten::JaNeinAbbrechen);
+    // "Abbrechen": back to the page; nothing was collected or written.
+    if (antwort == Antwort::Abbrechen) return false;
+    if (antwort == Antwort::Ja) {
         Uebernehmen(seite_);
         PufferZurueck(seite_);
         // As leaving the page: the XML of the area goes out with its file.

@@ -148,6 +148,8 @@ public:
     const Katalog& KlassenListe() const { return AnzeigeListe(Bereich::Klassen); }
     // The display list of a list area (one entry per record); empty for the school.
     const Katalog& AnzeigeListe(Bereich b) const { return listen_[static_cast<std::size_t>(b)]; }
+    // What the search of the list looks through for record `index` (Windows-1252); "" outside the area.
+    std::string SuchEintrag(Bereich b, std::int32_t index) const;
     const Katalog& LehrerAuswahl() const { return lehrerAuswahl_; }
     const Katalog& UEBeschreibungen() const { return ueBeschreibungen_; }
 

@@ -196,6 +196,14 @@ TEST_F(Lifecycle, ClosingOnTheClassPageCopiesAsksAndCopiesAgain) {
     EXPECT_FALSE(Da(Daten("Klassen.ZEV")));
     EXPECT_TRUE(Da(Daten("Klassen.LS1")));
     EXPECT_TRUE(Da(Daten("Klassen.LS2")));
+
+    // "Abbrechen": the program stays, nothing is written, the page keeps what was typed.
+    m.gezeigt.clear();
+    m.Abbrechen();
+    EXPECT_FALSE(st->Schliessen());
+    EXPECT_EQ(m.gezeigt.back().tasten, Tasten::JaNeinAbbrechen);
+    EXPECT_FALSE(Da(Daten("Klassen.ZEV")));
+    EXPECT_EQ(st->Daten().Klassen.Puffer.Klassenname.str(), "6b");
 }
 
 TEST_F(Lifecycle, DataFolderThatCannotBeCreated) {

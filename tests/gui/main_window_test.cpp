@@ -4,7 +4,9 @@
 
 #include "storage/area_files.h"
 #include "ui/qt/class_page.h"
+#include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
+#include "ui/qt/result_window.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
@@ -14,6 +16,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -30,6 +35,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 using zev::qt::HauptFenster;
@@ -273,6 +280,85 @@ private slots:
         QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen "
                          "Datenformat (*.ZEV) sichern?"));
+    }
+
+    void closingCanBeCancelled() {
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        skript_.Abbrechen();
+        QVERIFY(!fenster_->close());
+        QVERIFY(fenster_->isVisible());
+        QCOMPARE(skript_.gezeigt.back().tasten, zev::Tasten::JaNeinAbbrechen);
+        QVERIFY(!QFile::exists(Pfad("Daten/Klassen.ZEV")));
+        QCOMPARE(fenster_->Kontrolle().AktuelleSeite(), zev::Seite::Klassen);
+    }
+
+    void keysAreShownInTheMenusAndWork() {
+        const std::pair<const char*, QKeySequence> tasten[] = {
+            {"aktionSpeichern", QKeySequence("Ctrl+S")},          {"aktionBeenden", QKeySequence("Ctrl+Q")},
+            {"aktionNeuLaden", QKeySequence("F5")},               {"aktionExportieren", QKeySequence("Ctrl+E")},
+            {"aktionSuchen", QKeySequence("Ctrl+F")},             {"aktionAusschneiden", QKeySequence("Ctrl+Shift+X")},
+            {"aktionKopieren", QKeySequence("Ctrl+Shift+C")},     {"aktionEinfuegen", QKeySequence("Ctrl+Shift+V")}};
+        for (const auto& [name, taste] : tasten) {
+            auto* a = Kind<QAction>(name);
+            QCOMPARE(a->shortcut(), taste);
+            const auto orte = a->associatedObjects();
+            QVERIFY2(std::any_of(orte.begin(), orte.end(), [](QObject* o) { return qobject_cast<QMenu*>(o); }), name);
+        }
+        // Mnemonics differ within the menu bar and within each menu.
+        const std::function<void(const QList<QAction*>&, const QString&)> pruefen = [&](const QList<QAction*>& aktionen,
+                                                                                     const QString& wo) {
+            QMap<QChar, QString> belegt;
+            for (QAction* a : aktionen) {
+                if (!a->isVisible() || a->isSeparator()) continue;
+                const QString t = a->text();
+                const qsizetype und = t.indexOf('&');
+                QVERIFY2(und >= 0 && und + 1 < t.size(), qPrintable(wo + ": ohne Kürzel: " + t));
+                const QChar c = t[und + 1].toLower();
+                QVERIFY2(!belegt.contains(c), qPrintable(wo + ": " + belegt.value(c) + " / " + t));
+                belegt[c] = t;
+                if (a->menu()) pruefen(a->menu()->actions(), t);
+            }
+        };
+        pruefen(fenster_->menuBar()->actions(), "Menüleiste");
+
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        // F5 asks its question; Ctrl+S on the teacher page writes the teachers.
+        QTest::keyClick(fenster_.get(), Qt::Key_F5);
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text).left(38),
+                 QString("Wollen Sie jetzt das Öffnen / Laden / "));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        QTest::keyClick(fenster_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(Pfad("Daten/Lehrer.ZEV")));
+        // Ctrl+C in a text box copies text; Ctrl+Shift+C the record.
+        QSignalSpy kopiert(Kind<QAction>("aktionKopieren"), &QAction::triggered);
+        auto* name = Kind<QLineEdit>("lehrerName");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(kopiert.count(), 0);
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(kopiert.count(), 1);
+        // Ctrl+Q closes, asking about the open page (the copy's notice had the focus).
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        skript_.Antworten({false});
+        QTest::keyClick(fenster_.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!fenster_->isVisible());
+    }
+
+    void escapeClosesTheGuideAndTheCheckWindows() {
+        fenster_->Hilfe();
+        auto* h = fenster_->Handbuch();
+        QVERIFY(h && h->isVisible());
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        QTest::keyClick(h, Qt::Key_Escape);
+        QVERIFY(!h->isVisible());
+        for (QWidget* w : {static_cast<QWidget*>(fenster_->Ergebnis()), static_cast<QWidget*>(fenster_->Gruppe())}) {
+            w->show();
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        }
     }
 
     void closingWithNoWritesOnlyTheCopies() {

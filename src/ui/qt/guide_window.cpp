@@ -96,6 +96,9 @@ HandbuchFenster::HandbuchFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) 
         suche_->setFocus();
         suche_->selectAll();
     });
+    // Escape closes the guide as it closes the check windows.
+    auto* schliessen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(schliessen, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HandbuchFenster::Laden(const QString& pfad) {

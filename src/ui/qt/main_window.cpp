@@ -180,13 +180,12 @@ void HauptFenster::MenuesAufbauen() {
     auto* exportieren =
         aktion("aktionExportieren", "&Exportieren", "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
                QStyle::SP_ArrowRight);
-    exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
-    erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut versuchen",
+    erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut &versuchen",
                               "den Daten-Ordner zum Schreiben übernehmen, sobald ihn kein anderes Programm benutzt");
     erneutVersuchen_->setEnabled(false);
-    auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
+    auto* neuLaden = aktion("aktionNeuLaden", "Import &wiederholen / Daten neu laden",
                             "Import wiederholen / Daten neu laden", QStyle::SP_BrowserReload);
     const char* namen[] = {"aktionAusschneiden", "aktionKopieren", "aktionEinfuegen"};
     const char* texte[] = {"&Ausschneiden", "&Kopieren", "&Einfügen"};
@@ -196,6 +195,14 @@ void HauptFenster::MenuesAufbauen() {
         zwischenablage_[i]->setIcon(QIcon::fromTheme(themen[i]));
         zwischenablage_[i]->setEnabled(false);
     }
+    // With Shift, so Ctrl+X/C/V keep cutting, copying and pasting text in the boxes.
+    const Qt::Key ablageTasten[] = {Qt::Key_X, Qt::Key_C, Qt::Key_V};
+    for (std::size_t i = 0; i < 3; ++i)
+        zwischenablage_[i]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | ablageTasten[i]));
+    speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    neuLaden->setShortcut(QKeySequence(Qt::Key_F5));
     einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
     speichernAussetzen_ =
         aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen", "beim nächsten Seitenwechsel nicht speichern");
@@ -210,6 +217,7 @@ void HauptFenster::MenuesAufbauen() {
     datei->addAction(speichernUnter);
     datei->addAction(exportieren);
     speichernUnter->setVisible(false);
+    datei->addAction(neuLaden);
     datei->addAction(erneutVersuchen_);
     datei->addSeparator();
     datei->addAction(beenden);
@@ -217,13 +225,17 @@ void HauptFenster::MenuesAufbauen() {
     auto* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     for (QAction* a : zwischenablage_) bearbeiten->addAction(a);
     bearbeiten->addSeparator();
-    auto* loeschen = bearbeiten->addMenu("Löschen der ... / aller ...");
-    auto* schulDaten = loeschen->addAction("Schul-Daten");
+    auto* loeschen = bearbeiten->addMenu("&Löschen der ... / aller ...");
+    auto* schulDaten = loeschen->addAction("&Schul-Daten");
     schulDaten->setObjectName("aktionSchulDaten");
-    for (const char* t : {"Lehrer-Daten", "Klassen-Daten", "Schüler-Daten"}) loeschen->addAction(t);
+    for (const char* t : {"&Lehrer-Daten", "&Klassen-Daten", "Sc&hüler-Daten"}) loeschen->addAction(t);
+    bearbeiten->addSeparator();
+    suchen_ = aktion("aktionSuchen", "S&uchen", "die Suche in der Liste der Datensätze");
+    suchen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    bearbeiten->addAction(suchen_);
 
-    auto* ansicht = menuBar()->addMenu("Ansicht");
-    auto* ablageAnsicht = ansicht->addAction("interne Zwischenablage");
+    auto* ansicht = menuBar()->addMenu("&Ansicht");
+    auto* ablageAnsicht = ansicht->addAction("interne &Zwischenablage");
     ablageAnsicht->setObjectName("aktionZwischenablageAnsicht");
     auto* ablage = new ZwischenablageAktionen(
         *steuerung_, meldungen_, *info_, {zwischenablage_[0], zwischenablage_[1], zwischenablage_[2], ablageAnsicht},
@@ -297,6 +309,12 @@ void HauptFenster::MenuesAufbauen() {
         ZustandZeigen();
     });
     connect(hilfe, &QAction::triggered, this, &HauptFenster::Hilfe);
+    connect(suchen_, &QAction::triggered, this, [this] {
+        if (DatensatzListe* liste = listen_[Nr(steuerung_->AktuelleSeite())]) {
+            liste->Suche()->setFocus(Qt::ShortcutFocusReason);
+            liste->Suche()->selectAll();
+        }
+    });
     connect(info, &QAction::triggered, this, &HauptFenster::UeberDasProgramm);
 }
 
@@ -486,6 +504,7 @@ void HauptFenster::ZustandZeigen() {
     const Seite s = steuerung_->AktuelleSeite();
     const bool liste = s == Seite::Lehrer || s == Seite::Klassen || s == Seite::Schueler;
     for (QAction* a : zwischenablage_) a->setEnabled(liste);
+    suchen_->setEnabled(liste);
     einstellungen_->setEnabled(s == Seite::Start);
     erneutVersuchen_->setEnabled(st.nurLesen);
     sperrHinweis_->setText(Text(st.sperrHinweis));

@@ -112,6 +112,7 @@ private:
     QLabel* sperrHinweis_ = nullptr;
     QAction* speichernAussetzen_ = nullptr;
     std::array<QAction*, 3> zwischenablage_{};
+    QAction* suchen_ = nullptr;
     InfoDialog* info_ = nullptr;
     SchulSeitenWidget* schulSeite_ = nullptr;
     ErgebnisFenster* ergebnis_ = nullptr;
