@@ -74,8 +74,8 @@ void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehr
 // One description per lesson unit in use; completes an empty `UE_ID_Text` in the
 // record with the decimal identifier. `reihenfolge` is the settings'
 // `UEInfoReihenfolge` (1: subject first; otherwise the record's own order).
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
-                              const Katalog& lehrerAuswahl, int reihenfolge);
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
+                              int reihenfolge);
 
 // Empties every lesson unit that equals an earlier one in all fields but `Fach_Text`.
 void IdentischeUELoeschen(TSchuleDS& schule);

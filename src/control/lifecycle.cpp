@@ -179,6 +179,7 @@ std::vector<ImportBericht> Steuerung::Laden(Bereich b) {
     if (e_.Datenquelle == 0) {
         aufsicht_.Merken(b, ZevPfad(b));
         berichte = Importieren(b);
+        if (!berichte.empty()) importe_.push_back({b, berichte});
     } else if (e_.Datenquelle != 2) {
         InternLaden(b);
     } else {
@@ -469,6 +470,7 @@ void Steuerung::Oeffnen(const std::string& pfad) {
         return true;
     });
     if (gelesen) ListenNachLaden(*bereich);
+    importe_.push_back({*bereich, {std::move(bericht)}});
     const std::optional<Bereich> ersetzt = gelesen ? bereich : std::nullopt;
     // An area not loaded before is replaced by what was read: its file as it is now
     // is the one the next save replaces.

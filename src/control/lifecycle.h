@@ -7,6 +7,7 @@
 
 #include "catalog/catalogue_loader.h"
 #include "control/area_loading.h"
+#include "control/import_report.h"
 #include "control/info_box.h"
 #include "control/write_guard.h"
 #include "model/colours.h"
@@ -23,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zev {
@@ -126,6 +128,8 @@ public:
     // four areas; the paths written, reported in one message.
     std::vector<std::string> AllesExportieren();
     bool Geladen(Bereich b) const;
+    // The reports of the imports made since the last call (page entries, "Ö&ffnen"), oldest first.
+    std::vector<BereichsImport> ImporteAbholen() { return std::exchange(importe_, {}); }
     // The area's internal file is there but could not be read when it was last loaded.
     bool LadenFehlgeschlagen(Bereich b) const { return !unlesbar_[static_cast<std::size_t>(b)].empty(); }
 
@@ -208,6 +212,7 @@ private:
     Schreibaufsicht aufsicht_{"zev"};
     bool dauerhaftSperren_ = false;
     std::array<std::size_t, 5> fingerabdruck_{}; // read-only mode: each area as loaded
+    std::vector<BereichsImport> importe_;
 
     // The display lists by area number (the school's stays empty).
     std::array<Katalog, 5> listen_;

@@ -77,9 +77,6 @@ std::string CsvFeld(std::string_view text, bool zahl = false) {
     return q + '"';
 }
 
-// Both CSV reports: byte order mark first, ";" between fields, CRLF after each row.
-constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
-
 // `zahlen`: the columns that hold numbers.
 template <class Felder> std::string CsvZeile(const Felder& felder, std::initializer_list<std::size_t> zahlen = {}) {
     std::string z;
@@ -248,6 +245,18 @@ bool BerichtSpeichern(const std::string& pfad, const Ergebnisanzeige& a, std::st
 bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::string_view schulnummer,
                       std::string_view datum, Meldungen& m) {
     return NachEndungSpeichern(pfad, g, schulnummer, datum, m);
+}
+
+std::string HtmlText(std::string_view text) {
+    return Html(text);
+}
+
+std::string CsvZeile(const std::vector<std::string>& felder, std::initializer_list<std::size_t> zahlen) {
+    return CsvZeile<std::vector<std::string>>(felder, zahlen);
+}
+
+bool BerichtsdateiSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {
+    return InhaltSchreiben(pfad, inhalt, m);
 }
 
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad) {

@@ -7,9 +7,11 @@
 #include "plausi/group_check.h"
 #include "plausi/result_listing.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zev {
 
@@ -53,6 +55,14 @@ bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::str
                       std::string_view datum, Meldungen& m);
 
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad);
+
+// Pieces for reports of other kinds (the import report): a text with "\r" as line
+// breaks escaped for HTML; one CSV row as above, `zahlen` naming the number columns;
+// a whole report file written as BerichtSchreiben writes it.
+std::string HtmlText(std::string_view text);
+std::string CsvZeile(const std::vector<std::string>& felder, std::initializer_list<std::size_t> zahlen = {});
+inline constexpr std::string_view kCsvAnfang = "\xEF\xBB\xBF";
+bool BerichtsdateiSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m);
 
 // Today's date as the program writes dates: "TT.MM.JJJJ".
 std::string HeutigesDatum();

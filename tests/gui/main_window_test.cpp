@@ -6,6 +6,7 @@
 #include "ui/qt/class_page.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
+#include "ui/qt/import_window.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
@@ -16,15 +17,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -282,6 +283,38 @@ private slots:
                          "Datenformat (*.ZEV) sichern?"));
     }
 
+    void anImportOnEnteringAPageEndsWithItsReport() {
+        QFile datei(Pfad("Import-Lehrer.XML"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("<Alle_Lehrer><Lehrer><Schulnummer>00000</Schulnummer><Lehrernummer>ABCDEFGHIJKL</Lehrernummer>"
+                    "</Lehrer></Alle_Lehrer>");
+        datei.close();
+        auto& e = fenster_->Kontrolle().Einstellungen();
+        e.Datenquelle = 0;
+        e.XMLImport[zev::ImportLehrer][1].Datei = Pfad("Import-Lehrer.XML").toStdString();
+        QVERIFY(!fenster_->Import());
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        auto* f = fenster_->Import();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->windowTitle(), QString("Import-Bericht"));
+        QCOMPARE(f->Text()->toPlainText(),
+                 "[lehrer]\nDatei: " + Pfad("Import-Lehrer.XML") +
+                     "\nRoot-Tag: Alle_Lehrer\nDatensätze übernommen: 1\nnicht wie in der "
+                     "Datei übernommen: 1\n  1. Lehrer (ABCDEFGHIJ   - frei -, ), Lehrernummer "
+                     "\"ABCDEFGHIJKL\": auf 10 Zeichen gekürzt\n");
+        // "Bericht speichern ..." writes it where the person says.
+        f->DateiFrageSetzen([this](QWidget*, const QString&) { return Pfad("import.csv"); });
+        f->findChild<QPushButton*>("berichtSpeichern")->click();
+        QFile csv(Pfad("import.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().endsWith(";Lehrernummer;ABCDEFGHIJKL;auf 10 Zeichen gekürzt\r\n"));
+        // Entering the page again imports nothing and leaves the report as it was.
+        f->hide();
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        QVERIFY(!f->isVisible());
+    }
+
     void closingCanBeCancelled() {
         Kind<QTabWidget>("seiten")->setCurrentIndex(3);
         skript_.Abbrechen();
@@ -294,10 +327,10 @@ private slots:
 
     void keysAreShownInTheMenusAndWork() {
         const std::pair<const char*, QKeySequence> tasten[] = {
-            {"aktionSpeichern", QKeySequence("Ctrl+S")},          {"aktionBeenden", QKeySequence("Ctrl+Q")},
-            {"aktionNeuLaden", QKeySequence("F5")},               {"aktionExportieren", QKeySequence("Ctrl+E")},
-            {"aktionSuchen", QKeySequence("Ctrl+F")},             {"aktionAusschneiden", QKeySequence("Ctrl+Shift+X")},
-            {"aktionKopieren", QKeySequence("Ctrl+Shift+C")},     {"aktionEinfuegen", QKeySequence("Ctrl+Shift+V")}};
+            {"aktionSpeichern", QKeySequence("Ctrl+S")},      {"aktionBeenden", QKeySequence("Ctrl+Q")},
+            {"aktionNeuLaden", QKeySequence("F5")},           {"aktionExportieren", QKeySequence("Ctrl+E")},
+            {"aktionSuchen", QKeySequence("Ctrl+F")},         {"aktionAusschneiden", QKeySequence("Ctrl+Shift+X")},
+            {"aktionKopieren", QKeySequence("Ctrl+Shift+C")}, {"aktionEinfuegen", QKeySequence("Ctrl+Shift+V")}};
         for (const auto& [name, taste] : tasten) {
             auto* a = Kind<QAction>(name);
             QCOMPARE(a->shortcut(), taste);
@@ -306,7 +339,7 @@ private slots:
         }
         // Mnemonics differ within the menu bar and within each menu.
         const std::function<void(const QList<QAction*>&, const QString&)> pruefen = [&](const QList<QAction*>& aktionen,
-                                                                                     const QString& wo) {
+                                                                                        const QString& wo) {
             QMap<QChar, QString> belegt;
             for (QAction* a : aktionen) {
                 if (!a->isVisible() || a->isSeparator()) continue;

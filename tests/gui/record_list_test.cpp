@@ -261,7 +261,6 @@ private slots:
         QCOMPARE(suchen(Seite::Schueler, "0815"), QStringList({"Yilmaz,  [2]"}));
         QCOMPARE(suchen(Seite::Schueler, "5A"), QStringList({"Ziegler,  [1]", "Xaver,  [3]"}));
         QCOMPARE(suchen(Seite::Schueler, "10b"), QStringList({"Yilmaz,  [2]"}));
-
     }
 
     void ctrlFGoesToTheSearchOfTheListOnScreen() {

@@ -6,9 +6,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
-#include <QEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -2,6 +2,7 @@
 
 #include "model/encoding.h"
 #include "pages/guide_sections.h"
+#include "plausi/check_report.h"
 #include "plausi/group_check.h"
 #include "plausi/result_listing.h"
 #include "ui/qt/class_page.h"
@@ -9,6 +10,7 @@
 #include "ui/qt/colours.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
+#include "ui/qt/import_window.h"
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
@@ -511,6 +513,17 @@ void HauptFenster::ZustandZeigen() {
     sperrHinweis_->setToolTip(Text(st.sperrHinweis));
     sperrHinweis_->setVisible(st.nurLesen);
     Einfaerben(sperrHinweis_, Farbe::Rot);
+    ImporteZeigen();
+}
+
+void HauptFenster::ImporteZeigen() {
+    std::vector<BereichsImport> importe = steuerung_->ImporteAbholen();
+    if (importe.empty()) return;
+    if (!import_) import_ = new ImportFenster(meldungen_, this);
+    import_->Anzeigen(std::move(importe), Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()),
+                      HeutigesDatum());
+    import_->show();
+    import_->raise();
 }
 
 void HauptFenster::ErgebnisZeigen() {

@@ -27,6 +27,7 @@ class DatensatzListe;
 class ErgebnisFenster;
 class GruppenFenster;
 class HandbuchFenster;
+class ImportFenster;
 class KlassenSeitenWidget;
 class LehrerSeitenWidget;
 class SchuelerSeitenWidget;
@@ -51,6 +52,8 @@ public:
     SchulSeitenWidget* SchulSeite() const { return schulSeite_; }
     ErgebnisFenster* Ergebnis() const { return ergebnis_; }
     GruppenFenster* Gruppe() const { return gruppe_; }
+    // "Import-Bericht" of the last command that imported (null before the first).
+    ImportFenster* Import() const { return import_; }
     LehrerSeitenWidget* LehrerSeite() const { return lehrerSeite_; }
     QTimer& SicherungsTimer() { return sicherung_; }
     // "Hilfe zum Programm" (F1): the guide at the heading of the page on screen.
@@ -75,6 +78,8 @@ private:
     void SeiteGewechselt(int index);
     void UnterseiteGewechselt(Seite s, int index);
     void ZustandZeigen();
+    // The report of what the last command imported, if it imported anything.
+    void ImporteZeigen();
     void ListeZeigen(Seite s);
     void EinstellungenZeigen();
     // "Datentest (interne PLAUSI)" over the run that just ended.
@@ -117,6 +122,7 @@ private:
     SchulSeitenWidget* schulSeite_ = nullptr;
     ErgebnisFenster* ergebnis_ = nullptr;
     GruppenFenster* gruppe_ = nullptr;
+    ImportFenster* import_ = nullptr;
     HandbuchFenster* handbuch_ = nullptr;
     LehrerSeitenWidget* lehrerSeite_ = nullptr;
     KlassenSeitenWidget* klassenSeite_ = nullptr;

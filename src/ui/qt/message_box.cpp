@@ -54,7 +54,8 @@ Antwort QtMeldungen::Zeigen(MeldungsArt art, std::string_view text, Tasten taste
         return Antwort::Ok;
     }
     const bool abbrechen = tasten == Tasten::JaNeinAbbrechen;
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | (abbrechen ? QMessageBox::Cancel : QMessageBox::NoButton));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                           (abbrechen ? QMessageBox::Cancel : QMessageBox::NoButton));
     box.button(QMessageBox::Yes)->setText("&Ja");
     box.button(QMessageBox::No)->setText("&Nein");
     if (abbrechen) {

@@ -17,12 +17,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
