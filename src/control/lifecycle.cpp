@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <span>
 
@@ -303,12 +304,42 @@ Steuerung::Schreibstand Steuerung::SchreibenUndExportieren(Bereich b) {
     // Nothing at all when the person kept the other program's version or cancelled.
     if (intern == Schreibstand::Abgebrochen) return intern;
     const bool xml = Exportieren(b);
+    std::vector<std::string> dateien;
+    if (intern == Schreibstand::Geschrieben) dateien.push_back(std::string(Dateiname(b)) + ".ZEV");
+    if (xml) {
+        const std::string pfad = XmlExportPfad(e_, static_cast<int>(b), o_.Export);
+        dateien.push_back(pfad.substr(pfad.find_last_of("/\\") + 1));
+    }
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm ortszeit{};
+    localtime_r(&jetzt, &ortszeit);
+    speicherMeldung_ = GespeichertMeldung(dateien, ortszeit.tm_hour, ortszeit.tm_min);
     return xml ? intern : Schreibstand::Fehlgeschlagen;
+}
+
+std::string GespeichertMeldung(const std::vector<std::string>& dateien, int stunde, int minute) {
+    if (dateien.empty()) return {};
+    std::string s = "Gespeichert: ";
+    for (std::size_t i = 0; i < dateien.size(); ++i) s += (i > 0 ? ", " : "") + dateien[i];
+    const auto zweistellig = [](int z) { return (z < 10 ? "0" : "") + std::to_string(z); };
+    return s + " – " + zweistellig(stunde) + ":" + zweistellig(minute);
+}
+
+bool Steuerung::DatensatzVerwerfen() {
+    if (!bearbeitet_ || !BereichVon(seite_)) return false;
+    if (!m_.Frage("Wollen Sie Ihre Änderungen an diesem Datensatz verwerfen?\r\rEr wird dann wieder so gezeigt, "
+                  "wie er zuletzt gespeichert wurde.")) {
+        return false;
+    }
+    MitListenBereich(*BereichVon(seite_), [&]<class A>(A) { PufferLaden(A::Daten(*d_), A::Daten(*d_).Aktuell); });
+    Zeigen(seite_);
+    return true;
 }
 
 // --- pages -----------------------------------------------------------------------------
 
 void Steuerung::Zeigen(Seite s) {
+    if (s == seite_) bearbeitet_ = false;
     if (dienste_.seiteZeigen) dienste_.seiteZeigen(s);
 }
 
@@ -370,6 +401,7 @@ void Steuerung::SeiteEinholen(Seite s) {
         d_->SchuleGeladen = true;
     else
         PufferZurueck(s);
+    if (s == seite_) bearbeitet_ = false; // stored
 }
 
 bool Steuerung::SeiteVerlassen(Seite s) {

@@ -53,6 +53,9 @@ struct Statusanzeige {
     AnzeigeZeile speichernKnopf{"Speichern 1x aussetzen", Farbe::Schwarz};
 };
 
+// "Gespeichert: " and the files written, then " – " and the time as HH:MM; "" for no file.
+std::string GespeichertMeldung(const std::vector<std::string>& dateien, int stunde, int minute);
+
 class Steuerung {
 public:
     Steuerung(std::string programmOrdner, Meldungen& m, Fensterdienste dienste = {});
@@ -98,6 +101,16 @@ public:
     void Oeffnen(const std::string& pfad);
     bool Speichern();
     void SpeichernAussetzen(bool gedrueckt);
+    // The person changed something on the open page since its record was last shown
+    // or stored; the window marks its title while this holds.
+    void Bearbeitet() { bearbeitet_ = BereichVon(seite_).has_value(); }
+    bool IstBearbeitet() const { return bearbeitet_; }
+    // "Änderungen am Datensatz verwerfen": after a question, the open page shows its
+    // record as last stored again. False when nothing was edited or the person said No.
+    bool DatensatzVerwerfen();
+    // What the last write stored and when ("Gespeichert: Lehrer.ZEV, Lehrer.XML – 10:42"),
+    // once; "" when nothing was written since the last call.
+    std::string SpeicherMeldungAbholen() { return std::exchange(speicherMeldung_, {}); }
     void NeuLaden();
     // After the settings dialog ended with OK.
     void EinstellungenUebernommen();
@@ -213,6 +226,8 @@ private:
     bool dauerhaftSperren_ = false;
     std::array<std::size_t, 5> fingerabdruck_{}; // read-only mode: each area as loaded
     std::vector<BereichsImport> importe_;
+    bool bearbeitet_ = false;
+    std::string speicherMeldung_;
 
     // The display lists by area number (the school's stays empty).
     std::array<Katalog, 5> listen_;

@@ -161,6 +161,12 @@ TEST_F(Lifecycle, SourceTwoReadsNothingButStillWrites) {
     EXPECT_EQ(DateiBytes(Daten("Lehrer.SIC")).size(), 68u + 3 * 1052);
 }
 
+TEST(SaveMessage, NamesTheFilesAndTheTime) {
+    EXPECT_EQ(GespeichertMeldung({}, 10, 42), "");
+    EXPECT_EQ(GespeichertMeldung({"Lehrer.ZEV", "Lehrer.XML"}, 10, 42), "Gespeichert: Lehrer.ZEV, Lehrer.XML – 10:42");
+    EXPECT_EQ(GespeichertMeldung({"Schule.ZEV"}, 9, 5), "Gespeichert: Schule.ZEV – 09:05");
+}
+
 TEST_F(Lifecycle, ClosingOnTheStartPageDoesNothing) {
     Starten();
     st->Schliessen();

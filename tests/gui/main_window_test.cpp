@@ -23,9 +23,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -313,6 +315,44 @@ private slots:
         Kind<QTabWidget>("seiten")->setCurrentIndex(3);
         Kind<QTabWidget>("seiten")->setCurrentIndex(2);
         QVERIFY(!f->isVisible());
+    }
+
+    void editsMarkTheTitleCtrlZTakesThemBackAndSavingSaysWhat() {
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        auto* name = Kind<QLineEdit>("lehrerName");
+        const QString vorher = name->text();
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QTest::keyClicks(name, "Neu");
+        QCOMPARE(fenster_->windowTitle(), QString("*ZEV-Manager 2026"));
+        // In a text box Ctrl+Z is the box's own undo.
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(skript_.gezeigt.empty());
+        QTest::keyClicks(name, "Neu");
+        auto* liste = Kind<QListView>("liste_lehrer");
+        liste->setFocus();
+        skript_.Antworten({false, true});
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(skript_.gezeigt.size(), std::size_t(1));
+        QCOMPARE(name->text(), vorher + "Neu");
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
+                 QString("Wollen Sie Ihre Änderungen an diesem Datensatz verwerfen?\r\rEr wird dann wieder so "
+                         "gezeigt, wie er zuletzt gespeichert wurde."));
+        QCOMPARE(name->text(), vorher);
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier); // nothing edited: nothing asked
+        QCOMPARE(skript_.gezeigt.size(), std::size_t(2));
+
+        QTest::keyClicks(name, "X");
+        QCOMPARE(fenster_->windowTitle(), QString("*ZEV-Manager 2026"));
+        Kind<QAction>("aktionSpeichern")->trigger();
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QVERIFY2(QRegularExpression("^Gespeichert: Lehrer\\.ZEV, Lehrer\\.XML – \\d\\d:\\d\\d$")
+                     .match(fenster_->statusBar()->currentMessage())
+                     .hasMatch(),
+                 qPrintable(fenster_->statusBar()->currentMessage()));
     }
 
     void closingCanBeCancelled() {

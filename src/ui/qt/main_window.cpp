@@ -18,10 +18,12 @@
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -93,6 +95,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
         if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Zeigen();
         if (s == Seite::Klassen && klassenSeite_) klassenSeite_->Zeigen();
         if (s == Seite::Schueler && schuelerSeite_) schuelerSeite_->Zeigen();
+        TitelZeigen();
     };
     dienste.seiteUebernehmen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Uebernehmen();
@@ -148,6 +151,10 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
     }
     setCentralWidget(seiten_);
     connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
+    for (int i = 0; i + 1 < unterseiten_[Nr(Seite::Schule)]->count(); ++i)
+        BearbeitungVerfolgen(unterseiten_[Nr(Seite::Schule)]->widget(i));
+    for (QWidget* seite : std::initializer_list<QWidget*>{lehrerSeite_, klassenSeite_, schuelerSeite_})
+        BearbeitungVerfolgen(seite);
 
     MenuesAufbauen();
     statusBar()->showMessage("");
@@ -226,6 +233,16 @@ void HauptFenster::MenuesAufbauen() {
 
     auto* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     for (QAction* a : zwischenablage_) bearbeiten->addAction(a);
+    bearbeiten->addSeparator();
+    auto* verwerfen = aktion("aktionVerwerfen", "Änderungen am Datensatz &verwerfen",
+                             "den Datensatz wieder so zeigen, wie er zuletzt gespeichert wurde");
+    // A text box with the focus keeps Ctrl+Z for its own undo.
+    verwerfen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    bearbeiten->addAction(verwerfen);
+    connect(verwerfen, &QAction::triggered, this, [this] {
+        steuerung_->DatensatzVerwerfen();
+        ZustandZeigen();
+    });
     bearbeiten->addSeparator();
     auto* loeschen = bearbeiten->addMenu("&Löschen der ... / aller ...");
     auto* schulDaten = loeschen->addAction("&Schul-Daten");
@@ -513,7 +530,29 @@ void HauptFenster::ZustandZeigen() {
     sperrHinweis_->setToolTip(Text(st.sperrHinweis));
     sperrHinweis_->setVisible(st.nurLesen);
     Einfaerben(sperrHinweis_, Farbe::Rot);
+    if (const std::string gespeichert = steuerung_->SpeicherMeldungAbholen(); !gespeichert.empty())
+        statusBar()->showMessage(Text(gespeichert));
+    TitelZeigen();
     ImporteZeigen();
+}
+
+void HauptFenster::TitelZeigen() {
+    setWindowTitle((steuerung_ && steuerung_->IstBearbeitet() ? "*" : "") + Titel());
+}
+
+void HauptFenster::BearbeitungVerfolgen(QWidget* seite) {
+    // Only what a person does: these signals are not sent when a page is filled.
+    const auto bearbeitet = [this] {
+        steuerung_->Bearbeitet();
+        TitelZeigen();
+    };
+    for (auto* e : seite->findChildren<QLineEdit*>())
+        if (!e->isReadOnly()) connect(e, &QLineEdit::textEdited, this, bearbeitet);
+    for (auto* k : seite->findChildren<QComboBox*>()) connect(k, &QComboBox::activated, this, bearbeitet);
+    for (auto* k : seite->findChildren<QAbstractButton*>())
+        if (k->isCheckable()) connect(k, &QAbstractButton::clicked, this, bearbeitet);
+    for (auto* v : seite->findChildren<QAbstractItemView*>())
+        if (v->itemDelegate()) connect(v->itemDelegate(), &QAbstractItemDelegate::commitData, this, bearbeitet);
 }
 
 void HauptFenster::ImporteZeigen() {

@@ -78,6 +78,10 @@ private:
     void SeiteGewechselt(int index);
     void UnterseiteGewechselt(Seite s, int index);
     void ZustandZeigen();
+    // The caption, with "*" in front while the open record has edits not stored.
+    void TitelZeigen();
+    // Edits of the person on the controls of `seite` mark the open record as edited.
+    void BearbeitungVerfolgen(QWidget* seite);
     // The report of what the last command imported, if it imported anything.
     void ImporteZeigen();
     void ListeZeigen(Seite s);
