@@ -12,9 +12,11 @@
 #include "ui/qt/teacher_page.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -175,6 +177,32 @@ private slots:
                         zuBreit << blatt + QString(" (rollt seitwärts: %1 in %2)")
                                                .arg(a->widget()->minimumSizeHint().width())
                                                .arg(a->viewport()->width());
+                // Every combo shows its texts whole: a list as wide as its longest
+                // entry, and the chosen entry as its tool tip.
+                for (QComboBox* k : b->currentWidget()->findChildren<QComboBox*>()) {
+                    if (!k->isVisibleTo(b->currentWidget()) || k->count() == 0) continue;
+                    int breit = 0;
+                    for (int e = 0; e < k->count(); ++e)
+                        breit = std::max(breit, k->view()->fontMetrics().horizontalAdvance(k->itemText(e)));
+                    if (k->view()->minimumWidth() < breit)
+                        zuBreit << blatt + " (Liste schmaler als ihr Text: " + k->accessibleName() + ")";
+                    k->setCurrentIndex(k->count() - 1);
+                    QHelpEvent tipp(QEvent::ToolTip, QPoint(2, 2), k->mapToGlobal(QPoint(2, 2)));
+                    QCoreApplication::sendEvent(k, &tipp);
+                    if (k->toolTip() != k->currentText())
+                        zuBreit << blatt + " (ohne ganzen Text als Hinweis: " + k->accessibleName() + ")";
+                }
+                // Every check button is whole within the window, not cut off by the
+                // window's edge or a scroll area.
+                for (QPushButton* p : b->currentWidget()->findChildren<QPushButton*>()) {
+                    if (!p->isVisibleTo(b->currentWidget()) || !p->text().contains("prüfen")) continue;
+                    QRect sichtbar = QRect(p->mapTo(fenster_.get(), QPoint(0, 0)), p->size());
+                    QRect rahmen = fenster_->rect();
+                    for (QWidget* w = p->parentWidget(); w && w != fenster_.get(); w = w->parentWidget())
+                        if (auto* a = qobject_cast<QScrollArea*>(w))
+                            rahmen &= QRect(a->viewport()->mapTo(fenster_.get(), QPoint(0, 0)), a->viewport()->size());
+                    if (!rahmen.contains(sichtbar)) zuBreit << blatt + " (verdeckt: " + p->text() + ")";
+                }
             }
         }
         QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(", ")));

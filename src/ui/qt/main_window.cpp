@@ -7,6 +7,7 @@
 #include "plausi/result_listing.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/clipboard_actions.h"
+#include "ui/qt/code_widgets.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
@@ -541,6 +542,8 @@ void HauptFenster::TitelZeigen() {
 }
 
 void HauptFenster::BearbeitungVerfolgen(QWidget* seite) {
+    // Combos filled without KomboFuellen (fixed lists) show their texts whole as well.
+    for (auto* k : seite->findChildren<QComboBox*>()) KomboGanzZeigen(k);
     // Only what a person does: these signals are not sent when a page is filled.
     const auto bearbeitet = [this] {
         steuerung_->Bearbeitet();

@@ -14,6 +14,7 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace zev::qt {
@@ -84,6 +85,7 @@ private:
            *einsatzSumme_ = nullptr, *stundensumme_ = nullptr;
     std::vector<RasterAnsicht*> tabellen_;
     RasterAnsicht* ueTabelle_ = nullptr;
+    QPushButton* pruefenUnten_ = nullptr; // the check button of the sheet being built
 };
 
 } // namespace zev::qt
