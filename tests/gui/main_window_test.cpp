@@ -333,8 +333,13 @@ private slots:
                      "Datei übernommen: 1\n  1. Lehrer (ABCDEFGHIJ   - frei -, ), Lehrernummer "
                      "\"ABCDEFGHIJKL\": auf 10 Zeichen gekürzt\n");
         // "Bericht speichern ..." writes it where the person says.
-        f->DateiFrageSetzen([this](QWidget*, const QString&) { return Pfad("import.csv"); });
+        QString vorschlag;
+        f->DateiFrageSetzen([&](QWidget*, const QString& v) {
+            vorschlag = v;
+            return Pfad("import.csv");
+        });
         f->findChild<QPushButton*>("berichtSpeichern")->click();
+        QCOMPARE(vorschlag, Pfad("Daten/Import_00000.html")); // in the data folder, not the home folder
         QFile csv(Pfad("import.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QVERIFY(csv.readAll().endsWith(";Lehrernummer;ABCDEFGHIJKL;auf 10 Zeichen gekürzt\r\n"));

@@ -33,6 +33,8 @@ public:
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(BerichtsDatei::Frage frage) { datei_.FrageSetzen(std::move(frage)); }
+    // Where "Bericht speichern ..." first suggests a file: the data folder.
+    void BerichtsOrdnerSetzen(const QString& ordner) { datei_.StartOrdnerSetzen(ordner); }
     QPlainTextEdit* Text() const { return text_; }
 
 private:

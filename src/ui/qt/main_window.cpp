@@ -562,6 +562,7 @@ void HauptFenster::ImporteZeigen() {
     std::vector<BereichsImport> importe = steuerung_->ImporteAbholen();
     if (importe.empty()) return;
     if (!import_) import_ = new ImportFenster(meldungen_, this);
+    import_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
     import_->Anzeigen(std::move(importe), Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()),
                       HeutigesDatum());
     import_->show();
@@ -569,11 +570,13 @@ void HauptFenster::ImporteZeigen() {
 }
 
 void HauptFenster::ErgebnisZeigen() {
+    ergebnis_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
     ergebnis_->Zeigen(ErgebnisseAufbauen(steuerung_->Plausi(), steuerung_->Texte()),
                       Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
 }
 
 void HauptFenster::GruppeZeigen() {
+    gruppe_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
     const PlausiLauf& p = steuerung_->Plausi();
     const int lehrer =
         gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten().Lehrer),
