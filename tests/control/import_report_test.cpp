@@ -49,8 +49,7 @@ TEST(ImportReport, HtmlShowsTheSummaryAndTheLossesAsATable) {
                          "Datei übernommen: 2\n</pre>\n<table>"));
     EXPECT_TRUE(enthaelt("<tr><td>Nr. 1: 4711 Bauer</td><td>Grunddaten/Vorname</td><td>=Anna;&quot;B&quot; "
                          "&lt;x&gt;</td><td>auf 30 Zeichen gekürzt</td></tr>\n"));
-    EXPECT_TRUE(enthaelt("<h2>[schule]</h2>\n<pre>Datei: /x/Schule.XML\nnicht eingelesen\n</pre>\n<h2>") ||
-                enthaelt("<h2>[schule]</h2>\n<pre>Datei: /x/Schule.XML\nnicht eingelesen\n</pre>\n</body>"));
+    EXPECT_TRUE(enthaelt("<h2>[schule]</h2>\n<pre>Datei: /x/Schule.XML\nnicht eingelesen\n</pre>\n</body>"));
     EXPECT_EQ(h.find("<table>", h.find("[schule]")), std::string::npos); // nothing lost there
 }
 
