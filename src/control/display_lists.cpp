@@ -29,8 +29,12 @@ template <class R> void ListeAufbauen(Katalog& liste, const BereichsDaten<R>& b)
 
 } // namespace
 
-std::string AnzeigeEintrag(const TLehrerDS& r) { return PersonenEintrag(r); }
-std::string AnzeigeEintrag(const TSchuelerDS& r) { return PersonenEintrag(r); }
+std::string AnzeigeEintrag(const TLehrerDS& r) {
+    return PersonenEintrag(r);
+}
+std::string AnzeigeEintrag(const TSchuelerDS& r) {
+    return PersonenEintrag(r);
+}
 std::string AnzeigeEintrag(const TKlasseDS& r) {
     return Kurz(r.Klassenname.str() + " [", 12) + std::to_string(r.ID.get()) + "]";
 }
@@ -42,7 +46,19 @@ std::string AuswahlEintrag(const TLehrerDS& l) {
     return s;
 }
 
-void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) { ListeAufbauen(liste, lehrer); }
+std::string SuchEintrag(const TLehrerDS& r) {
+    return AnzeigeEintrag(r) + "\n" + r.Lehrernummer.str();
+}
+std::string SuchEintrag(const TSchuelerDS& r) {
+    return AnzeigeEintrag(r) + "\n" + r.Schuelernummer.str() + "\n" + r.Jahrgangsdaten.Klasse.str();
+}
+std::string SuchEintrag(const TKlasseDS& r) {
+    return AnzeigeEintrag(r);
+}
+
+void LehrerListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& lehrer) {
+    ListeAufbauen(liste, lehrer);
+}
 
 void SchuelerListeAufbauen(Katalog& liste, const BereichsDaten<TSchuelerDS>& schueler) {
     ListeAufbauen(liste, schueler);
@@ -75,8 +91,8 @@ void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehr
     liste.Entfernen(static_cast<std::size_t>(index) + 1);
 }
 
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
-                              const Katalog& lehrerAuswahl, int reihenfolge) {
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
+                              int reihenfolge) {
     liste.clear();
     const auto text = [](const Katalog& k, std::string_view key) {
         std::string e;

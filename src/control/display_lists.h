@@ -27,6 +27,13 @@ std::string AnzeigeEintrag(const TSchuelerDS& r);
 std::string AnzeigeEintrag(const TKlasseDS& r);
 std::string AuswahlEintrag(const TLehrerDS& r);
 
+// What the search of a record list looks through: the list entry, then, one per
+// line (so a search never runs across two of them), the record's number and, for
+// students, their class. A class's entry holds its whole name already.
+std::string SuchEintrag(const TLehrerDS& r);
+std::string SuchEintrag(const TSchuelerDS& r);
+std::string SuchEintrag(const TKlasseDS& r);
+
 inline void AnzeigeListeAufbauen(Katalog& liste, const BereichsDaten<TLehrerDS>& b) {
     LehrerListeAufbauen(liste, b);
 }
@@ -67,8 +74,8 @@ void AuswahlEintragEntfernt(Katalog& liste, const BereichsDaten<TLehrerDS>& lehr
 // One description per lesson unit in use; completes an empty `UE_ID_Text` in the
 // record with the decimal identifier. `reihenfolge` is the settings'
 // `UEInfoReihenfolge` (1: subject first; otherwise the record's own order).
-void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge,
-                              const Katalog& lehrerAuswahl, int reihenfolge);
+void UEBeschreibungenAufbauen(Katalog& liste, TSchuleDS& schule, const Kataloge& kataloge, const Katalog& lehrerAuswahl,
+                              int reihenfolge);
 
 // Empties every lesson unit that equals an earlier one in all fields but `Fach_Text`.
 void IdentischeUELoeschen(TSchuleDS& schule);

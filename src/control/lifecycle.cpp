@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <span>
 
@@ -182,6 +183,7 @@ std::vector<ImportBericht> Steuerung::Laden(Bereich b) {
     if (e_.Datenquelle == 0) {
         aufsicht_.Merken(b, ZevPfad(b));
         berichte = Importieren(b);
+        if (!berichte.empty()) importe_.push_back({b, berichte});
     } else if (e_.Datenquelle != 2) {
         InternLaden(b);
     } else {
@@ -314,12 +316,42 @@ Steuerung::Schreibstand Steuerung::SchreibenUndExportieren(Bereich b) {
     // Nothing at all when the person kept the other program's version or cancelled.
     if (intern == Schreibstand::Abgebrochen) return intern;
     const bool xml = Exportieren(b);
+    std::vector<std::string> dateien;
+    if (intern == Schreibstand::Geschrieben) dateien.push_back(std::string(Dateiname(b)) + ".ZEV");
+    if (xml) {
+        const std::string pfad = XmlExportPfad(e_, static_cast<int>(b), o_.Export);
+        dateien.push_back(pfad.substr(pfad.find_last_of("/\\") + 1));
+    }
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm ortszeit{};
+    localtime_r(&jetzt, &ortszeit);
+    speicherMeldung_ = GespeichertMeldung(dateien, ortszeit.tm_hour, ortszeit.tm_min);
     return xml ? intern : Schreibstand::Fehlgeschlagen;
+}
+
+std::string GespeichertMeldung(const std::vector<std::string>& dateien, int stunde, int minute) {
+    if (dateien.empty()) return {};
+    std::string s = "Gespeichert: ";
+    for (std::size_t i = 0; i < dateien.size(); ++i) s += (i > 0 ? ", " : "") + dateien[i];
+    const auto zweistellig = [](int z) { return (z < 10 ? "0" : "") + std::to_string(z); };
+    return s + " – " + zweistellig(stunde) + ":" + zweistellig(minute);
+}
+
+bool Steuerung::DatensatzVerwerfen() {
+    if (!bearbeitet_ || !BereichVon(seite_)) return false;
+    if (!m_.Frage("Wollen Sie Ihre Änderungen an diesem Datensatz verwerfen?\r\rEr wird dann wieder so gezeigt, "
+                  "wie er zuletzt gespeichert wurde.")) {
+        return false;
+    }
+    MitListenBereich(*BereichVon(seite_), [&]<class A>(A) { PufferLaden(A::Daten(*d_), A::Daten(*d_).Aktuell); });
+    Zeigen(seite_);
+    return true;
 }
 
 // --- pages -----------------------------------------------------------------------------
 
 void Steuerung::Zeigen(Seite s) {
+    if (s == seite_) bearbeitet_ = false;
     if (dienste_.seiteZeigen) dienste_.seiteZeigen(s);
 }
 
@@ -333,6 +365,15 @@ void Steuerung::ListenAufbauen(Bereich b) {
         AnzeigeListeAufbauen(listen_[Nr(b)], A::Daten(*d_));
         if constexpr (A::kBereich == Bereich::Lehrer) LehrerAuswahlAufbauen(lehrerAuswahl_, d_->Lehrer);
     });
+}
+
+std::string Steuerung::SuchEintrag(Bereich b, std::int32_t index) const {
+    std::string text;
+    MitListenBereich(b, [&]<class A>(A) {
+        const auto& daten = A::Daten(*d_);
+        if (daten.IndexGueltig(index)) text = zev::SuchEintrag(daten.DB[static_cast<std::size_t>(index)]);
+    });
+    return text;
 }
 
 void Steuerung::ListenEintragNeu(Bereich b, std::int32_t index) {
@@ -372,6 +413,7 @@ void Steuerung::SeiteEinholen(Seite s) {
         d_->SchuleGeladen = true;
     else
         PufferZurueck(s);
+    if (s == seite_) bearbeitet_ = false; // stored
 }
 
 bool Steuerung::SeiteVerlassen(Seite s) {
@@ -472,6 +514,7 @@ void Steuerung::Oeffnen(const std::string& pfad) {
         return true;
     });
     if (gelesen) ListenNachLaden(*bereich);
+    importe_.push_back({*bereich, {std::move(bericht)}});
     const std::optional<Bereich> ersetzt = gelesen ? bereich : std::nullopt;
     // An area not loaded before is replaced by what was read: its file as it is now
     // is the one the next save replaces.
@@ -523,7 +566,10 @@ bool Steuerung::Schliessen() {
                         "Programm trotzdem beenden?");
     }
     KopieLS(*b);
-    if (m_.Frage(Schliessfrage(*b))) {
+    const Antwort antwort = m_.Zeigen(MeldungsArt::Frage, Schliessfrage(*b), Tasten::JaNeinAbbrechen);
+    // "Abbrechen": back to the page; nothing was collected or written.
+    if (antwort == Antwort::Abbrechen) return false;
+    if (antwort == Antwort::Ja) {
         Uebernehmen(seite_);
         PufferZurueck(seite_);
         // As leaving the page: the XML of the area goes out with its file.

@@ -7,6 +7,7 @@
 
 #include "catalog/catalogue_loader.h"
 #include "control/area_loading.h"
+#include "control/import_report.h"
 #include "control/info_box.h"
 #include "control/write_guard.h"
 #include "model/colours.h"
@@ -23,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zev {
@@ -50,6 +52,9 @@ struct Statusanzeige {
     std::string sperrHinweis;
     AnzeigeZeile speichernKnopf{"Speichern 1x aussetzen", Farbe::Schwarz};
 };
+
+// "Gespeichert: " and the files written, then " – " and the time as HH:MM; "" for no file.
+std::string GespeichertMeldung(const std::vector<std::string>& dateien, int stunde, int minute);
 
 class Steuerung {
 public:
@@ -96,6 +101,16 @@ public:
     void Oeffnen(const std::string& pfad);
     bool Speichern();
     void SpeichernAussetzen(bool gedrueckt);
+    // The person changed something on the open page since its record was last shown
+    // or stored; the window marks its title while this holds.
+    void Bearbeitet() { bearbeitet_ = BereichVon(seite_).has_value(); }
+    bool IstBearbeitet() const { return bearbeitet_; }
+    // "Änderungen am Datensatz verwerfen": after a question, the open page shows its
+    // record as last stored again. False when nothing was edited or the person said No.
+    bool DatensatzVerwerfen();
+    // What the last write stored and when ("Gespeichert: Lehrer.ZEV, Lehrer.XML – 10:42"),
+    // once; "" when nothing was written since the last call.
+    std::string SpeicherMeldungAbholen() { return std::exchange(speicherMeldung_, {}); }
     void NeuLaden();
     // After the settings dialog ended with OK.
     void EinstellungenUebernommen();
@@ -131,6 +146,8 @@ public:
     // four areas; the paths written, reported in one message.
     std::vector<std::string> AllesExportieren();
     bool Geladen(Bereich b) const;
+    // The reports of the imports made since the last call (page entries, "Ö&ffnen"), oldest first.
+    std::vector<BereichsImport> ImporteAbholen() { return std::exchange(importe_, {}); }
     // The area's internal file is there but could not be read when it was last loaded.
     bool LadenFehlgeschlagen(Bereich b) const { return !unlesbar_[static_cast<std::size_t>(b)].empty(); }
 
@@ -153,6 +170,8 @@ public:
     const Katalog& KlassenListe() const { return AnzeigeListe(Bereich::Klassen); }
     // The display list of a list area (one entry per record); empty for the school.
     const Katalog& AnzeigeListe(Bereich b) const { return listen_[static_cast<std::size_t>(b)]; }
+    // What the search of the list looks through for record `index` (Windows-1252); "" outside the area.
+    std::string SuchEintrag(Bereich b, std::int32_t index) const;
     const Katalog& LehrerAuswahl() const { return lehrerAuswahl_; }
     const Katalog& UEBeschreibungen() const { return ueBeschreibungen_; }
 
@@ -211,6 +230,9 @@ private:
     Schreibaufsicht aufsicht_{"zev"};
     bool dauerhaftSperren_ = false;
     std::array<std::size_t, 5> fingerabdruck_{}; // read-only mode: each area as loaded
+    std::vector<BereichsImport> importe_;
+    bool bearbeitet_ = false;
+    std::string speicherMeldung_;
 
     // The display lists by area number (the school's stays empty).
     std::array<Katalog, 5> listen_;

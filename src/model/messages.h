@@ -11,8 +11,9 @@
 namespace zev {
 
 enum class MeldungsArt { Fehler, Warnung, Information, Frage };
-enum class Tasten { Ok, JaNein };
-enum class Antwort { Ok, Ja, Nein };
+// JaNeinAbbrechen: a question whose third answer leaves the person where they were.
+enum class Tasten { Ok, JaNein, JaNeinAbbrechen };
+enum class Antwort { Ok, Ja, Nein, Abbrechen };
 
 class Meldungen {
 public:

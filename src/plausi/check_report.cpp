@@ -163,6 +163,10 @@ bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::str
     return NachEndungSpeichern(pfad, g, schulnummer, datum, m);
 }
 
+bool BerichtsdateiSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {
+    return InhaltSchreiben(pfad, inhalt, m);
+}
+
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad) {
     return "Unbekanntes Berichtsformat: " + pfad +
            "\r\rEin Bericht wird als HTML-Datei (*.html, *.htm) oder als CSV-Datei (*.csv) gespeichert.\r\rKEIN "

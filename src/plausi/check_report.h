@@ -54,6 +54,10 @@ bool BerichtSpeichern(const std::string& pfad, const Gruppenanzeige& g, std::str
 
 std::string MeldungUnbekanntesBerichtsformat(const std::string& pfad);
 
+// A whole report file of another kind (the import report) written as
+// BerichtSchreiben writes it.
+bool BerichtsdateiSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m);
+
 // Today's date as the program writes dates: "TT.MM.JJJJ".
 std::string HeutigesDatum();
 

@@ -150,6 +150,12 @@ TEST_F(Lifecycle, SourceTwoReadsNothingButStillWrites) {
     EXPECT_EQ(DateiBytes(Daten("Lehrer.SIC")).size(), 68u + 3 * 1052);
 }
 
+TEST(SaveMessage, NamesTheFilesAndTheTime) {
+    EXPECT_EQ(GespeichertMeldung({}, 10, 42), "");
+    EXPECT_EQ(GespeichertMeldung({"Lehrer.ZEV", "Lehrer.XML"}, 10, 42), "Gespeichert: Lehrer.ZEV, Lehrer.XML – 10:42");
+    EXPECT_EQ(GespeichertMeldung({"Schule.ZEV"}, 9, 5), "Gespeichert: Schule.ZEV – 09:05");
+}
+
 TEST_F(Lifecycle, ClosingOnTheStartPageDoesNothing) {
     Starten();
     st->Schliessen();
@@ -182,6 +188,14 @@ TEST_F(Lifecycle, ClosingOnTheClassPageCopiesAsksAndCopiesAgain) {
     EXPECT_FALSE(Da(Daten("Klassen.ZEV")));
     EXPECT_TRUE(Da(Daten("Klassen.LS1")));
     EXPECT_TRUE(Da(Daten("Klassen.LS2")));
+
+    // "Abbrechen": the program stays, nothing is written, the page keeps what was typed.
+    m.gezeigt.clear();
+    m.Abbrechen();
+    EXPECT_FALSE(st->Schliessen());
+    EXPECT_EQ(m.gezeigt.back().tasten, Tasten::JaNeinAbbrechen);
+    EXPECT_FALSE(Da(Daten("Klassen.ZEV")));
+    EXPECT_EQ(st->Daten().Klassen.Puffer.Klassenname.str(), "6b");
 }
 
 TEST_F(Lifecycle, DataFolderThatCannotBeCreated) {

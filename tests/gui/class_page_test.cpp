@@ -145,7 +145,7 @@ private slots:
 
         tabs->setCurrentIndex(1);
         test::Beantworten<qt::UEAuswahlDialog>(klassen_.get(), [](qt::UEAuswahlDialog& d) {
-            QListView* l = d.Liste();
+            auto* l = d.Liste();
             for (int zeile : {1, 3, 4})
                 l->selectionModel()->select(l->model()->index(zeile, 0), QItemSelectionModel::Select);
             d.Hinzufuegen()->click();

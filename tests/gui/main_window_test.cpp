@@ -7,23 +7,32 @@
 #include "ui/qt/class_page.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
+#include "ui/qt/import_window.h"
+#include "ui/qt/result_window.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -34,6 +43,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 using zev::qt::HauptFenster;
@@ -169,6 +180,32 @@ private slots:
                         zuBreit << blatt + QString(" (rollt seitwärts: %1 in %2)")
                                                .arg(a->widget()->minimumSizeHint().width())
                                                .arg(a->viewport()->width());
+                // Every combo shows its texts whole: a list as wide as its longest
+                // entry, and the chosen entry as its tool tip.
+                for (QComboBox* k : b->currentWidget()->findChildren<QComboBox*>()) {
+                    if (!k->isVisibleTo(b->currentWidget()) || k->count() == 0) continue;
+                    int breit = 0;
+                    for (int e = 0; e < k->count(); ++e)
+                        breit = std::max(breit, k->view()->fontMetrics().horizontalAdvance(k->itemText(e)));
+                    if (k->view()->minimumWidth() < breit)
+                        zuBreit << blatt + " (Liste schmaler als ihr Text: " + k->accessibleName() + ")";
+                    k->setCurrentIndex(k->count() - 1);
+                    QHelpEvent tipp(QEvent::ToolTip, QPoint(2, 2), k->mapToGlobal(QPoint(2, 2)));
+                    QCoreApplication::sendEvent(k, &tipp);
+                    if (k->toolTip() != k->currentText())
+                        zuBreit << blatt + " (ohne ganzen Text als Hinweis: " + k->accessibleName() + ")";
+                }
+                // Every check button is whole within the window, not cut off by the
+                // window's edge or a scroll area.
+                for (QPushButton* p : b->currentWidget()->findChildren<QPushButton*>()) {
+                    if (!p->isVisibleTo(b->currentWidget()) || !p->text().contains("prüfen")) continue;
+                    QRect sichtbar = QRect(p->mapTo(fenster_.get(), QPoint(0, 0)), p->size());
+                    QRect rahmen = fenster_->rect();
+                    for (QWidget* w = p->parentWidget(); w && w != fenster_.get(); w = w->parentWidget())
+                        if (auto* a = qobject_cast<QScrollArea*>(w))
+                            rahmen &= QRect(a->viewport()->mapTo(fenster_.get(), QPoint(0, 0)), a->viewport()->size());
+                    if (!rahmen.contains(sichtbar)) zuBreit << blatt + " (verdeckt: " + p->text() + ")";
+                }
             }
         }
         QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(", ")));
@@ -334,6 +371,145 @@ private slots:
         QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
                  QString("Die Klassendaten wurden ev. geändert!\r\rWollen Sie die aktuellen Daten im\rinternen "
                          "Datenformat (*.ZEV) sichern?"));
+    }
+
+    void anImportOnEnteringAPageEndsWithItsReport() {
+        QFile datei(Pfad("Import-Lehrer.XML"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("<Alle_Lehrer><Lehrer><Schulnummer>00000</Schulnummer><Lehrernummer>ABCDEFGHIJKL</Lehrernummer>"
+                    "</Lehrer></Alle_Lehrer>");
+        datei.close();
+        auto& e = fenster_->Kontrolle().Einstellungen();
+        e.Datenquelle = 0;
+        e.XMLImport[zev::ImportLehrer][1].Datei = Pfad("Import-Lehrer.XML").toStdString();
+        QVERIFY(!fenster_->Import());
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        auto* f = fenster_->Import();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->windowTitle(), QString("Import-Bericht"));
+        QCOMPARE(f->Text()->toPlainText(),
+                 "[lehrer]\nDatei: " + Pfad("Import-Lehrer.XML") +
+                     "\nRoot-Tag: Alle_Lehrer\nDatensätze übernommen: 1\nnicht wie in der "
+                     "Datei übernommen: 1\n  1. Lehrer (ABCDEFGHIJ   - frei -, ), Lehrernummer "
+                     "\"ABCDEFGHIJKL\": auf 10 Zeichen gekürzt\n");
+        // "Bericht speichern ..." writes it where the person says.
+        QString vorschlag;
+        f->DateiFrageSetzen([&](QWidget*, const QString& v) {
+            vorschlag = v;
+            return Pfad("import.csv");
+        });
+        f->findChild<QPushButton*>("berichtSpeichern")->click();
+        QCOMPARE(vorschlag, Pfad("Daten/Import_00000.html")); // in the data folder, not the home folder
+        QFile csv(Pfad("import.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().endsWith(";Lehrernummer;ABCDEFGHIJKL;auf 10 Zeichen gekürzt\r\n"));
+        // Entering the page again imports nothing and leaves the report as it was.
+        f->hide();
+        Kind<QTabWidget>("seiten")->setCurrentIndex(3);
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        QVERIFY(!f->isVisible());
+    }
+
+    void editsMarkTheTitleCtrlZTakesThemBackAndSavingSaysWhat() {
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        auto* name = Kind<QLineEdit>("lehrerName");
+        const QString vorher = name->text();
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QTest::keyClicks(name, "Neu");
+        QCOMPARE(fenster_->windowTitle(), QString("*ZEV-Manager 2026"));
+        // In a text box Ctrl+Z is the box's own undo.
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(skript_.gezeigt.empty());
+        QTest::keyClicks(name, "Neu");
+        auto* liste = Kind<QListView>("liste_lehrer");
+        liste->setFocus();
+        skript_.Antworten({false, true});
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(skript_.gezeigt.size(), std::size_t(1));
+        QCOMPARE(name->text(), vorher + "Neu");
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text),
+                 QString("Wollen Sie Ihre Änderungen an diesem Datensatz verwerfen?\r\rEr wird dann wieder so "
+                         "gezeigt, wie er zuletzt gespeichert wurde."));
+        QCOMPARE(name->text(), vorher);
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier); // nothing edited: nothing asked
+        QCOMPARE(skript_.gezeigt.size(), std::size_t(2));
+
+        QTest::keyClicks(name, "X");
+        QCOMPARE(fenster_->windowTitle(), QString("*ZEV-Manager 2026"));
+        Kind<QAction>("aktionSpeichern")->trigger();
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        QVERIFY2(QRegularExpression("^Gespeichert: Lehrer\\.ZEV, Lehrer\\.XML – \\d\\d:\\d\\d$")
+                     .match(fenster_->statusBar()->currentMessage())
+                     .hasMatch(),
+                 qPrintable(fenster_->statusBar()->currentMessage()));
+    }
+
+    void keysAreShownInTheMenusAndWork() {
+        const std::pair<const char*, QKeySequence> tasten[] = {
+            {"aktionSpeichern", QKeySequence("Ctrl+S")},      {"aktionBeenden", QKeySequence("Ctrl+Q")},
+            {"aktionNeuLaden", QKeySequence("F5")},           {"aktionExportieren", QKeySequence("Ctrl+E")},
+            {"aktionSuchen", QKeySequence("Ctrl+F")},         {"aktionAusschneiden", QKeySequence("Ctrl+Shift+X")},
+            {"aktionKopieren", QKeySequence("Ctrl+Shift+C")}, {"aktionEinfuegen", QKeySequence("Ctrl+Shift+V")}};
+        for (const auto& [name, taste] : tasten) {
+            auto* a = Kind<QAction>(name);
+            QCOMPARE(a->shortcut(), taste);
+            const auto orte = a->associatedObjects();
+            QVERIFY2(std::any_of(orte.begin(), orte.end(), [](QObject* o) { return qobject_cast<QMenu*>(o); }), name);
+        }
+        // Mnemonics differ within the menu bar and within each menu.
+        const std::function<void(const QList<QAction*>&, const QString&)> pruefen = [&](const QList<QAction*>& aktionen,
+                                                                                        const QString& wo) {
+            QMap<QChar, QString> belegt;
+            for (QAction* a : aktionen) {
+                if (!a->isVisible() || a->isSeparator()) continue;
+                const QString t = a->text();
+                const qsizetype und = t.indexOf('&');
+                QVERIFY2(und >= 0 && und + 1 < t.size(), qPrintable(wo + ": ohne Kürzel: " + t));
+                const QChar c = t[und + 1].toLower();
+                QVERIFY2(!belegt.contains(c), qPrintable(wo + ": " + belegt.value(c) + " / " + t));
+                belegt[c] = t;
+                if (a->menu()) pruefen(a->menu()->actions(), t);
+            }
+        };
+        pruefen(fenster_->menuBar()->actions(), "Menüleiste");
+
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        // F5 asks its question; Ctrl+S on the teacher page writes the teachers.
+        QTest::keyClick(fenster_.get(), Qt::Key_F5);
+        QCOMPARE(QString::fromStdString(skript_.gezeigt.back().text).left(38),
+                 QString("Wollen Sie jetzt das Öffnen / Laden / "));
+        Kind<QTabWidget>("seiten")->setCurrentIndex(2);
+        QTest::keyClick(fenster_.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(Pfad("Daten/Lehrer.ZEV")));
+        // Ctrl+C in a text box copies text; Ctrl+Shift+C the record.
+        QSignalSpy kopiert(Kind<QAction>("aktionKopieren"), &QAction::triggered);
+        auto* name = Kind<QLineEdit>("lehrerName");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(kopiert.count(), 0);
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(kopiert.count(), 1);
+        // Ctrl+Q closes, asking about the open page (the copy's notice had the focus).
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        skript_.Antworten({false});
+        QTest::keyClick(fenster_.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!fenster_->isVisible());
+    }
+
+    void escapeClosesTheGuide() {
+        fenster_->Hilfe();
+        auto* h = fenster_->Handbuch();
+        QVERIFY(h && h->isVisible());
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        QTest::keyClick(h, Qt::Key_Escape);
+        QVERIFY(!h->isVisible());
     }
 
     void closingWithNoWritesOnlyTheCopies() {

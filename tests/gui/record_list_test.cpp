@@ -227,6 +227,54 @@ private slots:
         QCOMPARE(Markiert(), QString("Dietz,  [5]"));
     }
 
+    void searchFindsNumbersAndClassesAsWellAsNames() {
+        LehrerSeite({"Adam", "Berg", "Cordes"});
+        Lehrer().DB[1].Lehrernummer = "KNT";
+        Lehrer().DB[2].Lehrernummer = "BKN";
+        fenster_->Kontrolle().ListenAufbauen(Bereich::Lehrer);
+        Liste()->Aktualisieren();
+        const auto suchen = [this](Seite s, const QString& text) {
+            Liste(s)->Suche()->clear();
+            QTest::keyClicks(Liste(s)->Suche(), text);
+            return Gezeigt(s);
+        };
+        QCOMPARE(suchen(Seite::Lehrer, "knt"), QStringList({"Berg,  [2]"}));
+        QCOMPARE(suchen(Seite::Lehrer, "kn"), QStringList({"Berg,  [2]", "Cordes,  [3]"}));
+        // A number typed on the sheet is found once the record is left.
+        Liste()->Suche()->clear();
+        QTest::keyClicks(Kind<QLineEdit>("lehrernummer"), "XYZ");
+        QTest::mouseClick(Taste(DatensatzListe::Naechster), Qt::LeftButton);
+        QCOMPARE(suchen(Seite::Lehrer, "xyz"), QStringList({"Adam,  [1]"}));
+
+        fenster_->Seiten()->setCurrentIndex(static_cast<int>(Seite::Schueler));
+        auto& sch = fenster_->Kontrolle().Daten().Schueler;
+        sch.DB.assign(3, zev::TSchuelerDS{});
+        const char* daten[3][3] = {{"Ziegler", "4711", "5a"}, {"Yilmaz", "0815", "10b"}, {"Xaver", "5a", "7c"}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            sch.DB[i].ID = static_cast<int>(i) + 1;
+            sch.DB[i].Grunddaten.Name = daten[i][0];
+            sch.DB[i].Schuelernummer = daten[i][1];
+            sch.DB[i].Jahrgangsdaten.Klasse = daten[i][2];
+        }
+        fenster_->Kontrolle().ListenAufbauen(Bereich::Schueler);
+        Liste(Seite::Schueler)->Aktualisieren();
+        QCOMPARE(suchen(Seite::Schueler, "0815"), QStringList({"Yilmaz,  [2]"}));
+        QCOMPARE(suchen(Seite::Schueler, "5A"), QStringList({"Ziegler,  [1]", "Xaver,  [3]"}));
+        QCOMPARE(suchen(Seite::Schueler, "10b"), QStringList({"Yilmaz,  [2]"}));
+    }
+
+    void ctrlFGoesToTheSearchOfTheListOnScreen() {
+        fenster_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        auto* suchen = Kind<QAction>("aktionSuchen");
+        QVERIFY(!suchen->isEnabled()); // the start page has no list
+        for (Seite s : {Seite::Lehrer, Seite::Schueler}) {
+            fenster_->Seiten()->setCurrentIndex(static_cast<int>(s));
+            QTest::keyClick(fenster_.get(), Qt::Key_F, Qt::ControlModifier);
+            QCOMPARE(QApplication::focusWidget(), Liste(s)->Suche());
+        }
+    }
+
     void aFullAreaFillsAndScrollsAtOnce() {
         QStringList namen;
         for (int i = 0; i < 65536; ++i) namen << QString("L%1").arg(i);

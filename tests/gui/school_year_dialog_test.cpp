@@ -89,7 +89,7 @@ private slots:
         skript_.Leeren();
         auto* aktion = f.findChild<QAction*>("aktionSchuljahreswechsel");
         QVERIFY(aktion);
-        QCOMPARE(aktion->text(), QString("Schuljahres&wechsel ..."));
+        QCOMPARE(aktion->text(), QString("Sc&huljahreswechsel ..."));
         aktion->trigger();
         QCOMPARE(skript_.gezeigt.size(), std::size_t(1));
         QCOMPARE(skript_.gezeigt[0].text, "Der Schuljahreswechsel braucht die vier Dateien Schule.ZEV, Lehrer.ZEV, "

@@ -316,6 +316,46 @@ private slots:
         QVERIFY(m_.gezeigt.empty());
     }
 
+    void folderTreesOpenAtTheChosenFolders() {
+        // Siblings sorted before the chosen folders: once their folder is read they
+        // push the chosen one down, out of a view that scrolled to it before.
+        for (int i = 0; i < 40; ++i) std::filesystem::create_directories(prog_ + "Daten/A" + std::to_string(i + 10));
+        std::filesystem::create_directories(prog_ + "Daten/Tief/Unten/Kind");
+        e_.DatenPfad = prog_ + "Daten/Tief/Unten/";
+        e_.ExportPfad = prog_ + "Daten/Export/";
+        EinstellungsDialog d(e_, prog_, m_);
+        auto* modell = d.findChild<QFileSystemModel*>();
+        QStringList gelesen;
+        connect(modell, &QFileSystemModel::directoryLoaded, &d, [&gelesen](const QString& o) { gelesen << o; });
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QString daten = QString::fromStdString(prog_ + "Daten");
+        QTRY_VERIFY(gelesen.contains(daten) && gelesen.contains(daten + "/Tief/Unten"));
+        QTest::qWait(50);
+        const std::pair<const char*, QString> baeume[] = {{"datenOrdnerBaum", daten + "/Tief/Unten"},
+                                                          {"exportOrdnerBaum", daten + "/Export"}};
+        int tab = 0;
+        for (const auto& [name, ordner] : baeume) {
+            Element<QTabWidget>(d, "einstellungenTabs")->setCurrentIndex(tab++);
+            auto* baum = Element<QTreeView>(d, name);
+            const QModelIndex ziel = modell->index(ordner);
+            QCOMPARE(modell->filePath(baum->currentIndex()), ordner);
+            QVERIFY(baum->selectionModel()->isSelected(ziel));
+            QVERIFY(baum->isExpanded(ziel));
+            for (QModelIndex p = ziel.parent(); p.isValid(); p = p.parent()) QVERIFY(baum->isExpanded(p));
+            const QRect zeile = baum->visualRect(ziel);
+            QVERIFY2(zeile.top() >= 0 && zeile.bottom() < baum->viewport()->height(), name);
+        }
+        // A folder the person chooses stays chosen while the model reads on.
+        auto* baum = Element<QTreeView>(d, "exportOrdnerBaum");
+        baum->setCurrentIndex(modell->index(daten + "/A10"));
+        emit modell->directoryLoaded(daten);
+        QTest::qWait(20);
+        QCOMPARE(modell->filePath(baum->currentIndex()), daten + "/A10");
+        QCOMPARE(Element<QLineEdit>(d, "exportPfad")->text(), daten + "/A10");
+        d.reject();
+    }
+
     void escapeCancelsAsWell() {
         const auto vorher = Bild(e_);
         EinstellungsDialog d(e_, prog_, m_);

@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -109,7 +110,8 @@ private slots:
         seite_->Uebernehmen();
         QCOMPARE(QString::fromStdString(Puffer().Grunddaten.Geburtsdatum.str()), QString("29.02.2000"));
         QCOMPARE(QString::fromStdString(Puffer().Zu_Abgang.Abgang.Datum.str()), QString("  .  .20  "));
-        QCOMPARE(QByteArray::fromStdString(Puffer().Grunddaten.Name.str()), QByteArray("Schr\xF6" "der"));
+        QCOMPARE(QByteArray::fromStdString(Puffer().Grunddaten.Name.str()), QByteArray("Schr\xF6"
+                                                                                       "der"));
         seite_->Zeigen();
         QCOMPARE(Kind<QLineEdit>("lehrerKopf")->text(), QString("Schröder, "));
     }
@@ -163,6 +165,33 @@ private slots:
         QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[1].UE_ID.str()), QString("1"));
         QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[2].UE_ID.str()), QString("3"));
         QCOMPARE(Puffer().Unterrichtseinheit[2].Nummer.get(), 3);
+    }
+
+    void chooserSearchesAndSortsByTheNumber() {
+        auto& u = st_->Daten().SchulDS.Unterrichtseinheit[4];
+        u.UE_ID = 10;
+        u.UE_ID_Text = "10";
+        u.Klasse = "6a";
+        st_->UEBeschreibungenNeu();
+        QStringList ids;
+        QTimer::singleShot(0, seite_.get(), [&ids] {
+            auto* d = qobject_cast<qt::UEAuswahlDialog*>(QApplication::activeModalWidget());
+            if (!d) qFatal("kein Auswahldialog");
+            ids << d->Suche()->accessibleName();
+            auto* m = d->Liste()->model();
+            d->Liste()->sortByColumn(0, Qt::DescendingOrder); // as a click on the heading
+            for (int i = 0; i < m->rowCount(); ++i) ids << m->index(i, 0).data().toString();
+            QTest::keyClicks(d->Suche(), "5B");
+            ids << QString::number(m->rowCount()) << m->index(0, 0).data().toString();
+            d->Liste()->selectAll();
+            d->Hinzufuegen()->click();
+        });
+        Kind<QPushButton>("knopfUEHinzufuegen")->click();
+        QCOMPARE(ids, QStringList({"Suche", "10", "3", "2", "1", "1", "2"}));
+        seite_->Uebernehmen();
+        QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[1].UE_ID.str()), QString("2"));
+        QCOMPARE(QString::fromStdString(Puffer().Unterrichtseinheit[2].UE_ID.str()),
+                 QString("0")); // only the one found
     }
 
     void everyInputControlOfTheFiveSubPagesHasAName() {

@@ -21,18 +21,20 @@ class SkriptMeldungen final : public Meldungen {
 public:
     // Answers for the next Yes/No questions; when the queue is empty, No.
     void Antworten(std::initializer_list<bool> ja) {
-        for (bool j : ja) antworten_.push_back(j);
+        for (bool j : ja) antworten_.push_back(j ? Antwort::Ja : Antwort::Nein);
     }
+    // "Abbrechen" as the next answer (No where a question has no such button).
+    void Abbrechen() { antworten_.push_back(Antwort::Abbrechen); }
 
     Antwort Zeigen(MeldungsArt art, std::string_view text, Tasten tasten) override {
         gezeigt.push_back({art, std::string(text), tasten});
         if (tasten == Tasten::Ok) return Antwort::Ok;
-        bool ja = false;
+        Antwort a = Antwort::Nein;
         if (!antworten_.empty()) {
-            ja = antworten_.front();
+            a = antworten_.front();
             antworten_.pop_front();
         }
-        return ja ? Antwort::Ja : Antwort::Nein;
+        return a == Antwort::Abbrechen && tasten != Tasten::JaNeinAbbrechen ? Antwort::Nein : a;
     }
 
     // Answers (button indices) for the next choices among several buttons; when the
@@ -70,7 +72,7 @@ public:
     std::vector<std::string> knoepfeGezeigt; // the buttons of the last choice
 
 private:
-    std::deque<bool> antworten_;
+    std::deque<Antwort> antworten_;
     std::deque<std::size_t> wahlen_;
 };
 

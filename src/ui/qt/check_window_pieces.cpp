@@ -44,7 +44,7 @@ QString BerichtsDatei::Dialog(QWidget* eltern, const QString& vorschlag) {
 
 void BerichtsDatei::Speichern(QWidget* eltern, const QString& stamm, const std::string& schulnummer,
                               const std::function<bool(const std::string& pfad)>& schreiben) {
-    if (ordner_.isEmpty()) ordner_ = QDir::homePath();
+    if (ordner_.isEmpty()) ordner_ = start_.isEmpty() ? QDir::homePath() : start_;
     const QString nummer = QString::fromStdString(schulnummer).trimmed();
     const QString vorschlag = QDir(ordner_).filePath(stamm + (nummer.isEmpty() ? QString() : "_" + nummer) + ".html");
     const QString name = frage_(eltern, vorschlag);

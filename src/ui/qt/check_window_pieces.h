@@ -25,8 +25,9 @@ QLabel* Beschriftung(const QString& text, QWidget* buddy);
 void FarbigSetzen(QLineEdit* f, const std::string& text, Farbe farbe);
 
 // "Bericht speichern ...": asks for a file name, suggesting one in the folder of
-// the last report written (at first the home folder), and writes the report
-// under it. Tests replace the question by their own answer.
+// the last report written (at first the start folder, the data folder; the home
+// folder only without one), and writes the report under it. Tests replace the
+// question by their own answer.
 class BerichtsDatei {
 public:
     // Asks for the file name of a report, starting from `vorschlag`; an empty
@@ -37,6 +38,7 @@ public:
     static QString Dialog(QWidget* eltern, const QString& vorschlag);
 
     void FrageSetzen(Frage frage) { frage_ = std::move(frage); }
+    void StartOrdnerSetzen(QString ordner) { start_ = std::move(ordner); }
 
     // Suggests "<stamm>_<schulnummer>.html" (or "<stamm>.html" without a number);
     // `schreiben` writes the report under the chosen name and says whether it did.
@@ -46,6 +48,7 @@ public:
 private:
     Frage frage_ = Dialog;
     QString ordner_;
+    QString start_;
 };
 
 } // namespace zev::qt

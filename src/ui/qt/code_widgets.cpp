@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,7 +21,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace zev::qt {
 
@@ -31,6 +34,35 @@ std::string S(const QString& text) {
     return text.toStdString();
 }
 
+namespace {
+
+// Sets the tool tip to the chosen entry just before it shows: the entry is often
+// set with signals blocked, so no signal would tell.
+class KomboTipp : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::ToolTip)
+            if (auto* k = qobject_cast<QComboBox*>(o)) k->setToolTip(k->currentText());
+        return false;
+    }
+};
+
+} // namespace
+
+void KomboGanzZeigen(QComboBox* kombo) {
+    if (!kombo->property("zevKomboTipp").toBool()) {
+        kombo->installEventFilter(new KomboTipp(kombo));
+        kombo->setProperty("zevKomboTipp", true);
+    }
+    const QFontMetrics fm(kombo->view()->font());
+    int breit = 0;
+    for (int i = 0; i < kombo->count(); ++i) breit = std::max(breit, fm.horizontalAdvance(kombo->itemText(i)));
+    // Room for the frame, the item's margins and a vertical scroll bar.
+    const int rand = 2 * kombo->view()->frameWidth() + 24 + kombo->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    kombo->view()->setMinimumWidth(breit + rand);
+}
+
 void KomboFuellen(QComboBox* kombo, const KomboListe& liste) {
     const QSignalBlocker sperre(kombo);
     kombo->clear();
@@ -38,6 +70,7 @@ void KomboFuellen(QComboBox* kombo, const KomboListe& liste) {
     texte.reserve(static_cast<qsizetype>(liste.size()));
     for (const std::string& t : liste.texte) texte << Q(t);
     kombo->addItems(texte);
+    KomboGanzZeigen(kombo);
 }
 
 QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite) {
@@ -93,12 +126,18 @@ void Auswahlen(QButtonGroup* g, int id) {
     if (auto* b = g->button(id)) b->setChecked(true);
 }
 
-QWidget* Rollbar(QWidget* inhalt) {
+QWidget* Rollbar(QWidget* inhalt, QWidget* unten) {
     auto* rolle = new QScrollArea();
     rolle->setWidget(inhalt);
     rolle->setWidgetResizable(true);
     rolle->setFrameShape(QFrame::NoFrame);
-    return rolle;
+    if (!unten) return rolle;
+    auto* blatt = new QWidget();
+    auto* layout = new QVBoxLayout(blatt);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(rolle, 1);
+    layout->addWidget(unten, 0, Qt::AlignLeft);
+    return blatt;
 }
 
 // --- tab order -----------------------------------------------------------------------------

@@ -28,8 +28,13 @@ namespace zev::qt {
 QString Q(std::string_view utf8);
 std::string S(const QString& text);
 
-// Fills a combo with a list's texts (once; the lists do not change in a run).
+// Fills a combo with a list's texts (once; the lists do not change in a run) and
+// makes its texts readable in full (KomboGanzZeigen).
 void KomboFuellen(QComboBox* kombo, const KomboListe& liste);
+// A combo narrower than its texts still shows them whole: its list opens as wide
+// as its longest entry, and its tool tip is the chosen entry. Again after the
+// entries changed.
+void KomboGanzZeigen(QComboBox* kombo);
 
 // A text box holding at most `laenge` characters (a field's width), optionally of fixed width.
 QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite = 0);
@@ -46,7 +51,8 @@ void Auswahlen(QButtonGroup* g, int id);
 // layout by layout, a form or grid row by row, whatever order they were made in.
 void TabFolgeNachLage(QWidget* wurzel);
 // A sub-page that scrolls when the window is smaller than its content.
-QWidget* Rollbar(QWidget* inhalt);
+// `unten` (a sheet's check button) stays below the scroll area, always in view.
+QWidget* Rollbar(QWidget* inhalt, QWidget* unten = nullptr);
 
 // A key box selects its whole text when it gets the focus, by Tab or by click, so
 // that a key typed replaces the one there (a key kept as the default of the last

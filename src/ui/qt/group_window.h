@@ -54,6 +54,8 @@ public:
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(DateiFrage frage) { datei_.FrageSetzen(std::move(frage)); }
+    // Where "Bericht speichern ..." first suggests a file: the data folder.
+    void BerichtsOrdnerSetzen(const QString& ordner) { datei_.StartOrdnerSetzen(ordner); }
 
     const Gruppenanzeige& Anzeige() const;
     QTableView* Tabelle() const { return tabelle_; }

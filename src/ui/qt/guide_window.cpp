@@ -6,9 +6,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
-#include <QEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -96,6 +96,9 @@ HandbuchFenster::HandbuchFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) 
         suche_->setFocus();
         suche_->selectAll();
     });
+    // Escape closes the guide as it closes the check windows.
+    auto* schliessen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(schliessen, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HandbuchFenster::Laden(const QString& pfad) {

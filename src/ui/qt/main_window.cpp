@@ -4,13 +4,16 @@
 
 #include "model/encoding.h"
 #include "pages/guide_sections.h"
+#include "plausi/check_report.h"
 #include "plausi/group_check.h"
 #include "plausi/result_listing.h"
 #include "ui/qt/class_page.h"
 #include "ui/qt/clipboard_actions.h"
+#include "ui/qt/code_widgets.h"
 #include "ui/qt/colours.h"
 #include "ui/qt/group_window.h"
 #include "ui/qt/guide_window.h"
+#include "ui/qt/import_window.h"
 #include "ui/qt/record_list.h"
 #include "ui/qt/result_window.h"
 #include "ui/qt/school_page.h"
@@ -19,10 +22,12 @@
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -94,6 +99,7 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
         if (s == Seite::Lehrer && lehrerSeite_) lehrerSeite_->Zeigen();
         if (s == Seite::Klassen && klassenSeite_) klassenSeite_->Zeigen();
         if (s == Seite::Schueler && schuelerSeite_) schuelerSeite_->Zeigen();
+        TitelZeigen();
     };
     dienste.seiteUebernehmen = [this](Seite s) {
         if (s == Seite::Schule && schulSeite_) schulSeite_->Uebernehmen();
@@ -153,6 +159,10 @@ HauptFenster::HauptFenster(const std::string& programmOrdner, Meldungen& m, QWid
     }
     setCentralWidget(seiten_);
     connect(seiten_, &QTabWidget::currentChanged, this, &HauptFenster::SeiteGewechselt);
+    for (int i = 0; i + 1 < unterseiten_[Nr(Seite::Schule)]->count(); ++i)
+        BearbeitungVerfolgen(unterseiten_[Nr(Seite::Schule)]->widget(i));
+    for (QWidget* seite : std::initializer_list<QWidget*>{lehrerSeite_, klassenSeite_, schuelerSeite_})
+        BearbeitungVerfolgen(seite);
 
     MenuesAufbauen();
     statusBar()->showMessage("");
@@ -187,16 +197,15 @@ void HauptFenster::MenuesAufbauen() {
     auto* exportieren =
         aktion("aktionExportieren", "&Exportieren", "die aktuelle Seite übernehmen und alle vier XML-Dateien schreiben",
                QStyle::SP_ArrowRight);
-    exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    auto* liefern = aktion("aktionLieferung", "Lieferung erstellen ...",
+    auto* liefern = aktion("aktionLieferung", "&Lieferung erstellen ...",
                            "alles prüfen und die Lieferung (XML-Dateien, Prüfbericht, Prüfsummen) in einen neuen "
                            "Ordner schreiben");
     auto* speichernUnter = aktion("aktionSpeichernUnter", "Speichern &unter...", "aktuelle Daten speichern");
     auto* beenden = aktion("aktionBeenden", "&Beenden", "Programm beenden");
-    erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut versuchen",
+    erneutVersuchen_ = aktion("aktionErneutVersuchen", "Erneut &versuchen",
                               "den Daten-Ordner zum Schreiben übernehmen, sobald ihn kein anderes Programm benutzt");
     erneutVersuchen_->setEnabled(false);
-    auto* neuLaden = aktion("aktionNeuLaden", "Import wiederholen / Daten neu laden",
+    auto* neuLaden = aktion("aktionNeuLaden", "Import &wiederholen / Daten neu laden",
                             "Import wiederholen / Daten neu laden", QStyle::SP_BrowserReload);
     const char* namen[] = {"aktionAusschneiden", "aktionKopieren", "aktionEinfuegen"};
     const char* texte[] = {"&Ausschneiden", "&Kopieren", "&Einfügen"};
@@ -206,6 +215,14 @@ void HauptFenster::MenuesAufbauen() {
         zwischenablage_[i]->setIcon(QIcon::fromTheme(themen[i]));
         zwischenablage_[i]->setEnabled(false);
     }
+    // With Shift, so Ctrl+X/C/V keep cutting, copying and pasting text in the boxes.
+    const Qt::Key ablageTasten[] = {Qt::Key_X, Qt::Key_C, Qt::Key_V};
+    for (std::size_t i = 0; i < 3; ++i)
+        zwischenablage_[i]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | ablageTasten[i]));
+    speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exportieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    neuLaden->setShortcut(QKeySequence(Qt::Key_F5));
     einstellungen_ = aktion("aktionEinstellungen", "&Programm-Einstellungen", "Programm-Einstellungen anpassen");
     speichernAussetzen_ =
         aktion("aktionSpeichernAussetzen", "Speichern 1x aussetzen", "beim nächsten Seitenwechsel nicht speichern");
@@ -220,10 +237,11 @@ void HauptFenster::MenuesAufbauen() {
     datei->addAction(speichernUnter);
     datei->addAction(exportieren);
     datei->addAction(liefern);
-    auto* schuljahr = aktion("aktionSchuljahreswechsel", "Schuljahres&wechsel ...",
+    auto* schuljahr = aktion("aktionSchuljahreswechsel", "Sc&huljahreswechsel ...",
                              "das Schuljahr archivieren und abschließen, das nächste beginnen");
     datei->addAction(schuljahr);
     speichernUnter->setVisible(false);
+    datei->addAction(neuLaden);
     datei->addAction(erneutVersuchen_);
     datei->addSeparator();
     datei->addAction(beenden);
@@ -231,13 +249,27 @@ void HauptFenster::MenuesAufbauen() {
     auto* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     for (QAction* a : zwischenablage_) bearbeiten->addAction(a);
     bearbeiten->addSeparator();
-    auto* loeschen = bearbeiten->addMenu("Löschen der ... / aller ...");
-    auto* schulDaten = loeschen->addAction("Schul-Daten");
+    auto* verwerfen = aktion("aktionVerwerfen", "Änderungen am Datensatz &verwerfen",
+                             "den Datensatz wieder so zeigen, wie er zuletzt gespeichert wurde");
+    // A text box with the focus keeps Ctrl+Z for its own undo.
+    verwerfen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    bearbeiten->addAction(verwerfen);
+    connect(verwerfen, &QAction::triggered, this, [this] {
+        steuerung_->DatensatzVerwerfen();
+        ZustandZeigen();
+    });
+    bearbeiten->addSeparator();
+    auto* loeschen = bearbeiten->addMenu("&Löschen der ... / aller ...");
+    auto* schulDaten = loeschen->addAction("&Schul-Daten");
     schulDaten->setObjectName("aktionSchulDaten");
-    for (const char* t : {"Lehrer-Daten", "Klassen-Daten", "Schüler-Daten"}) loeschen->addAction(t);
+    for (const char* t : {"&Lehrer-Daten", "&Klassen-Daten", "Sc&hüler-Daten"}) loeschen->addAction(t);
+    bearbeiten->addSeparator();
+    suchen_ = aktion("aktionSuchen", "S&uchen", "die Suche in der Liste der Datensätze");
+    suchen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    bearbeiten->addAction(suchen_);
 
-    auto* ansicht = menuBar()->addMenu("Ansicht");
-    auto* ablageAnsicht = ansicht->addAction("interne Zwischenablage");
+    auto* ansicht = menuBar()->addMenu("&Ansicht");
+    auto* ablageAnsicht = ansicht->addAction("interne &Zwischenablage");
     ablageAnsicht->setObjectName("aktionZwischenablageAnsicht");
     auto* ablage = new ZwischenablageAktionen(
         *steuerung_, meldungen_, *info_, {zwischenablage_[0], zwischenablage_[1], zwischenablage_[2], ablageAnsicht},
@@ -326,6 +358,12 @@ void HauptFenster::MenuesAufbauen() {
         ZustandZeigen();
     });
     connect(hilfe, &QAction::triggered, this, &HauptFenster::Hilfe);
+    connect(suchen_, &QAction::triggered, this, [this] {
+        if (DatensatzListe* liste = listen_[Nr(steuerung_->AktuelleSeite())]) {
+            liste->Suche()->setFocus(Qt::ShortcutFocusReason);
+            liste->Suche()->selectAll();
+        }
+    });
     connect(info, &QAction::triggered, this, &HauptFenster::UeberDasProgramm);
 }
 
@@ -515,20 +553,59 @@ void HauptFenster::ZustandZeigen() {
     const Seite s = steuerung_->AktuelleSeite();
     const bool liste = s == Seite::Lehrer || s == Seite::Klassen || s == Seite::Schueler;
     for (QAction* a : zwischenablage_) a->setEnabled(liste);
+    suchen_->setEnabled(liste);
     einstellungen_->setEnabled(s == Seite::Start);
     erneutVersuchen_->setEnabled(st.nurLesen);
     sperrHinweis_->setText(Text(st.sperrHinweis));
     sperrHinweis_->setToolTip(Text(st.sperrHinweis));
     sperrHinweis_->setVisible(st.nurLesen);
     Einfaerben(sperrHinweis_, Farbe::Rot);
+    if (const std::string gespeichert = steuerung_->SpeicherMeldungAbholen(); !gespeichert.empty())
+        statusBar()->showMessage(Text(gespeichert));
+    TitelZeigen();
+    ImporteZeigen();
+}
+
+void HauptFenster::TitelZeigen() {
+    setWindowTitle((steuerung_ && steuerung_->IstBearbeitet() ? "*" : "") + Titel());
+}
+
+void HauptFenster::BearbeitungVerfolgen(QWidget* seite) {
+    // Combos filled without KomboFuellen (fixed lists) show their texts whole as well.
+    for (auto* k : seite->findChildren<QComboBox*>()) KomboGanzZeigen(k);
+    // Only what a person does: these signals are not sent when a page is filled.
+    const auto bearbeitet = [this] {
+        steuerung_->Bearbeitet();
+        TitelZeigen();
+    };
+    for (auto* e : seite->findChildren<QLineEdit*>())
+        if (!e->isReadOnly()) connect(e, &QLineEdit::textEdited, this, bearbeitet);
+    for (auto* k : seite->findChildren<QComboBox*>()) connect(k, &QComboBox::activated, this, bearbeitet);
+    for (auto* k : seite->findChildren<QAbstractButton*>())
+        if (k->isCheckable()) connect(k, &QAbstractButton::clicked, this, bearbeitet);
+    for (auto* v : seite->findChildren<QAbstractItemView*>())
+        if (v->itemDelegate()) connect(v->itemDelegate(), &QAbstractItemDelegate::commitData, this, bearbeitet);
+}
+
+void HauptFenster::ImporteZeigen() {
+    std::vector<BereichsImport> importe = steuerung_->ImporteAbholen();
+    if (importe.empty()) return;
+    if (!import_) import_ = new ImportFenster(meldungen_, this);
+    import_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
+    import_->Anzeigen(std::move(importe), Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()),
+                      HeutigesDatum());
+    import_->show();
+    import_->raise();
 }
 
 void HauptFenster::ErgebnisZeigen() {
+    ergebnis_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
     ergebnis_->Zeigen(ErgebnisseAufbauen(steuerung_->Plausi(), steuerung_->Texte()),
                       Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));
 }
 
 void HauptFenster::GruppeZeigen() {
+    gruppe_->BerichtsOrdnerSetzen(QString::fromStdString(steuerung_->Ordnerpfade().Daten));
     const PlausiLauf& p = steuerung_->Plausi();
     const int gewaehlt = gruppe_->Zeigen(GruppenAnzeigeAufbauen(p.Gruppenart, p.Alarmschwelle, steuerung_->Daten()),
                                          Cp1252ToUtf8(steuerung_->Einstellungen().Schulnummer.view()));

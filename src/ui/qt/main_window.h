@@ -27,6 +27,7 @@ class DatensatzListe;
 class ErgebnisFenster;
 class GruppenFenster;
 class HandbuchFenster;
+class ImportFenster;
 class KlassenSeitenWidget;
 class LehrerSeitenWidget;
 class SchuelerSeitenWidget;
@@ -51,6 +52,8 @@ public:
     SchulSeitenWidget* SchulSeite() const { return schulSeite_; }
     ErgebnisFenster* Ergebnis() const { return ergebnis_; }
     GruppenFenster* Gruppe() const { return gruppe_; }
+    // "Import-Bericht" of the last command that imported (null before the first).
+    ImportFenster* Import() const { return import_; }
     LehrerSeitenWidget* LehrerSeite() const { return lehrerSeite_; }
     QTimer& SicherungsTimer() { return sicherung_; }
     // "Hilfe zum Programm" (F1): the guide at the heading of the page on screen.
@@ -75,6 +78,12 @@ private:
     void SeiteGewechselt(int index);
     void UnterseiteGewechselt(Seite s, int index);
     void ZustandZeigen();
+    // The caption, with "*" in front while the open record has edits not stored.
+    void TitelZeigen();
+    // Edits of the person on the controls of `seite` mark the open record as edited.
+    void BearbeitungVerfolgen(QWidget* seite);
+    // The report of what the last command imported, if it imported anything.
+    void ImporteZeigen();
     void ListeZeigen(Seite s);
     void EinstellungenZeigen();
     // "Datentest (interne PLAUSI)" over the run that just ended.
@@ -114,10 +123,12 @@ private:
     QLabel* sperrHinweis_ = nullptr;
     QAction* speichernAussetzen_ = nullptr;
     std::array<QAction*, 3> zwischenablage_{};
+    QAction* suchen_ = nullptr;
     InfoDialog* info_ = nullptr;
     SchulSeitenWidget* schulSeite_ = nullptr;
     ErgebnisFenster* ergebnis_ = nullptr;
     GruppenFenster* gruppe_ = nullptr;
+    ImportFenster* import_ = nullptr;
     HandbuchFenster* handbuch_ = nullptr;
     LehrerSeitenWidget* lehrerSeite_ = nullptr;
     KlassenSeitenWidget* klassenSeite_ = nullptr;

@@ -53,10 +53,18 @@ Antwort QtMeldungen::Zeigen(MeldungsArt art, std::string_view text, Tasten taste
         box.exec();
         return Antwort::Ok;
     }
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    const bool abbrechen = tasten == Tasten::JaNeinAbbrechen;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                           (abbrechen ? QMessageBox::Cancel : QMessageBox::NoButton));
     box.button(QMessageBox::Yes)->setText("&Ja");
     box.button(QMessageBox::No)->setText("&Nein");
-    return box.exec() == QMessageBox::Yes ? Antwort::Ja : Antwort::Nein;
+    if (abbrechen) {
+        box.button(QMessageBox::Cancel)->setText("Abbrechen");
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
+    const int gewaehlt = box.exec();
+    if (gewaehlt == QMessageBox::Yes) return Antwort::Ja;
+    return abbrechen && gewaehlt != QMessageBox::No ? Antwort::Abbrechen : Antwort::Nein;
 }
 
 } // namespace zev::qt

@@ -44,17 +44,19 @@ constexpr std::array<Knopfbeschreibung, 8> kKnoepfe = {{
 
 // --- the model ----------------------------------------------------------------------------
 
-ListenModell::ListenModell(const Katalog& liste, QObject* eltern)
-    : QAbstractListModel(eltern), liste_(liste), zeilen_(static_cast<int>(liste.size())) {}
+ListenModell::ListenModell(const Katalog& liste, SuchText suchText, QObject* eltern)
+    : QAbstractListModel(eltern), liste_(liste), suchText_(std::move(suchText)),
+      zeilen_(static_cast<int>(liste.size())) {}
 
 int ListenModell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : zeilen_;
 }
 
 QVariant ListenModell::data(const QModelIndex& index, int rolle) const {
-    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
+    if ((rolle != Qt::DisplayRole && rolle != SuchRolle) || !index.isValid()) return {};
     const auto zeile = static_cast<std::size_t>(index.row());
     if (index.row() >= zeilen_ || zeile >= liste_.size()) return {};
+    if (rolle == SuchRolle && suchText_) return QString::fromStdString(Cp1252ToUtf8(suchText_(index.row())));
     return QString::fromStdString(Cp1252ToUtf8(liste_[zeile]));
 }
 
@@ -67,7 +69,7 @@ void ListenModell::Neu() {
 void ListenModell::ZeileGeaendert(int zeile) {
     if (zeile < 0 || zeile >= zeilen_) return;
     const QModelIndex i = index(zeile);
-    emit dataChanged(i, i, {Qt::DisplayRole});
+    emit dataChanged(i, i, {Qt::DisplayRole, SuchRolle});
 }
 
 // --- the panel ----------------------------------------------------------------------------
@@ -81,14 +83,16 @@ DatensatzListe::DatensatzListe(Steuerung& st, Navigation& nav, Bereich b, QWidge
 
     suche_ = new QLineEdit(this);
     suche_->setObjectName("suche_" + name);
-    suche_->setPlaceholderText("Suche");
+    suche_->setPlaceholderText("Suche (Name, Nummer, Klasse)");
     suche_->setAccessibleName("Suche");
     suche_->setClearButtonEnabled(true);
     layout->addWidget(suche_);
 
-    modell_ = new ListenModell(st.AnzeigeListe(b), this);
+    modell_ = new ListenModell(
+        st.AnzeigeListe(b), [this](int zeile) { return st_.SuchEintrag(b_, zeile); }, this);
     filter_ = new QSortFilterProxyModel(this);
     filter_->setSourceModel(modell_);
+    filter_->setFilterRole(ListenModell::SuchRolle);
     filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
     ansicht_ = new QListView(this);
     ansicht_->setObjectName("liste_" + name);

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <string>
 
 class QLineEdit;
 class QListView;
@@ -22,7 +24,12 @@ namespace zev::qt {
 class ListenModell : public QAbstractListModel {
     Q_OBJECT
 public:
-    ListenModell(const Katalog& liste, QObject* eltern = nullptr);
+    // The text the search looks through (Windows-1252), by row.
+    using SuchText = std::function<std::string(int zeile)>;
+    // The role under which a row gives its search text.
+    static constexpr int SuchRolle = Qt::UserRole + 1;
+
+    ListenModell(const Katalog& liste, SuchText suchText = {}, QObject* eltern = nullptr);
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle = Qt::DisplayRole) const override;
@@ -34,6 +41,7 @@ public:
 
 private:
     const Katalog& liste_;
+    SuchText suchText_;
     int zeilen_ = 0; // as last announced to the views
 };
 

@@ -52,6 +52,8 @@ public:
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(DateiFrage frage) { datei_.FrageSetzen(std::move(frage)); }
+    // Where "Bericht speichern ..." first suggests a file: the data folder.
+    void BerichtsOrdnerSetzen(const QString& ordner) { datei_.StartOrdnerSetzen(ordner); }
     // The file dialog used unless replaced: HTML or CSV, asking before it overwrites.
     static QString DateiDialog(QWidget* eltern, const QString& vorschlag) {
         return BerichtsDatei::Dialog(eltern, vorschlag);

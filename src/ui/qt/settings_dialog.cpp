@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QTabBar>
@@ -120,6 +122,16 @@ EinstellungsDialog::EinstellungsDialog(TEinstellungen& record, std::string progr
     ordnerModell_->setOption(QFileSystemModel::DontUseCustomDirectoryIcons);
     ordnerModell_->setReadOnly(true);
     ordnerModell_->setRootPath(QDir::rootPath());
+    // Rows read and sorted later move a chosen folder; the trees follow it until the
+    // person scrolls, expands or chooses there.
+    nachziehen_.setSingleShot(true);
+    connect(&nachziehen_, &QTimer::timeout, this, [this] {
+        for (auto& [baum, ziel] : ziele_) ZielZeigen(baum);
+    });
+    const auto spaeter = [this] { nachziehen_.start(0); };
+    connect(ordnerModell_, &QFileSystemModel::directoryLoaded, this, spaeter);
+    connect(ordnerModell_, &QAbstractItemModel::layoutChanged, this, spaeter);
+    connect(ordnerModell_, &QAbstractItemModel::rowsInserted, this, spaeter);
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName("einstellungenTabs");
@@ -159,6 +171,12 @@ QTreeView* EinstellungsDialog::OrdnerBaum(const QString& name) {
     for (int spalte = 1; spalte < ordnerModell_->columnCount(); ++spalte) baum->hideColumn(spalte);
     baum->setHeaderHidden(true);
     baum->setMinimumSize(260, 180);
+    const auto selbst = [this, baum] {
+        if (!anzeigen_) ziele_.erase(baum);
+    };
+    connect(baum->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, selbst);
+    connect(baum, &QTreeView::expanded, this, selbst);
+    connect(baum, &QTreeView::collapsed, this, selbst);
     return baum;
 }
 
@@ -393,9 +411,22 @@ void EinstellungsDialog::showEvent(QShowEvent* event) {
 }
 
 void EinstellungsDialog::OrdnerZeigen(QTreeView* baum, const std::string& ordner) {
-    const QModelIndex index = ordner.empty() ? QModelIndex() : ordnerModell_->index(Ordnername(ordner));
+    ziele_[baum] = ordner.empty() ? QString() : Ordnername(ordner);
+    ZielZeigen(baum);
+}
+
+void EinstellungsDialog::ZielZeigen(QTreeView* baum) {
+    const QString ziel = ziele_[baum];
+    const QModelIndex index = ziel.isEmpty() ? QModelIndex() : ordnerModell_->index(ziel);
+    const QScopedValueRollback sperre(anzeigen_, true);
+    if (!index.isValid()) {
+        baum->setCurrentIndex(index);
+        return;
+    }
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent()) baum->expand(p);
+    baum->expand(index);
     baum->setCurrentIndex(index);
-    if (index.isValid()) baum->scrollTo(index);
+    baum->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void EinstellungsDialog::Anzeigen() {
@@ -513,6 +544,7 @@ void EinstellungsDialog::NeuerOrdner(OrdnerWahl w) {
 
 void EinstellungsDialog::OrdnerGewaehlt(OrdnerWahl w, const QModelIndex& index) {
     if (anzeigen_ || !index.isValid()) return;
+    ziele_.erase(w == OrdnerWahl::Daten ? datenBaum_ : exportBaum_); // the person's choice stays
     std::string& ordner = GewaehlterOrdner(f_, w);
     ordner = S(ordnerModell_->filePath(index));
     (w == OrdnerWahl::Daten ? datenPfad_ : exportPfad_)->setText(Q(ordner));
@@ -527,6 +559,7 @@ void EinstellungsDialog::ImportWechseln(int bereich, int reihenfolge) {
 
 void EinstellungsDialog::ImportOrdnerGewaehlt(const QModelIndex& index) {
     if (anzeigen_ || !index.isValid()) return;
+    ziele_.erase(importBaum_);
     Einsammeln();
     ImportOrdnerWaehlen(f_, S(ordnerModell_->filePath(index)));
     ImportAnzeigen();

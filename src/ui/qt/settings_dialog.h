@@ -45,7 +45,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
+#include <map>
 #include <string>
 
 class QButtonGroup;
@@ -102,6 +104,10 @@ private:
     void ImportAnzeigen(); // the import part of it
     void Einsammeln();     // controls -> form, except the import tab and order
     void OrdnerZeigen(QTreeView* baum, const std::string& ordner);
+    // The folder a tree is to show, its parents expanded, chosen and scrolled into
+    // view; again whenever the model has read one of the folders on its way, since
+    // rows read later push it out of view.
+    void ZielZeigen(QTreeView* baum);
 
     void Ok();
     void Standard();
@@ -118,6 +124,8 @@ private:
     bool gezeigt_ = false;  // the copy for "Abbrechen" has been taken
 
     QFileSystemModel* ordnerModell_;
+    std::map<QTreeView*, QString> ziele_; // folder per tree until the person chooses one
+    QTimer nachziehen_;
     QTabWidget* tabs_;
     QLineEdit* schulnummer_;
     QComboBox* berichtsjahr_;

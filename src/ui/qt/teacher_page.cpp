@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace zev::qt {
 
 namespace {
@@ -58,10 +60,12 @@ LehrerSeitenWidget::LehrerSeitenWidget(Steuerung& st, Meldungen& m, QWidget* elt
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("unterseiten_lehrerblatt");
-    tabs_->addTab(Rollbar(GrunddatenAufbauen()), "  Grundd./ Ausb./ Lehrb.  ");
-    tabs_->addTab(Rollbar(StundenAufbauen()), "  Stunden  ");
-    tabs_->addTab(Rollbar(ArbeitszeitAufbauen()), "  Arbeitszeit-...  ");
-    tabs_->addTab(Rollbar(SonstigesAufbauen()), "  Sonstiges / PmsA / Zu- und Abg.  ");
+    // Each sheet's check button stays in view below its scrolling part.
+    const auto blatt = [this](QWidget* inhalt) { return Rollbar(inhalt, std::exchange(pruefenUnten_, nullptr)); };
+    tabs_->addTab(blatt(GrunddatenAufbauen()), "  Grundd./ Ausb./ Lehrb.  ");
+    tabs_->addTab(blatt(StundenAufbauen()), "  Stunden  ");
+    tabs_->addTab(blatt(ArbeitszeitAufbauen()), "  Arbeitszeit-...  ");
+    tabs_->addTab(blatt(SonstigesAufbauen()), "  Sonstiges / PmsA / Zu- und Abg.  ");
     tabs_->addTab(UnterrichtseinheitenAufbauen(), "  Unt.-Einheiten  ");
     layout->addWidget(tabs_, 1);
 
@@ -137,7 +141,7 @@ QWidget* LehrerSeitenWidget::GrunddatenAufbauen() {
     raster->addWidget(fach, 0, Qt::AlignLeft);
     layout->addLayout(raster);
     auto* pruefen = Knopf(seite, "knopfPruefenGrunddaten", "diese Seite prüfen (PLAUSI)");
-    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    pruefenUnten_ = pruefen;
     layout->addStretch(1);
 
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerGrunddaten); });
@@ -185,7 +189,7 @@ QWidget* LehrerSeitenWidget::StundenAufbauen() {
     a->addLayout(summe);
     layout->addWidget(anrechnung);
     auto* pruefen = Knopf(seite, "knopfPruefenStunden", "Seiten (Std.n + Arb.zeit-...) prüfen (PLAUSI)");
-    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    pruefenUnten_ = pruefen;
     layout->addStretch(1);
     connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerStunden); });
@@ -218,7 +222,7 @@ QWidget* LehrerSeitenWidget::ArbeitszeitAufbauen() {
     gruppe("Arbeitszeitkonto    (nur bei Schulen in freier Trägerschaft)", s.azKonto, "tabelleAZKonto", kontoEffektiv_,
            "kontoEffektiv");
     auto* pruefen = Knopf(seite, "knopfPruefenArbeitszeit", "Seiten (Std.n + Arb.zeit-...) prüfen (PLAUSI)");
-    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    pruefenUnten_ = pruefen;
     layout->addStretch(1);
     connect(pruefen, &QPushButton::clicked, this, [this] { Pruefen(PruefKnopf::LehrerStunden); });
     return seite;
@@ -287,7 +291,7 @@ QWidget* LehrerSeitenWidget::SonstigesAufbauen() {
     z->setColumnStretch(1, 1);
     layout->addWidget(zuab);
     auto* pruefen = Knopf(seite, "knopfPruefenSonstiges", "diese Seite prüfen (PLAUSI)");
-    layout->addWidget(pruefen, 0, Qt::AlignLeft);
+    pruefenUnten_ = pruefen;
     layout->addStretch(1);
 
     connect(neu, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->SummenNeu(); }); });

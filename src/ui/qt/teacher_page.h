@@ -14,6 +14,7 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace zev::qt {
@@ -85,6 +86,7 @@ private:
            *einsatzSumme_ = nullptr;
     std::vector<RasterAnsicht*> tabellen_;
     UEBlatt* ueBlatt_ = nullptr;
+    QPushButton* pruefenUnten_ = nullptr; // the check button of the sheet being built
 };
 
 } // namespace zev::qt

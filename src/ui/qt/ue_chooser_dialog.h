@@ -1,5 +1,6 @@
-// "vordefinierte UE auswählen ...": the school's lesson units in a list from
-// which several are chosen at once.
+// "vordefinierte UE auswählen ...": the school's lesson units in a table from
+// which several are chosen at once; a search box narrows it (by ID, class,
+// subject, teacher: anything of the description) and both columns sort.
 #pragma once
 
 #include "pages/ue_chooser.h"
@@ -8,9 +9,11 @@
 
 #include <optional>
 
-class QListView;
+class QLineEdit;
 class QPushButton;
-class QStringListModel;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
 
 namespace zev::qt {
 
@@ -22,14 +25,18 @@ public:
     // "ausgewählte UEs hinzufügen", nothing on "abbrechen".
     std::optional<std::vector<std::string>> Auswaehlen(const Katalog& ueBeschreibungen);
 
-    QListView* Liste() const { return liste_; }
+    // Columns "UE-ID" and "Beschreibung", as sorted and narrowed by the search.
+    QTableView* Liste() const { return liste_; }
+    QLineEdit* Suche() const { return suche_; }
     QPushButton* Hinzufuegen() const { return hinzufuegen_; }
 
 private:
     Meldungen& m_;
     UEAuswahlModell modell_;
-    QStringListModel* texte_;
-    QListView* liste_;
+    QStandardItemModel* texte_;
+    QSortFilterProxyModel* filter_;
+    QLineEdit* suche_;
+    QTableView* liste_;
     QPushButton* hinzufuegen_;
 };
 
