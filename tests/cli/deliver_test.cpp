@@ -29,7 +29,7 @@ TEST(DeliverCommand, RefusesWhileThereAreFindingsAndWritesWithForce) {
     test::Lauf l = test::ZevLauf({"deliver", aus.Pfad()}, home.Pfad());
     EXPECT_EQ(l.status, 1);
     EXPECT_TRUE(l.out.starts_with(bericht)) << l.out;
-    EXPECT_EQ(l.err, "Die Prüfung der Lieferung fand 3 Warnung(en) und 1 Fehler an oder über den Alarmschwellen.\n"
+    EXPECT_EQ(l.err, "Die Prüfung der Lieferung fand 14 Warnung(en) und 3 Fehler an oder über den Alarmschwellen.\n"
                      "Es wurde KEINE Lieferung geschrieben.\n--force schreibt sie trotzdem.\n");
     EXPECT_EQ(test::Inhalt(aus.Pfad()), std::vector<std::string>{});
 

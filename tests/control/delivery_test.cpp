@@ -59,6 +59,13 @@ protected:
         s.Unterrichtseinheit[40].Klasse = "11a";
         for (TLehrerDS& l : st->Daten().Lehrer.DB)
             if (l.Sonstiges.Klassenleiter.str() == "11b") l.Sonstiges.Klassenleiter = "";
+        for (TKlasseDS& k : st->Daten().Klassen.DB)
+            if (k.Klassenbesonderheit[2] == k.Klassenbesonderheit[1]) k.Klassenbesonderheit[2] = "";
+        for (TSchuelerDS& r : st->Daten().Schueler.DB) {
+            if (r.Foerderbedarf.Bedarf.empty()) r.Foerderbedarf.Tatsaechlich = "";
+            const std::string geboren = r.Grunddaten.Geburtsdatum.str();
+            if (geboren.starts_with("31.04.")) r.Grunddaten.Geburtsdatum = "30.04." + geboren.substr(6);
+        }
     }
 
     LieferAusgang Liefern(bool trotzdem) {
@@ -104,9 +111,13 @@ TEST_F(Lieferung, ChecksEveryAreaAtItsThresholdAndLeavesTheRecordsAlone) {
     for (const Fall& f : faelle) {
         e.SchwelleSchule = e.SchwelleLehrer = static_cast<std::uint16_t>(f.schwelle);
         const auto r = AlleBereichePruefen(st->Plausi(), st->Daten(), e, st->Katalogliste(), st->Texte());
-        ASSERT_EQ(r.size(), 2u);
+        ASSERT_EQ(r.size(), 4u);
         EXPECT_EQ(r[0].bereich, "Schule");
         EXPECT_EQ(r[1].bereich, "Lehrer");
+        EXPECT_EQ(r[2].bereich, "Klassen");
+        EXPECT_EQ(r[3].bereich, "Schüler");
+        EXPECT_EQ(r[2].datensaetze, 12u);
+        EXPECT_EQ(r[3].datensaetze, 300u);
         EXPECT_EQ((std::array{r[0].warnungen, r[0].fehler, r[1].warnungen, r[1].fehler}), f.zahlen) << f.schwelle;
         EXPECT_EQ(r[0].datensaetze, 1u);
         EXPECT_EQ(r[1].datensaetze, 25u);
@@ -142,15 +153,27 @@ TEST_F(Lieferung, FindingsAskAndANoWritesNothing) {
     EXPECT_EQ(Inhalt(prog.Pfad()), vorher);
     ASSERT_EQ(gefragt.size(), 1u);
     EXPECT_EQ(gefragt[0],
-              "Die Prüfung der Lieferung fand 3 Warnung(en) und 1 Fehler an oder über den Alarmschwellen.\r\r"
+              "Die Prüfung der Lieferung fand 14 Warnung(en) und 3 Fehler an oder über den Alarmschwellen.\r\r"
               "Schulnummer: 12345   Berichtsjahr: 2025   Datum: 09.03.2026\r"
               "Schule: 1 Datensatz geprüft (ab Warnungen): 2 Warnung(en), 1 Fehler\r"
               "Lehrer: 25 Datensätze geprüft (ab Warnungen): 1 Warnung(en), 0 Fehler\r"
+              "Klassen: 12 Datensätze geprüft (ab Warnungen): 1 Warnung(en), 0 Fehler\r"
+              "Schüler: 300 Datensätze geprüft (ab Warnungen): 10 Warnung(en), 2 Fehler\r"
               "Schule.XML: gültig nach Schule.xsd\rLehrer.XML: gültig nach Lehrer.xsd\r"
               "Klassen.XML: gültig nach Klassen.xsd\rSchueler.XML: gültig nach Schueler.xsd\r\r"
               "Wollen Sie die Lieferung trotzdem erstellen?");
-    EXPECT_EQ(LieferVerweigerung(a.bericht), "Die Prüfung der Lieferung fand 3 Warnung(en) und 1 Fehler an oder über "
+    EXPECT_EQ(LieferVerweigerung(a.bericht), "Die Prüfung der Lieferung fand 14 Warnung(en) und 3 Fehler an oder über "
                                              "den Alarmschwellen.\rEs wurde KEINE Lieferung geschrieben.");
+}
+
+// The rows of the students of 11a whose drama unit belongs to the 11b (one per student).
+std::string ZeilenJe436(std::initializer_list<const char*> schueler) {
+    std::string z;
+    for (const char* s : schueler)
+        z += std::string("Schüler;") + s +
+             ";436;2;Klasse der eingetragenen UnterrichtsEinheiten prüfen;UnterrichtsEinheit gehört zu einer "
+             "anderen Klasse (letzte Fehlerposition: Zeile 4)\r\n";
+    return z;
 }
 
 TEST_F(Lieferung, AYesWritesTheFolderWithTheReportAndNeverOverAnExistingOne) {
@@ -162,7 +185,7 @@ TEST_F(Lieferung, AYesWritesTheFolderWithTheReportAndNeverOverAnExistingOne) {
               "\xEF\xBB\xBFPrüfbericht;Prüfbericht zur Lieferung\r\nSchulnummer;12345\r\nBerichtsjahr;2025\r\n"
               "Datum;09.03.2026\r\n\r\n"
               "Bereich;Datensätze;Test-Alarm-Schwelle;Warnungen;Fehler\r\nSchule;1;ab Warnungen;2;1\r\n"
-              "Lehrer;25;ab Warnungen;1;0\r\n\r\n"
+              "Lehrer;25;ab Warnungen;1;0\r\nKlassen;12;ab Warnungen;1;0\r\nSchüler;300;ab Warnungen;10;2\r\n\r\n"
               "Datei;XML-Schema;Ergebnis;Meldungen\r\nSchule.XML;Schule.xsd;gültig;\r\n"
               "Lehrer.XML;Lehrer.xsd;gültig;\r\nKlassen.XML;Klassen.xsd;gültig;\r\n"
               "Schueler.XML;Schueler.xsd;gültig;\r\n\r\n"
@@ -176,7 +199,17 @@ TEST_F(Lieferung, AYesWritesTheFolderWithTheReportAndNeverOverAnExistingOne) {
               "Liste prüfen;!!! keine Stundenanzahl eingetragen oder Eintrag fehlerhaft (letzte fehlerhafte UE ist "
               "laufende Nr.: 39 )\r\n"
               "Lehrer;LAP;Lange, Petra;264;2;eingetragene Klassenleiterfunktion prüfen;\"Klasse nicht in der "
-              "internen Datenbank gefunden --> ev. 1x zu \"\"Klassen\"\" wechseln\"\r\n");
+              "internen Datenbank gefunden --> ev. 1x zu \"\"Klassen\"\" wechseln\"\r\n"
+              "Klassen;8a;;315;2;eingetragene Klassenbesonderheiten auf doppelte Einträge prüfen;"
+              "Klassenbesonderheit doppelt eingetragen (Zeile 2)\r\n"
+              "Schüler;2024025;Al-Hassan, Sara;454;4;eingetragenen Förderbedarf prüfen;tatsächliche Förderung "
+              "ohne Förderbedarf eingetragen\r\n"
+              "Schüler;2020021;Baumann, Tom;418;4;eingetragenes Geburtsdatum für den Schüler prüfen;kein "
+              "Geburtsdatum eingetragen oder kein gültiges Datum\r\n" +
+                  ZeilenJe436({"2015004;Albrecht, Emma", "2015010;Böhm, Niklas", "2015023;Horvat, Lucija",
+                               "2015017;Krause, Jonathan", "2015021;Krämer, Lukas", "2015014;Maier, Lina",
+                               "2020027;Pham, Bao", "2015012;Scholz, Jakob", "2015009;Vogel, Erik",
+                               "2015008;Vogel, Jonathan"}));
     const std::string html = Lesen(a.ordner + "/Pruefbericht.html");
     for (const char* teil :
          {"<title>Prüfbericht zur Lieferung – 12345 – 09.03.2026</title>", "<p>Berichtsjahr: 2025</p>",
@@ -202,7 +235,8 @@ TEST_F(Lieferung, ACleanSchoolIsDeliveredWithoutAQuestion) {
     EXPECT_FALSE(a.Beanstandet());
     Vollstaendig(a.ordner);
     const std::string csv = Lesen(a.ordner + "/Pruefbericht.csv");
-    EXPECT_TRUE(csv.ends_with("Lehrer;25;ab Warnungen;0;0\r\n\r\nDatei;XML-Schema;Ergebnis;Meldungen\r\n"
+    EXPECT_TRUE(csv.ends_with("Lehrer;25;ab Warnungen;0;0\r\nKlassen;12;ab Warnungen;0;0\r\n"
+                              "Schüler;300;ab Warnungen;0;0\r\n\r\nDatei;XML-Schema;Ergebnis;Meldungen\r\n"
                               "Schule.XML;Schule.xsd;gültig;\r\nLehrer.XML;Lehrer.xsd;gültig;\r\n"
                               "Klassen.XML;Klassen.xsd;gültig;\r\nSchueler.XML;Schueler.xsd;gültig;\r\n\r\n"
                               "Bereich;Datensatz;Name;Nummer;Code;Titel;Text\r\n"))

@@ -242,6 +242,18 @@ private slots:
         QCOMPARE(skript_.gezeigt[0].text, MeldungUnbekanntesBerichtsformat(o / "g.txt"));
     }
 
+    void ctrlPPrintsTheGridPage() {
+        const Gruppenanzeige g = GrossePlausi();
+        GruppenFenster f(skript_);
+        QStringList gedruckt;
+        f.DruckerSetzen([&](QWidget*, const QString& html) { gedruckt << html; });
+        f.Anzeigen(g, "12345", "01.02.2026");
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTest::keyClick(&f, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(gedruckt, QStringList({QString::fromStdString(BerichtHtml(g, "12345", "01.02.2026"))}));
+    }
+
     void aReportNeverReplacesTheProgramsFiles() {
         test::TempOrdner o;
         test::DateiSchreiben(o / "katalog7.CSV", {'7'});

@@ -286,8 +286,7 @@ private slots:
         QTimer::singleShot(100, this, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            dialog->setDirectory(ziel.path());
-            dialog->selectFile("abgabe");
+            dialog->setDirectory(ziel.path() + "/abgabe");
             static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
             gewaehlt = true;
         });

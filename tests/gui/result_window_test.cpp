@@ -9,6 +9,7 @@
 #include "ui/qt/colours.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,6 +201,26 @@ private slots:
                  "Unbekanntes Berichtsformat: " + (o / "b.txt") +
                      "\r\rEin Bericht wird als HTML-Datei (*.html, *.htm) oder als CSV-Datei (*.csv) gespeichert.\r\r"
                      "KEIN Bericht gespeichert!");
+    }
+
+    // Ctrl+P prints the page "Bericht speichern ..." writes as HTML, and the context menu shows the key.
+    void ctrlPPrintsTheReportPage() {
+        const Ergebnisanzeige a = SchulpruefungMitFehlern();
+        ErgebnisFenster f(skript_);
+        QStringList gedruckt;
+        f.DruckerSetzen([&](QWidget* eltern, const QString& html) {
+            QCOMPARE(eltern, &f);
+            gedruckt << html;
+        });
+        f.Anzeigen(a, "12345", "01.02.2026");
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTest::keyClick(f.Liste(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(gedruckt, QStringList({QString::fromStdString(BerichtHtml(a, "12345", "01.02.2026"))}));
+        auto* drucken = f.findChild<QAction*>("aktionDrucken");
+        QVERIFY(drucken && f.actions().contains(drucken));
+        QCOMPARE(drucken->shortcut(), QKeySequence(QKeySequence::Print));
+        QCOMPARE(f.contextMenuPolicy(), Qt::ActionsContextMenu);
     }
 
     void aFailedWriteGoesToTheGivenMessages() {

@@ -2,9 +2,13 @@
 
 #include "ui/qt/colours.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -50,6 +54,27 @@ void BerichtsDatei::Speichern(QWidget* eltern, const QString& stamm, const std::
     const QString name = frage_(eltern, vorschlag);
     if (name.isEmpty()) return;
     if (schreiben(name.toStdString())) ordner_ = QFileInfo(name).absolutePath();
+}
+
+void BerichtsDruck::Dialog(QWidget* eltern, const QString& html) {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintDialog dialog(&drucker, eltern);
+    dialog.setWindowTitle("Drucken");
+    if (dialog.exec() != QDialog::Accepted) return;
+    QTextDocument seite;
+    seite.setHtml(html);
+    seite.print(&drucker);
+}
+
+void BerichtsDruck::Einrichten(QWidget* fenster, std::function<std::string()> html) {
+    auto* drucken = new QAction("Drucken ...", fenster);
+    drucken->setObjectName("aktionDrucken");
+    drucken->setShortcut(QKeySequence::Print);
+    drucken->setShortcutContext(Qt::WindowShortcut);
+    fenster->addAction(drucken);
+    fenster->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(drucken, &QAction::triggered, fenster,
+                     [this, fenster, html = std::move(html)] { drucker_(fenster, QString::fromStdString(html())); });
 }
 
 } // namespace zev::qt

@@ -51,4 +51,22 @@ private:
     QString start_;
 };
 
+// "Drucken" (Ctrl+P) of a report window: the report as the saved HTML page,
+// through the print dialog. The action is also in the window's context menu,
+// where it shows its key. Tests replace the printer by their own.
+class BerichtsDruck {
+public:
+    using Drucker = std::function<void(QWidget* eltern, const QString& html)>;
+
+    // The print dialog, then the page on the chosen printer.
+    static void Dialog(QWidget* eltern, const QString& html);
+
+    void DruckerSetzen(Drucker d) { drucker_ = std::move(d); }
+    // Gives `fenster` the action; `html` makes the page when it is triggered.
+    void Einrichten(QWidget* fenster, std::function<std::string()> html);
+
+private:
+    Drucker drucker_ = Dialog;
+};
+
 } // namespace zev::qt

@@ -93,6 +93,7 @@ GruppenFenster::GruppenFenster(Meldungen& m, QWidget* eltern) : QDialog(eltern),
 }
 
 void GruppenFenster::Aufbauen() {
+    druck_.Einrichten(this, [this] { return BerichtHtml(Anzeige(), schulnummer_, datum_); });
     setObjectName("gruppenFenster");
     setWindowTitle("Ergebnis: große PLAUSI");
     setModal(true);

@@ -10,6 +10,7 @@
 namespace zev::qt {
 
 ImportFenster::ImportFenster(Meldungen& m, QWidget* eltern) : QDialog(eltern), m_(m) {
+    druck_.Einrichten(this, [this] { return ImportHtml(importe_, schulnummer_, datum_); });
     setObjectName("importFenster");
     setWindowTitle("Import-Bericht");
     text_ = new QPlainTextEdit(this);

@@ -33,6 +33,8 @@ public:
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(BerichtsDatei::Frage frage) { datei_.FrageSetzen(std::move(frage)); }
+    // Replaces the print dialog of "Drucken ..." (Ctrl+P), e.g. by a test's printer.
+    void DruckerSetzen(BerichtsDruck::Drucker d) { druck_.DruckerSetzen(std::move(d)); }
     // Where "Bericht speichern ..." first suggests a file: the data folder.
     void BerichtsOrdnerSetzen(const QString& ordner) { datei_.StartOrdnerSetzen(ordner); }
     QPlainTextEdit* Text() const { return text_; }
@@ -42,6 +44,7 @@ private:
 
     Meldungen& m_;
     BerichtsDatei datei_;
+    BerichtsDruck druck_;
     std::vector<BereichsImport> importe_;
     std::string schulnummer_, datum_;
     QPlainTextEdit* text_;

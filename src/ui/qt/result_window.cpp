@@ -57,6 +57,7 @@ ErgebnisFenster::ErgebnisFenster(Meldungen& m, QWidget* eltern) : QDialog(eltern
 }
 
 void ErgebnisFenster::Aufbauen() {
+    druck_.Einrichten(this, [this] { return BerichtHtml(anzeige_, schulnummer_, datum_); });
     setObjectName("ergebnisFenster");
     setWindowTitle(kFensterTitel);
     setModal(true);

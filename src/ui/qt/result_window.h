@@ -52,6 +52,8 @@ public:
 
     // Replaces the file dialog of "Bericht speichern ...", e.g. by a test's answer.
     void DateiFrageSetzen(DateiFrage frage) { datei_.FrageSetzen(std::move(frage)); }
+    // Replaces the print dialog of "Drucken ..." (Ctrl+P), e.g. by a test's printer.
+    void DruckerSetzen(BerichtsDruck::Drucker d) { druck_.DruckerSetzen(std::move(d)); }
     // Where "Bericht speichern ..." first suggests a file: the data folder.
     void BerichtsOrdnerSetzen(const QString& ordner) { datei_.StartOrdnerSetzen(ordner); }
     // The file dialog used unless replaced: HTML or CSV, asking before it overwrites.
@@ -79,6 +81,7 @@ private:
     QtMeldungen eigeneMeldungen_;
     Meldungen& m_;
     BerichtsDatei datei_;
+    BerichtsDruck druck_;
     Ergebnisanzeige anzeige_;
     std::string schulnummer_, datum_;
 
