@@ -7,48 +7,44 @@
 
 namespace zev {
 
+namespace {
+
+// Every record of a list with its own run; the counts stored in each. The sum of all.
+template <class R, class Tests> long ListePruefen(PlausiLauf& p, std::vector<R>& saetze, Tests tests) {
+    long summe = 0;
+    for (R& r : saetze) {
+        p.TestsZuruecksetzen();
+        tests(r);
+        p.TestsAuszaehlen();
+        ZaehlerSpeichern(p, r);
+        summe += r.Warnungen + r.Fehler;
+    }
+    return summe;
+}
+
+} // namespace
+
 long AlleLehrerPruefen(PlausiLauf& p, Datenbestand& d, bool mitFreieTraegerDaten, const TEinstellungen& e,
                        const Kataloge& k) {
     const PruefKontext kontext{e, k, d};
     const SchulUEIndex index(d.SchulDS);
-    long summe = 0;
-    for (TLehrerDS& l : d.Lehrer.DB) {
-        p.TestsZuruecksetzen();
-        TesteLehrer(p, l, mitFreieTraegerDaten, kontext, index);
-        p.TestsAuszaehlen();
-        ZaehlerSpeichern(p, l);
-        summe += l.Warnungen + l.Fehler;
-    }
-    return summe;
+    return ListePruefen(p, d.Lehrer.DB,
+                        [&](const TLehrerDS& l) { TesteLehrer(p, l, mitFreieTraegerDaten, kontext, index); });
 }
 
 long AlleKlassenPruefen(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k) {
     const PruefKontext kontext{e, k, d};
     const KlassenUmfeld umfeld(d);
-    long summe = 0;
-    for (TKlasseDS& kl : d.Klassen.DB) {
-        p.TestsZuruecksetzen();
+    return ListePruefen(p, d.Klassen.DB, [&](const TKlasseDS& kl) {
         TesteKlasse(p, kl, kontext, umfeld);
         TesteKlassenSchueler(p, kl, umfeld);
-        p.TestsAuszaehlen();
-        ZaehlerSpeichern(p, kl);
-        summe += kl.Warnungen + kl.Fehler;
-    }
-    return summe;
+    });
 }
 
 long AlleSchuelerPruefen(PlausiLauf& p, Datenbestand& d, const TEinstellungen& e, const Kataloge& k) {
     const PruefKontext kontext{e, k, d};
     const SchuelerUmfeld umfeld(d);
-    long summe = 0;
-    for (TSchuelerDS& s : d.Schueler.DB) {
-        p.TestsZuruecksetzen();
-        TesteSchueler(p, s, kontext, umfeld);
-        p.TestsAuszaehlen();
-        ZaehlerSpeichern(p, s);
-        summe += s.Warnungen + s.Fehler;
-    }
-    return summe;
+    return ListePruefen(p, d.Schueler.DB, [&](const TSchuelerDS& s) { TesteSchueler(p, s, kontext, umfeld); });
 }
 
 std::string GruppenErgebnis(int warnungen, int fehler) {
