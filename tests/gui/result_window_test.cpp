@@ -6,7 +6,10 @@
 #include "plausi/school_tests.h"
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
+#include "support/widget_checks.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/import_window.h"
+#include "ui/qt/ue_chooser_dialog.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -221,6 +224,19 @@ private slots:
         QVERIFY(drucken && f.actions().contains(drucken));
         QCOMPARE(drucken->shortcut(), QKeySequence(QKeySequence::Print));
         QCOMPARE(f.contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
+
+    // The import report and the lesson-unit chooser name their controls as well.
+    void theImportReportAndTheChooserNameEveryControl() {
+        qt::ImportFenster bericht(skript_);
+        qt::UEAuswahlDialog auswahl(skript_);
+        for (QWidget* w : {static_cast<QWidget*>(&bericht), static_cast<QWidget*>(&auswahl)}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QStringList fehlend;
+            test::Unbenannte(QAccessible::queryAccessibleInterface(w), fehlend);
+            QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(", ")));
+        }
     }
 
     void aFailedWriteGoesToTheGivenMessages() {

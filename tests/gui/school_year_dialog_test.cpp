@@ -104,6 +104,11 @@ private slots:
         a.resize(1000, 680);
         a.show();
         QVERIFY(QTest::qWaitForWindowExposed(&a));
+        // Every step names its controls for assistive technology.
+        const auto benannt = [&a] {
+            const QStringList fehlend = test::Unbenannte(a.currentPage());
+            QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(", ")));
+        };
         QCOMPARE(a.windowTitle(), QString("Schuljahreswechsel: Berichtsjahr 2025 → 2026"));
         QCOMPARE(a.Jahrgaenge()->rowCount(), 20);
         auto* elf = qobject_cast<QComboBox*>(a.Jahrgaenge()->cellWidget(Zeile(a, "11"), 1));
@@ -111,6 +116,7 @@ private slots:
         QCOMPARE(a.Jahrgaenge()->item(Zeile(a, "11"), 3)->text(), QString("höchster Jahrgang"));
         QCOMPARE(a.Jahrgaenge()->item(Zeile(a, "05"), 2)->text(), QString("50"));
         Bild(a, "schuljahr-1.png");
+        benannt();
 
         // The 11th grade goes on to 12: it stays, under the name 12a.
         QCOMPARE(Nachher(a, "12"), QString("-"));
@@ -133,6 +139,7 @@ private slots:
         QCOMPARE(a.Plan().wiederholerSchluessel, std::string("02"));
         a.Klassen()->setCurrentRow(4);
         Bild(a, "schuljahr-2.png");
+        benannt();
 
         a.next();
         QCOMPARE(Nachher(a, "05"), QString("26"));
@@ -140,8 +147,10 @@ private slots:
         QVERIFY(a.Aenderungen()->toPlainText().startsWith("274 versetzt, 1 wiederholen, 25 verlassen die Schule.\n"));
         QVERIFY(a.Aenderungen()->toPlainText().contains("Klassen entfernt (alle Schüler verlassen die Schule): 7a\n"));
         Bild(a, "schuljahr-3.png");
+        benannt();
         a.next();
         Bild(a, "schuljahr-4.png");
+        benannt();
 
         // "Durchführen", answered No: nothing happens.
         const auto vorher = test::DateiBytes(s_->Ordnerpfade().Daten + "Schueler.ZEV");
