@@ -445,6 +445,12 @@ private slots:
                      .match(fenster_->statusBar()->currentMessage())
                      .hasMatch(),
                  qPrintable(fenster_->statusBar()->currentMessage()));
+
+        // The unit buttons mark the record when they change its grid, not when they only renew the view.
+        Kind<QPushButton>("knopfUEAktualisieren")->click();
+        QCOMPARE(fenster_->windowTitle(), QString("ZEV-Manager 2026"));
+        Kind<QPushButton>("knopfUELeereZeile")->click();
+        QCOMPARE(fenster_->windowTitle(), QString("*ZEV-Manager 2026"));
     }
 
     void keysAreShownInTheMenusAndWork() {

@@ -7,8 +7,11 @@
 #include "support/scripted_messages.h"
 #include "support/temp_folder.h"
 #include "support/widget_checks.h"
+#include "ui/qt/class_dialogs.h"
 #include "ui/qt/colours.h"
+#include "ui/qt/group_window.h"
 #include "ui/qt/import_window.h"
+#include "ui/qt/school_dialogs.h"
 #include "ui/qt/ue_chooser_dialog.h"
 
 #include <QAccessible>
@@ -236,6 +239,25 @@ private slots:
             QStringList fehlend;
             test::Unbenannte(QAccessible::queryAccessibleInterface(w), fehlend);
             QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(", ")));
+        }
+    }
+
+    // Enter presses one button in every dialog: each has exactly one default button.
+    void everyDialogHasOneDefaultButton() {
+        const KomboListe leer;
+        const UEDialogListen listen;
+        qt::UEDialog ue(listen);
+        qt::SchulartDialog schulart(leer);
+        qt::KlBesDialog besonderheit(leer);
+        qt::UEAuswahlDialog auswahl(skript_);
+        qt::ImportFenster bericht(skript_);
+        ErgebnisFenster ergebnis(skript_);
+        qt::GruppenFenster gruppe(skript_);
+        for (QDialog* d :
+             std::initializer_list<QDialog*>{&ue, &schulart, &besonderheit, &auswahl, &bericht, &ergebnis, &gruppe}) {
+            int standard = 0;
+            for (QPushButton* b : d->findChildren<QPushButton*>()) standard += b->isDefault() ? 1 : 0;
+            QVERIFY2(standard == 1, d->metaObject()->className());
         }
     }
 

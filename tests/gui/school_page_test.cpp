@@ -169,6 +169,35 @@ private slots:
         QVERIFY(!feld->Schluessel()->hasSelectedText());
     }
 
+    // However narrow the window, a description is shown whole: its row grows to the wrapped text.
+    void aLongDescriptionWrapsInsteadOfBeingCut() {
+        ZurSchule();
+        QWidget* w = Seite().UETabelle();
+        while (w && !qobject_cast<QTabWidget*>(w)) w = w->parentWidget();
+        qobject_cast<QTabWidget*>(w)->setCurrentIndex(2);
+        Beantworten<qt::UEDialog>(fenster_.get(), [](qt::UEDialog& d) {
+            QTest::keyClicks(d.Schulart()->Schluessel(), "01");
+            QTest::keyClicks(d.Jahrgang()->Schluessel(), "SE");
+            QTest::keyClicks(d.Fach()->Schluessel(), "020");
+            QTest::keyClicks(d.Kurs()->Schluessel(), "TG");
+            QTest::keyClicks(d.Bilingual()->Schluessel(), "FR");
+            QTest::keyClicks(d.Klasse(), "1a");
+            d.Stunden()->setCurrentText("4,5");
+            d.Hinzufuegen()->click();
+        });
+        Kind<QPushButton>("knopfNeueUE")->click();
+        fenster_->resize(700, 800);
+        QApplication::processEvents();
+        auto* t = Seite().UETabelle();
+        const QModelIndex i = t->model()->index(0, UE_Beschreibung);
+        const QString text = i.data().toString();
+        const int spalte = t->columnWidth(UE_Beschreibung);
+        QVERIFY2(t->fontMetrics().horizontalAdvance(text) > spalte, "the description should not fit on one line");
+        const QRect noetig = t->fontMetrics().boundingRect(QRect(0, 0, spalte - 8, 10000), Qt::TextWordWrap, text);
+        QVERIFY2(t->rowHeight(0) >= noetig.height(),
+                 qPrintable(QString("row %1 < text %2").arg(t->rowHeight(0)).arg(noetig.height())));
+    }
+
     void lessonUnitDialogAddsEditsAndTheTableShowsTheUnit() {
         ZurSchule();
         Beantworten<qt::UEDialog>(fenster_.get(), [](qt::UEDialog& d) {

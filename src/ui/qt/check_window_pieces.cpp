@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace zev::qt {
 

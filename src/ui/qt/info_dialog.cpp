@@ -1,12 +1,12 @@
-#include "ui/qt/code_widgets.h"
 #include "ui/qt/info_dialog.h"
+#include "ui/qt/code_widgets.h"
 
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace zev::qt {

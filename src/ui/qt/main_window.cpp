@@ -21,6 +21,7 @@
 #include "ui/qt/settings_dialog.h"
 #include "ui/qt/student_page.h"
 #include "ui/qt/teacher_page.h"
+#include "ui/qt/ue_sheet.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
@@ -585,6 +586,7 @@ void HauptFenster::BearbeitungVerfolgen(QWidget* seite) {
         if (k->isCheckable()) connect(k, &QAbstractButton::clicked, this, bearbeitet);
     for (auto* v : seite->findChildren<QAbstractItemView*>())
         if (v->itemDelegate()) connect(v->itemDelegate(), &QAbstractItemDelegate::commitData, this, bearbeitet);
+    for (auto* u : seite->findChildren<UEBlatt*>()) connect(u, &UEBlatt::geaendert, this, bearbeitet);
 }
 
 void HauptFenster::ImporteZeigen() {

@@ -34,7 +34,7 @@ SchulSeitenWidget::SchulSeitenWidget(Steuerung& st, Meldungen& m, QTabWidget* un
     unterseiten->insertTab(2, seiten_[2], "   Unterrichteinheiten   ");
     unterseiten->setCurrentIndex(0);
     ModellInWidgets();
-    TabFolgeNachLage(this);
+    for (QWidget* s : seiten_) TabFolgeNachLage(s);
 }
 
 // The sub-pages live in the main window's tab control but read this page's
@@ -214,6 +214,9 @@ QWidget* SchulSeitenWidget::UnterrichtseinheitenAufbauen() {
     ueTabelle_ = new RasterAnsicht(logik_->Seite().ue, seite);
     ueTabelle_->setObjectName("tabelleUE");
     ueTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A description longer than its column wraps onto a second line instead of being cut.
+    ueTabelle_->setWordWrap(true);
+    ueTabelle_->setTextElideMode(Qt::ElideNone);
     ueTabelle_->installEventFilter(this);
     layout->addWidget(ueTabelle_, 1);
 
@@ -281,6 +284,7 @@ void SchulSeitenWidget::BeschreibungsBreite() {
     const int breite = UEBeschreibungsBreite(ueTabelle_->width(), andere);
     logik_->Seite().ue.spalten[UE_Beschreibung].breite = breite;
     ueTabelle_->setColumnWidth(UE_Beschreibung, breite);
+    ueTabelle_->resizeRowsToContents();
 }
 
 void SchulSeitenWidget::ModellInWidgets() {

@@ -1,5 +1,5 @@
-#include "ui/qt/code_widgets.h"
 #include "ui/qt/settings_dialog.h"
+#include "ui/qt/code_widgets.h"
 
 #include "storage/settings_file.h"
 

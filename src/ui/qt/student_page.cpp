@@ -250,7 +250,8 @@ QWidget* SchuelerSeitenWidget::UnterrichtseinheitenAufbauen() {
                                               {"knopfSchuelerUEAlleLoeschen", "alle UnterrichtsEinheiten löschen"}}}};
     ueBlatt_ = new UEBlatt(kTexte, logik_->Seite().ue, logik_->UE(), [this](const auto& f) { Aktion(f); });
     auto* gruppe = ueBlatt_->KnopfAnfuegen("knopfUEGruppe", "UE-Gruppe hinzufügen");
-    connect(gruppe, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->UEGruppeHinzufuegen(); }); });
+    connect(gruppe, &QPushButton::clicked, this,
+            [this] { ueBlatt_->Ausfuehren([this] { logik_->UEGruppeHinzufuegen(); }); });
     return ueBlatt_;
 }
 

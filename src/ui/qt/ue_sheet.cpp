@@ -14,7 +14,7 @@ namespace zev::qt {
 
 UEBlatt::UEBlatt(const UEBlattTexte& t, CodeRaster& raster, UESeite& ue,
                  std::function<void(const std::function<void()>&)> aktion, QWidget* eltern)
-    : QWidget(eltern) {
+    : QWidget(eltern), raster_(raster), aktion_(std::move(aktion)) {
     setObjectName(t.seite);
     auto* layout = new QVBoxLayout(this);
     tabelle_ = new RasterAnsicht(raster, this);
@@ -47,7 +47,7 @@ UEBlatt::UEBlatt(const UEBlattTexte& t, CodeRaster& raster, UESeite& ue,
     for (std::size_t i = 0; i < t.knoepfe.size(); ++i) {
         auto* b = Knopf(this, t.knoepfe[i].first, t.knoepfe[i].second);
         (i < 3 ? ersteReihe : zweiteReihe_)->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [aktion, a = arbeit[i]] { aktion(a); });
+        connect(b, &QPushButton::clicked, this, [this, a = arbeit[i]] { Ausfuehren(a); });
     }
     ersteReihe->addStretch(1);
     layout->addLayout(ersteReihe);
@@ -64,6 +64,12 @@ QPushButton* UEBlatt::KnopfAnfuegen(const char* name, const char* text, bool abg
     else
         zweiteReihe_->insertWidget(stelle, b);
     return b;
+}
+
+void UEBlatt::Ausfuehren(const std::function<void()>& f) {
+    const auto vorher = raster_.zeilen;
+    aktion_(f);
+    if (raster_.zeilen != vorher) emit geaendert();
 }
 
 void UEBlatt::Anzeigen(const Summenanzeige& summe) {

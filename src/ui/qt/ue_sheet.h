@@ -40,11 +40,19 @@ public:
     RasterAnsicht* Tabelle() const { return tabelle_; }
     // Another button at the end of the second row (after a gap when `abgesetzt`).
     QPushButton* KnopfAnfuegen(const char* name, const char* text, bool abgesetzt = false);
+    // Runs `f` as the page's action; `geaendert` follows when the grid's rows changed.
+    void Ausfuehren(const std::function<void()>& f);
     // The grid and the sum from the screen model.
     void Anzeigen(const Summenanzeige& summe);
     void SummeZeigen(const Summenanzeige& summe);
 
+signals:
+    // A button changed the units of the record (added, removed, emptied).
+    void geaendert();
+
 private:
+    CodeRaster& raster_;
+    std::function<void(const std::function<void()>&)> aktion_;
     RasterAnsicht* tabelle_ = nullptr;
     QLabel* summe_ = nullptr;
     QHBoxLayout* zweiteReihe_ = nullptr;
