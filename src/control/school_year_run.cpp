@@ -95,6 +95,12 @@ bool SchuljahrLaden(Steuerung& s, Meldungen& m, bool nachholen) {
         s.InternLaden(b);
         if (s.LadenFehlgeschlagen(b)) return false;
     }
+    // A file of another school switches the access to reading only, as does the
+    // setting itself: then no file may be written, least of all all four.
+    if (s.Einstellungen().Dateizugriff != 1) {
+        m.Fehler(kSchuljahrNurLesen);
+        return false;
+    }
     if (!io::Existiert(EinstellungsPfad(s))) {
         m.Fehler("Der Schuljahreswechsel braucht die Einstellungsdatei:\r" + EinstellungsPfad(s) +
                  "\r\rBestätigen Sie die Einstellungen einmal, damit sie gespeichert werden.");

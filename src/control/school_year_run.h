@@ -12,6 +12,11 @@
 
 namespace zev {
 
+inline constexpr const char* kSchuljahrNurLesen =
+    "Die *.ZEV-Dateien werden nur gelesen (Zugriff \"nur LESEN\"): eine von ihnen gehört zu einer anderen "
+    "Schule als der Schulnummer der Einstellungen, oder die Einstellungen erlauben nur das Lesen.\r\r"
+    "Der Schuljahreswechsel wird nicht durchgeführt.";
+
 // Completes a change of school year a killed run left halfway, or discards the
 // files of one that had not reached its point of no return. Only a run that holds
 // the data folder's lock may; false after a message.

@@ -249,6 +249,18 @@ TEST(SchoolYearCommand, WrongCallsAndAHeldFolderChangeNothing) {
         EXPECT_EQ(s.Jahr(), vorher);
         EXPECT_FALSE(test::Da(s.Daten("Schuljahre/2025")));
     }
+    // Files of another school are only read: the step refuses and writes nothing.
+    ASSERT_EQ(s.Zev({"settings", "set", "Schulnummer=54321"}).status, 0);
+    const auto andere = s.Jahr();
+    const Lauf fremd = s.Zev({"school-year", "--apply"});
+    EXPECT_EQ(fremd.status, 3);
+    EXPECT_EQ(fremd.err, "Fehler: Die *.ZEV-Dateien werden nur gelesen (Zugriff \"nur LESEN\"): eine von ihnen "
+                         "gehört zu einer anderen Schule als der Schulnummer der Einstellungen, oder die "
+                         "Einstellungen erlauben nur das Lesen.\n\nDer Schuljahreswechsel wird nicht durchgeführt.\n");
+    EXPECT_EQ(s.Jahr(), andere);
+    EXPECT_FALSE(test::Da(s.Daten("Schuljahre/2025")));
+    ASSERT_EQ(s.Zev({"settings", "set", "Schulnummer=12345"}).status, 0);
+
     test::Kind halter(test::HalterStarten(s.Daten("ZEV.LCK"), "zev-manager"));
     ASSERT_GT(halter.pid, 0);
     const Lauf l = s.Zev({"school-year", "--apply"});
