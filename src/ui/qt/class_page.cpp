@@ -93,13 +93,9 @@ QWidget* KlassenSeitenWidget::KlasseAufbauen() {
     zeile->addWidget(gruppe);
     zeile->addStretch(1);
     layout->addLayout(zeile);
-    auto* pruefen = Knopf(seite, "knopfDieseKlasse", "diese Klasse prüfen");
-    auto* alle = Knopf(seite, "knopfAlleKlassen", "alle Klassen prüfen");
-    auto* knoepfe = new QHBoxLayout();
-    knoepfe->addWidget(pruefen);
-    knoepfe->addWidget(alle);
-    knoepfe->addStretch(1);
-    layout->addLayout(knoepfe);
+    const auto knoepfe = KnopfReihe(
+        seite, layout, {{"knopfDieseKlasse", "diese Klasse prüfen"}, {"knopfAlleKlassen", "alle Klassen prüfen"}});
+    QPushButton *pruefen = knoepfe[0], *alle = knoepfe[1];
     layout->addStretch(1);
 
     connect(pruefen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->Pruefen(); }); });

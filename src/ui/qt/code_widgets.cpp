@@ -87,6 +87,16 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
     return b;
 }
 
+std::vector<QPushButton*> KnopfReihe(QWidget* eltern, QBoxLayout* layout,
+                                     std::initializer_list<std::pair<const char*, const char*>> knoepfe) {
+    std::vector<QPushButton*> k;
+    auto* reihe = new QHBoxLayout();
+    for (const auto& [name, text] : knoepfe) reihe->addWidget(k.emplace_back(Knopf(eltern, name, text)));
+    reihe->addStretch(1);
+    layout->addLayout(reihe);
+    return k;
+}
+
 void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld) {
     auto* label = new QLabel(beschriftung);
     // A label on two lines is one name.

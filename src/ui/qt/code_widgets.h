@@ -16,7 +16,10 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
 class QComboBox;
 class QFormLayout;
@@ -39,6 +42,9 @@ void KomboGanzZeigen(QComboBox* kombo);
 // A text box holding at most `laenge` characters (a field's width), optionally of fixed width.
 QLineEdit* Textfeld(QWidget* eltern, const char* name, int laenge, int breite = 0);
 QPushButton* Knopf(QWidget* eltern, const char* name, const char* text);
+// Buttons (object name, caption) side by side at the left of a new row of `layout`.
+std::vector<QPushButton*> KnopfReihe(QWidget* eltern, QBoxLayout* layout,
+                                     std::initializer_list<std::pair<const char*, const char*>> knoepfe);
 // A form row whose label names the control for assistive technology (a key box
 // with its combo, or any other control without a name of its own).
 void FormZeile(QFormLayout* form, const char* beschriftung, QWidget* feld);

@@ -186,13 +186,10 @@ QWidget* SchuelerSeitenWidget::PersonendatenAufbauen() {
     zeile->addStretch(1);
     layout->addLayout(zeile);
 
-    auto* pruefen = Knopf(seite, "knopfDiesenSchueler", "diesen Schüler prüfen");
-    auto* alle = Knopf(seite, "knopfAlleSchueler", "alle Schüler prüfen (grosse PLAUSI)");
-    auto* knoepfe = new QHBoxLayout();
-    knoepfe->addWidget(pruefen);
-    knoepfe->addWidget(alle);
-    knoepfe->addStretch(1);
-    layout->addLayout(knoepfe);
+    const auto knoepfe = KnopfReihe(seite, layout,
+                                    {{"knopfDiesenSchueler", "diesen Schüler prüfen"},
+                                     {"knopfAlleSchueler", "alle Schüler prüfen (grosse PLAUSI)"}});
+    QPushButton *pruefen = knoepfe[0], *alle = knoepfe[1];
     layout->addStretch(1);
     connect(pruefen, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->Pruefen(); }); });
     connect(alle, &QPushButton::clicked, this, [this] { Aktion([this] { logik_->GrossePlausi(); }); });
